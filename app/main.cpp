@@ -1,0 +1,35 @@
+#include "CopyDataFilter.h"
+#include "QtSingleCoreApplication.h"
+#include "Widget.h"
+
+#include <QDir>
+
+int main(int argc, char *argv[])
+{
+    QtSingleCoreApplication app(argc, argv);
+    if (app.isRunning()) {
+        app.sendMessage(QStringLiteral(""), 5000);
+        return 1;
+    }
+
+    // Every installed path (./modules/..., ./update/...) is relative to the
+    // executable's folder, wherever the program was started from.
+    const QString exePath = QCoreApplication::applicationFilePath();
+    QDir::setCurrent(exePath.left(exePath.lastIndexOf(QLatin1Char('/'))));
+    // Hiding the window leaves the program running in the tray.
+    app.setQuitOnLastWindowClosed(false);
+
+    auto *window = new Widget;
+    QObject::connect(&app, &QtSingleCoreApplication::messageReceived, window, &Widget::receiveMessage);
+
+    CopyDataFilter copyDataFilter;
+    copyDataFilter.setHandler(showCopyDataMessage, window);
+    app.installNativeEventFilter(&copyDataFilter);
+
+    window->showNormal();
+    window->checkDevice();
+
+    const int result = app.exec();
+    delete window;
+    return result;
+}

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the normal build, the address+undefined
+# sanitizer build, and a compile check of the Windows sources.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+
+jobs=$(nproc)
+
+echo "== build and test"
+cmake -S . -B build -G Ninja >/dev/null
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== sanitizer build (address, undefined) and test"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMOUSE_SANITIZE=ON >/dev/null
+cmake --build build-asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+echo "== Windows sources (MinGW-w64 compile check)"
+scripts/windows-check.sh

@@ -1,0 +1,166 @@
+#include "Catalogue.h"
+#include "Hid_Thread.h"
+#include "VirtualMouse.h"
+
+#include <QtTest>
+
+namespace {
+
+CatalogueRecord record(uint16_t pid, uint16_t up = 0xFF01, uint16_t u = 1, uint16_t up2 = 0xFF02, uint16_t u2 = 1)
+{
+    CatalogueRecord r;
+    r.type = 1;
+    r.vid = vmouse::kVendorId;
+    r.pid = pid;
+    r.usagePage = up;
+    r.usage = u;
+    r.usagePage2 = up2;
+    r.usage2 = u2;
+    r.reportLength = 64;
+    r.productName = QStringLiteral("mouse %1").arg(pid, 0, 16);
+    return r;
+}
+
+QVector<CatalogueRecord> shipped()
+{
+    return {record(vmouse::kProduct3336), record(vmouse::kProduct4090)};
+}
+
+QString qs(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+class DiscoveryTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { vmouse::reset(); }
+
+    void both_mice_entry_0_wins()
+    {
+        const int a = vmouse::plugMouse(vmouse::kProduct3336);
+        vmouse::plugMouse(vmouse::kProduct4090);
+        Hid_Thread hid;
+        hid.scanDevices(shipped());
+        QCOMPARE(hid.devices().size(), 1);
+        QCOMPARE(hid.currentDevice(), 0u);
+        const DeviceEntry &e = hid.devices().at(0);
+        QCOMPARE(e.index, 0);
+        QCOMPARE(e.productName, QStringLiteral("mouse 1040"));
+        QCOMPARE(e.reportLength, 64u);
+        QCOMPARE(e.cmdPath, qs(vmouse::interfaces().at(0).path));
+        QCOMPARE(e.eventPath, qs(vmouse::interfaces().at(1).path));
+        QCOMPARE(vmouse::interfaces().at(0).unit, a);
+
+        // Only the first product was enumerated: later records are not examined.
+        int enumerations = 0;
+        for (const vmouse::CallRecord &c : vmouse::trace())
+            enumerations += c.call == vmouse::Call::Enumerate;
+        QCOMPARE(enumerations, 1);
+    }
+
+    void only_entry_1()
+    {
+        vmouse::plugMouse(vmouse::kProduct4090);
+        Hid_Thread hid;
+        hid.scanDevices(shipped());
+        QCOMPARE(hid.devices().size(), 2);
+        QVERIFY(hid.devices().at(0).cmdPath.isEmpty());
+        QVERIFY(hid.devices().at(0).eventPath.isEmpty());
+        QVERIFY(!hid.devices().at(1).cmdPath.isEmpty());
+        QVERIFY(!hid.devices().at(1).eventPath.isEmpty());
+        QCOMPARE(hid.currentDevice(), 1u);
+    }
+
+    void none_keeps_the_current_index()
+    {
+        Hid_Thread hid;
+        hid.scanDevices(shipped());
+        QCOMPARE(hid.devices().size(), 2);
+        QCOMPARE(hid.currentDevice(), 1u);
+
+        const int unit = vmouse::plugMouse(vmouse::kProduct3336);
+        hid.scanDevices(shipped());
+        QCOMPARE(hid.currentDevice(), 0u);
+        vmouse::unplug(unit);
+        hid.scanDevices(shipped());
+        QCOMPARE(hid.currentDevice(), 0u);  // unchanged by a scan that finds nothing
+        for (const DeviceEntry &e : hid.devices())
+            QVERIFY(e.cmdPath.isEmpty() && e.eventPath.isEmpty());
+
+        // Every enumeration was freed.
+        int enumerations = 0, frees = 0;
+        for (const vmouse::CallRecord &c : vmouse::trace()) {
+            enumerations += c.call == vmouse::Call::Enumerate;
+            frees += c.call == vmouse::Call::FreeEnumeration;
+        }
+        QCOMPARE(frees, enumerations);
+    }
+
+    void one_collection_only_counts_as_absent()
+    {
+        const int unit = vmouse::addUnit(vmouse::kVendorId, vmouse::kProduct3336);
+        vmouse::addInterface(unit, 0xFF01, 1);
+        Hid_Thread hid;
+        hid.scanDevices(shipped());
+        QCOMPARE(hid.devices().size(), 2);
+        for (const DeviceEntry &e : hid.devices())
+            QVERIFY(e.cmdPath.isEmpty() && e.eventPath.isEmpty());
+        QCOMPARE(hid.currentDevice(), 1u);
+    }
+
+    void two_identical_units_mix_paths()
+    {
+        const int a = vmouse::addUnit(vmouse::kVendorId, vmouse::kProduct3336);
+        const int b = vmouse::addUnit(vmouse::kVendorId, vmouse::kProduct3336);
+        vmouse::addInterface(a, 0xFF01, 1);
+        const std::string bCommand = vmouse::addInterface(b, 0xFF01, 1);
+        const std::string aEvent = vmouse::addInterface(a, 0xFF02, 1);
+        vmouse::addInterface(b, 0xFF02, 1);
+        Hid_Thread hid;
+        hid.scanDevices(shipped());
+        QCOMPARE(hid.devices().at(0).cmdPath, qs(bCommand));
+        QCOMPARE(hid.devices().at(0).eventPath, qs(aEvent));
+    }
+
+    void vid_pid_zero_matches_on_usages_alone()
+    {
+        const int other = vmouse::addUnit(0x1234, 0x5678);
+        const std::string cmd = vmouse::addInterface(other, 0xFF01, 1);
+        const std::string evt = vmouse::addInterface(other, 0xFF02, 1);
+        CatalogueRecord any = record(0);
+        any.vid = 0;
+        Hid_Thread hid;
+        hid.scanDevices({any});
+        QCOMPARE(hid.devices().at(0).cmdPath, qs(cmd));
+        QCOMPARE(hid.devices().at(0).eventPath, qs(evt));
+        QCOMPARE(hid.currentDevice(), 0u);
+    }
+
+    void equal_usage_pairs_fill_both_paths()
+    {
+        const int unit = vmouse::addUnit(vmouse::kVendorId, vmouse::kProduct3336);
+        const std::string only = vmouse::addInterface(unit, 0xFF01, 1);
+        Hid_Thread hid;
+        hid.scanDevices({record(vmouse::kProduct3336, 0xFF01, 1, 0xFF01, 1)});
+        QCOMPARE(hid.devices().at(0).cmdPath, qs(only));
+        QCOMPARE(hid.devices().at(0).eventPath, qs(only));
+    }
+
+    void rescan_replaces_the_list()
+    {
+        vmouse::plugMouse(vmouse::kProduct3336);
+        Hid_Thread hid;
+        hid.scanDevices(shipped());
+        QCOMPARE(hid.devices().size(), 1);
+        hid.scanDevices({});
+        QVERIFY(hid.devices().isEmpty());
+        QCOMPARE(hid.currentDevice(), 0u);
+    }
+};
+
+QTEST_GUILESS_MAIN(DiscoveryTest)
+#include "tst_discovery.moc"

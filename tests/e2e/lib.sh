@@ -1,0 +1,27 @@
+# Helpers for the end-to-end scripts: a relocated copy of the program with its
+# installed tree, and waiting for its window.
+
+# install_copy EXE DIR: copies the executable and the modules/ and update/
+# folders that the build put beside it into DIR.
+install_copy() {
+  local exe=$1 dir=$2 src
+  src=$(dirname "$exe")
+  mkdir -p "$dir"
+  cp "$exe" "$dir/"
+  cp -r "$src/modules" "$dir/modules"
+  [ -d "$src/update" ] && cp -r "$src/update" "$dir/update"
+  return 0
+}
+
+# wait_window TITLE [SECONDS]: waits for a window with exactly this title.
+wait_window() {
+  local title=$1 limit=${2:-20} i
+  for ((i = 0; i < limit * 10; i++)); do
+    xdotool search --name "^${title}\$" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "no window titled '$title' after ${limit}s" >&2
+  return 1
+}
+
+fail() { echo "FAIL: $*" >&2; exit 1; }

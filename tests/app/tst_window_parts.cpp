@@ -1,0 +1,114 @@
+#include "HotKey.h"
+#include "Notifier.h"
+#include "Tray.h"
+#include "Ui_Controler.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QSystemTrayIcon>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class WindowPartsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void hot_key_needs_shift_and_alt_held()
+    {
+        HotKey k;
+        QVERIFY(!k.feed(0x45, true));  // F12 alone
+        QVERIFY(!k.feed(0xE1, true));
+        QVERIFY(!k.feed(0x45, true));  // Shift+F12
+        QVERIFY(!k.feed(0xE6, true));  // right Alt
+        QVERIFY(!k.feed(0x45, false)); // a release never fires
+        QVERIFY(k.feed(0x45, true));
+        QVERIFY(!k.feed(0xE0, true));  // Ctrl is not tracked and does not block
+        QVERIFY(k.feed(0x45, true));
+        QVERIFY(!k.feed(0xE1, false)); // Shift released
+        QVERIFY(!k.feed(0x45, true));
+        QVERIFY(!k.feed(0xE5, true));  // right Shift
+        QVERIFY(k.feed(0x45, true));
+        QVERIFY(!k.feed(0x44, true));  // F11
+    }
+
+    void tray_menu_in_both_languages()
+    {
+        QTemporaryDir dir;
+        QDir::setCurrent(dir.path());
+        QWidget window;
+        Tray english = buildTray(&window, QString());
+        QCOMPARE(english.quit->text(), QStringLiteral("Quit (&Q)"));
+        QCOMPARE(english.menu->actions().size(), 1);
+        QCOMPARE(english.icon->contextMenu(), english.menu);
+        QCOMPARE(english.icon->toolTip(), QStringLiteral("ORVANE TALVEK MOUSE K812"));
+        QVERIFY(english.menu->styleSheet().startsWith(QStringLiteral("QMenu { border: 1px solid rgb(100, 100, 100);")));
+        QVERIFY(english.menu->styleSheet().endsWith(QStringLiteral("padding-right: 2px; } ")));
+        QCOMPARE(english.icon->parent(), &window);
+        QCOMPARE(english.quit->parent(), &window);
+        QVERIFY(english.icon->icon().availableSizes().isEmpty());  // no icon file here: no image, no failure
+
+        QVERIFY(QDir().mkpath(QStringLiteral("modules/img")));
+        QVERIFY(QFile::copy(QStringLiteral(SOURCE_DIR "/modules/img/trayIcon.ico"), QStringLiteral("modules/img/trayIcon.ico")));
+        QVERIFY(!buildTray(&window, QString()).icon->icon().availableSizes().isEmpty());
+
+        Tray chinese = buildTray(&window, QStringLiteral("ChineseSimplified"));
+        QCOMPARE(chinese.quit->text(), QStringLiteral("退出"));
+        Tray other = buildTray(&window, QStringLiteral("chinesesimplified"));
+        QCOMPARE(other.quit->text(), QStringLiteral("Quit (&Q)"));
+    }
+
+    void notifier_records_what_the_user_sees()
+    {
+        Notifier n;
+        QSignalSpy said(&n, &Notifier::said);
+        n.debugLine(QStringLiteral("Device Connect"));
+        n.balloon(QStringLiteral("Info"), QStringLiteral("Detect Mouse!"));
+        QCOMPARE(n.history(), QStringList({QStringLiteral("debug: Device Connect"),
+                                           QStringLiteral("balloon: Info: Detect Mouse!")}));
+        QCOMPARE(said.count(), 2);
+        for (int i = 0; i < Notifier::kHistoryMax + 10; ++i)
+            n.debugLine(QString::number(i));
+        QCOMPARE(n.history().size(), Notifier::kHistoryMax);
+        QCOMPARE(n.history().last(), QStringLiteral("debug: %1").arg(Notifier::kHistoryMax + 9));
+    }
+
+    void controller_moves_hides_and_protects()
+    {
+        Ui_Controler none;
+        none.onXChanged(5);  // no window: nothing happens
+        none.onClose();
+        none.setBusy(100);
+
+        QWidget window;
+        window.move(100, 200);
+        window.show();
+        Ui_Controler c;
+        c.setWindow(&window);
+        c.onXChanged(15);
+        c.onYChanged(-20);
+        QCOMPARE(window.pos(), QPoint(115, 180));
+        c.onClose();
+        QVERIFY(!window.isVisible());
+
+        QTemporaryDir dir;
+        const QString page = dir.filePath(QStringLiteral("page.qml"));
+        QFile f(page);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("import QtQuick 2.15\nItem { property var got: []\n"
+                "function setProtectUI(ms) { got = got.concat([ms]) } }\n");
+        f.close();
+        QQuickWidget view(QUrl::fromLocalFile(page));
+        QVERIFY(view.rootObject());
+        c.setView(&view);
+        c.setBusy(1200);
+        c.setBusy();
+        QCOMPARE(view.rootObject()->property("got").toList(), QVariantList({1200, 0}));
+    }
+};
+
+QTEST_MAIN(WindowPartsTest)
+#include "tst_window_parts.moc"

@@ -47,7 +47,7 @@ private slots:
         hid.scanDevices(shipped());
         QCOMPARE(hid.devices().size(), 1);
         QCOMPARE(hid.currentDevice(), 0u);
-        const DeviceEntry &e = hid.devices().at(0);
+        const DeviceEntry e = hid.devices().at(0);
         QCOMPARE(e.index, 0);
         QCOMPARE(e.productName, QStringLiteral("mouse 1040"));
         QCOMPARE(e.reportLength, 64u);

@@ -10,6 +10,7 @@
 #include <cwchar>
 
 using vmouse::Call;
+using vmouse::FailPoint;
 using vmouse::Model;
 
 struct hid_device_ {
@@ -128,6 +129,11 @@ HID_API_EXPORT hid_device *HID_API_CALL hid_open_path(const char *path)
     m.ensureInitialised();
     const std::string p = path ? path : "";
     const vmouse::Interface *i = m.findInterface(p);
+    if (i && m.shouldFail(FailPoint::Open)) {
+        g_error = L"open failed on demand";
+        m.record(Call::OpenPath, p, nullptr, 0, 0, -1);
+        return nullptr;
+    }
     if (!i) {
         g_error = L"no such device";
         m.record(Call::OpenPath, p, nullptr, 0, 0, -1);
@@ -191,9 +197,13 @@ int HID_API_EXPORT HID_API_CALL hid_send_feature_report(hid_device *dev, const u
         return -1;
     Model &m = Model::instance();
     std::lock_guard<std::mutex> lock(m.mutex);
-    const int result = attached(m, dev) ? static_cast<int>(length) : -1;
-    if (result > 0)
-        m.units[dev->unit].lastFeatureReport.assign(data, data + length);
+    int result = static_cast<int>(length);
+    if (!attached(m, dev) || m.shouldFail(FailPoint::Send)) {
+        dev->error = L"send failed";
+        result = -1;
+    } else if (dev->usagePage == vmouse::kCommandUsagePage) {
+        m.units[dev->unit].firmware.featureReport(data, length, m.scrambleCode());
+    }
     m.record(Call::SendFeature, dev->path, data, length, static_cast<int>(length), result);
     return result;
 }
@@ -204,18 +214,35 @@ int HID_API_EXPORT HID_API_CALL hid_get_feature_report(hid_device *dev, unsigned
         return -1;
     Model &m = Model::instance();
     std::lock_guard<std::mutex> lock(m.mutex);
-    if (!attached(m, dev)) {
+    auto failed = [&](const wchar_t *why) {
+        dev->error = why;
         m.record(Call::GetFeature, dev->path, nullptr, 0, static_cast<int>(length), -1);
         return -1;
+    };
+    if (!attached(m, dev))
+        return failed(L"device disconnected");
+    if (m.shouldFail(FailPoint::Get))
+        return failed(L"get failed on demand");
+    if (m.silent)
+        return failed(L"no answer");
+    int result = 0;
+    if (!m.answerOverride.empty()) {
+        result = static_cast<int>(std::min(length, m.answerOverride.size()));
+        std::memcpy(data, m.answerOverride.data(), static_cast<size_t>(result));
+    } else {
+        vmouse::Unit &unit = m.units[dev->unit];
+        vmouse::Firmware::Short answer;
+        if (dev->usagePage != vmouse::kCommandUsagePage || !unit.firmware.answer(answer, m.scrambleCode()))
+            return failed(L"no query to answer");
+        result = static_cast<int>(std::min(length, answer.size()));
+        std::memcpy(data, answer.data(), static_cast<size_t>(result));
+        // The data of a query with data follows its answer as input reports.
+        for (std::vector<uint8_t> &report : unit.firmware.takeQueryData())
+            unit.inputReports[dev->usagePage].push_back(std::move(report));
+        m.inputArrived.notify_all();
     }
-    // Until the unit has a firmware model it answers with the last report it was sent.
-    const std::vector<uint8_t> &last = m.units[dev->unit].lastFeatureReport;
-    const uint8_t reportId = data[0];
-    std::memset(data, 0, length);
-    std::memcpy(data, last.data(), std::min(length, last.size()));
-    data[0] = reportId;
-    m.record(Call::GetFeature, dev->path, data, length, static_cast<int>(length), static_cast<int>(length));
-    return static_cast<int>(length);
+    m.record(Call::GetFeature, dev->path, data, static_cast<size_t>(result), static_cast<int>(length), result);
+    return result;
 }
 
 int HID_API_EXPORT HID_API_CALL hid_get_input_report(hid_device *dev, unsigned char *data, size_t length)
@@ -235,7 +262,15 @@ int HID_API_EXPORT HID_API_CALL hid_write(hid_device *dev, const unsigned char *
         return -1;
     Model &m = Model::instance();
     std::lock_guard<std::mutex> lock(m.mutex);
-    const int result = attached(m, dev) ? static_cast<int>(length) : -1;
+    int result = static_cast<int>(length);
+    if (!attached(m, dev) || m.shouldFail(FailPoint::Write)) {
+        dev->error = L"write failed";
+        result = -1;
+    } else if (dev->usagePage == vmouse::kCommandUsagePage) {
+        m.units[dev->unit].firmware.outputReport(data, length);
+    } else {
+        ++m.units[dev->unit].firmware.rejects.unexpectedData;
+    }
     m.record(Call::Write, dev->path, data, length, static_cast<int>(length), result);
     return result;
 }
@@ -246,6 +281,11 @@ int HID_API_EXPORT HID_API_CALL hid_read_timeout(hid_device *dev, unsigned char 
         return -1;
     Model &m = Model::instance();
     std::unique_lock<std::mutex> lock(m.mutex);
+    if (m.shouldFail(FailPoint::Read)) {
+        dev->error = L"read failed on demand";
+        m.record(Call::ReadTimeout, dev->path, nullptr, 0, milliseconds, -1);
+        return -1;
+    }
     auto queued = [&]() -> std::deque<std::vector<uint8_t>> * {
         const auto it = m.units.find(dev->unit);
         if (it == m.units.end() || !it->second.plugged)

@@ -17,6 +17,11 @@ void Model::clear()
     units.clear();
     trace.clear();
     nextUnit = 1;
+    faults.clear();
+    silent = false;
+    answerOverride.clear();
+    scrambling = false;
+    secrecyCode = {};
     initialised = true;
 }
 
@@ -25,6 +30,8 @@ void Model::ensureInitialised()
     if (initialised)
         return;
     clear();
+    if (const char *control = std::getenv("VIRTUALMOUSE_CONTROL"); control && *control)
+        startControlServer(control);
     const char *attach = std::getenv("VIRTUALMOUSE_ATTACH");
     std::string spec = attach ? attach : "1040";
     std::stringstream list(spec);
@@ -86,6 +93,41 @@ const Interface *Model::findInterface(const std::string &path) const
         if (i.path == path)
             return &i;
     return nullptr;
+}
+
+bool Model::shouldFail(FailPoint point)
+{
+    const auto it = faults.find(point);
+    if (it == faults.end() || it->second.count == 0)
+        return false;
+    if (it->second.skip > 0) {
+        --it->second.skip;
+        return false;
+    }
+    if (it->second.count > 0)
+        --it->second.count;
+    return true;
+}
+
+Unit *Model::pluggedUnit(int unit)
+{
+    const auto it = units.find(unit);
+    return it != units.end() && it->second.plugged ? &it->second : nullptr;
+}
+
+bool Model::raiseStage(int unit, int stage)
+{
+    constexpr int kFirstStage = 1;
+    constexpr int kLastStage = 8;
+    constexpr uint8_t kEventKind0 = 0x06;
+    constexpr uint8_t kEventKind1 = 0x07;
+    Unit *u = pluggedUnit(unit);
+    if (!u || stage < kFirstStage || stage > kLastStage)
+        return false;
+    u->firmware.state.currentStage = static_cast<uint8_t>(stage - 1);
+    u->inputReports[kEventUsagePage].push_back({kEventKind0, kEventKind1, 0x00, static_cast<uint8_t>(stage)});
+    inputArrived.notify_all();
+    return true;
 }
 
 // ---- control API ----

@@ -1,0 +1,146 @@
+// Checksum, scrambling and the event report, as pure functions; scrambling
+// also against the virtual mouse's independent implementation.
+
+#include "EventReport.h"
+#include "Hid_Thread.h"
+#include "Scramble.h"
+#include "ShortReport.h"
+#include "WireTrace.h"
+#include "SecrecyCodeStore.h"
+
+#include <QRandomGenerator>
+
+#include <cstring>
+#include <QtTest>
+
+class ShortReportTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void checksum_examples()
+    {
+        const uint8_t get8B[7] = {0x8B, 0, 0, 0, 0, 0, 0};
+        const uint8_t get87[7] = {0x87, 0, 0, 0, 0, 0, 0};
+        const uint8_t recovery[7] = {0x13, 0xFF, 0, 0, 0, 0, 0};
+        const uint8_t mixed[7] = {0x01, 0x01, 0x03, 0x03, 0x0F, 0x00, 0x00};
+        QCOMPARE(shortReportChecksum(get8B), uint8_t(0x74));
+        QCOMPARE(shortReportChecksum(get87), uint8_t(0x78));
+        QCOMPARE(shortReportChecksum(recovery), uint8_t(0xED));
+        QCOMPARE(shortReportChecksum(mixed), uint8_t(0xE8));
+
+        // The slot is the same rule, and a correct report sums to 0xFF.
+        Hid_Thread hid;
+        uchar report[9] = {0, 0x01, 0x08, 0x03, 0x03, 0x0F, 0, 0, 0};
+        report[8] = hid.hidCS(report + 1);
+        QCOMPARE(report[8], uchar(0xE1));
+        unsigned sum = 0;
+        for (int i = 1; i <= 8; ++i)
+            sum += report[i];
+        QCOMPARE(sum & 0xFF, 0xFFu);
+    }
+
+    void build_puts_zero_in_byte_8_without_checksum()
+    {
+        const ShortReport dpi = buildShortReport(0x07, {1, 2, 3, 4, 5, 6}, false);
+        QCOMPARE(dpi, (ShortReport{0x00, 0x07, 1, 2, 3, 4, 5, 6, 0x00}));
+        const ShortReport rate = buildShortReport(0x01, {8, 3, 3, 0x0F, 0, 0}, true);
+        QCOMPARE(rate, (ShortReport{0x00, 0x01, 0x08, 0x03, 0x03, 0x0F, 0x00, 0x00, 0xE1}));
+    }
+
+    void scrambling_round_trips_for_random_blocks_and_codes()
+    {
+        QRandomGenerator random(0x5EED);
+        Hid_Thread hid;
+        for (int round = 0; round < 5000; ++round) {
+            uchar report[10];
+            uchar code[7];
+            for (uchar &b : report)
+                b = static_cast<uchar>(random.bounded(256));
+            for (uchar &b : code)
+                b = static_cast<uchar>(random.bounded(256));
+            uchar original[10];
+            std::memcpy(original, report, sizeof report);
+
+            hid.USBDataEncryption(report + 1, code);
+            QCOMPARE(report[0], original[0]);  // the report ID is never touched
+            QCOMPARE(report[9], original[9]);  // nor anything past the 8 bytes
+            // The firmware's own implementation agrees byte for byte.
+            uchar firmware[8];
+            std::memcpy(firmware, original + 1, 8);
+            vmouse::scramble8(firmware, code + 1);
+            QVERIFY(std::memcmp(firmware, report + 1, 8) == 0);
+
+            hid.USBDataDecipher(report + 1, code);
+            QVERIFY(std::memcmp(report, original, sizeof report) == 0);
+        }
+    }
+
+    void scrambling_depends_on_the_code()
+    {
+        uint8_t a[8] = {0x87, 0, 0, 0, 0, 0, 0, 0x78};
+        uint8_t b[8];
+        std::memcpy(b, a, 8);
+        const uint8_t zero[6] = {};
+        const uint8_t code[6] = {'5', '1', '8', '2', '0', '6'};
+        scrambleBlock(a, zero);
+        scrambleBlock(b, code);
+        QVERIFY(std::memcmp(a, b, 8) != 0);
+    }
+
+    void secrecy_code_takes_six_characters_only()
+    {
+        setCurrentSecrecyCode({});
+        QVERIFY(setCurrentSecrecyCodeFromText(QStringLiteral("518206")));
+        QCOMPARE(currentSecrecyCode(), (SecrecyCode{'5', '1', '8', '2', '0', '6'}));
+        QVERIFY(!setCurrentSecrecyCodeFromText(QStringLiteral("12345")));
+        QVERIFY(!setCurrentSecrecyCodeFromText(QStringLiteral("1234567")));
+        QCOMPARE(currentSecrecyCode(), (SecrecyCode{'5', '1', '8', '2', '0', '6'}));
+        setCurrentSecrecyCode({});
+    }
+
+    void event_report_stage()
+    {
+        const uint8_t stage3[4] = {0x06, 0x07, 0x55, 0x03};
+        const uint8_t stage8[4] = {0x06, 0x07, 0x00, 0x08};
+        const uint8_t stage0[4] = {0x06, 0x07, 0x00, 0x00};
+        const uint8_t stage9[4] = {0x06, 0x07, 0x00, 0x09};
+        const uint8_t other[4] = {0x06, 0x08, 0x00, 0x03};
+        QCOMPARE(stageFromEventReport(stage3, 4), 3);  // byte 2 is not looked at
+        QCOMPARE(stageFromEventReport(stage8, 4), 8);
+        QCOMPARE(stageFromEventReport(stage0, 4), 0);
+        QCOMPARE(stageFromEventReport(stage9, 4), 0);
+        QCOMPARE(stageFromEventReport(other, 4), 0);
+        QCOMPARE(stageFromEventReport(stage3, 3), 0);
+        QCOMPARE(stageFromEventReport(stage3, 0), 0);
+        QCOMPARE(stageFromEventReport(stage3, -1), 0);
+        QCOMPARE(stageFromEventReport(nullptr, 4), 0);
+    }
+
+    void scrambled_link_end_to_end()
+    {
+        Hid_Thread hid;
+        const int unit = wire::attachMouse(hid);
+        const SecrecyCode code{'5', '1', '8', '2', '0', '6'};
+        setCurrentSecrecyCode(code);
+        vmouse::setScrambling(true, code);
+        hid.setScrambling(true);
+
+        hid.hid_01H_SetReportRate(4);
+        QVERIFY(vmouse::setStage(unit, 6));
+        vmouse::clearTrace();
+        QCOMPARE(hid.hid_87H_GetCurrentDPI(), QVariant(5));
+
+        const std::vector<vmouse::CallRecord> calls = vmouse::trace();
+        for (const vmouse::CallRecord &c : calls)
+            if (c.call == vmouse::Call::SendFeature) {
+                QCOMPARE(int(c.bytes.at(0)), 0);  // report ID stays plain
+                QVERIFY(wire::hex(c.bytes) != QStringLiteral("00 87 00 00 00 00 00 00 78"));
+            }
+        QCOMPARE(vmouse::firmwareState(unit).reportRate, uint8_t(4));
+        QCOMPARE(vmouse::rejects(unit).total(), 0);
+        setCurrentSecrecyCode({});
+    }
+};
+
+QTEST_GUILESS_MAIN(ShortReportTest)
+#include "tst_shortreport.moc"

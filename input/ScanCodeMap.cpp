@@ -1,0 +1,91 @@
+#include "ScanCodeMap.h"
+
+#include "LookupTable.h"
+
+namespace input {
+namespace {
+
+constexpr ByteMapEntry plain(std::uint8_t scanCode, std::uint8_t virtualKey)
+{
+    return {scanCodeKey(scanCode, false), virtualKey};
+}
+
+constexpr ByteMapEntry extended(std::uint8_t scanCode, std::uint8_t virtualKey)
+{
+    return {scanCodeKey(scanCode, true), virtualKey};
+}
+
+constexpr std::array<ByteMapEntry, kScanCodeEntriesPlain + kScanCodeEntriesExtended> kScanCodes = {{
+    plain(0x01, 0x1B),  // Esc
+    // digits 1 to 9, 0
+    plain(0x02, 0x31), plain(0x03, 0x32), plain(0x04, 0x33), plain(0x05, 0x34), plain(0x06, 0x35),
+    plain(0x07, 0x36), plain(0x08, 0x37), plain(0x09, 0x38), plain(0x0A, 0x39), plain(0x0B, 0x30),
+    plain(0x0C, 0xBD), plain(0x0D, 0xBB), plain(0x0E, 0x08), plain(0x0F, 0x09),
+    // Q to P
+    plain(0x10, 0x51), plain(0x11, 0x57), plain(0x12, 0x45), plain(0x13, 0x52), plain(0x14, 0x54),
+    plain(0x15, 0x59), plain(0x16, 0x55), plain(0x17, 0x49), plain(0x18, 0x4F), plain(0x19, 0x50),
+    plain(0x1A, 0xDB), plain(0x1B, 0xDD), plain(0x1C, 0x0D), plain(0x1D, 0xA2),  // ..., Enter, left Ctrl
+    // A to L
+    plain(0x1E, 0x41), plain(0x1F, 0x53), plain(0x20, 0x44), plain(0x21, 0x46), plain(0x22, 0x47),
+    plain(0x23, 0x48), plain(0x24, 0x4A), plain(0x25, 0x4B), plain(0x26, 0x4C),
+    plain(0x27, 0xBA), plain(0x28, 0xDE), plain(0x29, 0xC0), plain(0x2A, 0xA0), plain(0x2B, 0xDC),  // left Shift at 2A
+    // Z to M
+    plain(0x2C, 0x5A), plain(0x2D, 0x58), plain(0x2E, 0x43), plain(0x2F, 0x56), plain(0x30, 0x42),
+    plain(0x31, 0x4E), plain(0x32, 0x4D),
+    plain(0x33, 0xBC), plain(0x34, 0xBE), plain(0x35, 0xBF),
+    plain(0x37, 0x6A), plain(0x38, 0xA4), plain(0x39, 0x20), plain(0x3A, 0x14),  // keypad *, left Alt, Space, Caps Lock
+    // F1 to F10
+    plain(0x3B, 0x70), plain(0x3C, 0x71), plain(0x3D, 0x72), plain(0x3E, 0x73), plain(0x3F, 0x74),
+    plain(0x40, 0x75), plain(0x41, 0x76), plain(0x42, 0x77), plain(0x43, 0x78), plain(0x44, 0x79),
+    plain(0x45, 0x13), plain(0x46, 0x91),  // Pause, Scroll Lock
+    // keypad, whatever the Num Lock state
+    plain(0x47, 0x67), plain(0x48, 0x68), plain(0x49, 0x69), plain(0x4A, 0x6D),
+    plain(0x4B, 0x64), plain(0x4C, 0x65), plain(0x4D, 0x66), plain(0x4E, 0x6B),
+    plain(0x4F, 0x61), plain(0x50, 0x62), plain(0x51, 0x63), plain(0x52, 0x60), plain(0x53, 0x6E),
+    plain(0x56, 0xE2),  // extra key left of Z on ISO keyboards
+    plain(0x57, 0x7A), plain(0x58, 0x7B),  // F11, F12
+    plain(0x6E, 0x86),  // F23
+
+    // 0x0E is not a Windows key code: it keeps keypad Enter apart from Enter.
+    extended(0x1C, 0x0E),
+    extended(0x1D, 0xA3),  // right Ctrl
+    extended(0x35, 0x6F),  // keypad /
+    extended(0x36, 0xA1),  // right Shift
+    extended(0x37, 0x2C),  // Print Screen
+    extended(0x38, 0xA5),  // right Alt
+    extended(0x45, 0x90),  // Num Lock
+    extended(0x47, 0x24), extended(0x48, 0x26), extended(0x49, 0x21),  // Home, Up, Page Up
+    extended(0x4B, 0x25), extended(0x4D, 0x27),                        // Left, Right
+    extended(0x4F, 0x23), extended(0x50, 0x28), extended(0x51, 0x22),  // End, Down, Page Down
+    extended(0x52, 0x2D), extended(0x53, 0x2E),                        // Insert, Delete
+    extended(0x5B, 0x5B), extended(0x5D, 0x5D),                        // left Windows, Menu
+    // The right Windows key (extended 0x5C) deliberately has no entry.
+}};
+
+static_assert(keysAreUnique(kScanCodes), "a scan code is mapped twice");
+static_assert(valuesAreNonZero(kScanCodes), "0 means no entry");
+
+// Flat index: scan code x 2 + extended flag.
+constexpr std::size_t kFlatSize = 256 * 2;
+
+constexpr std::array<std::uint8_t, kFlatSize> flattenScanCodes()
+{
+    std::array<std::uint8_t, kFlatSize> table{};
+    for (const ByteMapEntry &e : kScanCodes)
+        table[(e.key >> 8) * 2u + (e.key & 1u)] = e.value;
+    return table;
+}
+
+constexpr std::array<std::uint8_t, kFlatSize> kFlatScanCodes = flattenScanCodes();
+
+} // namespace
+
+std::uint8_t virtualKeyForScanCode(std::uint16_t key)
+{
+    const unsigned extendedFlag = key & 0xFFu;
+    if (extendedFlag > 1)
+        return 0;
+    return kFlatScanCodes[(key >> 8) * 2u + extendedFlag];
+}
+
+} // namespace input

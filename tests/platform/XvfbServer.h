@@ -1,53 +1,32 @@
 #pragma once
-// A private X server for one test program: started on a free display number
-// (Xvfb reports the number it took once it accepts connections), stopped
-// when the object goes. It does not reset when its last client leaves, as a
-// desktop session with a window manager would not: server settings made over
-// one short connection stay for the next.
+// A private X server for one test program, on a free display number that
+// Xvfb reports once it accepts connections. -noreset: like a desktop session,
+// it keeps its settings when the last client leaves.
 
-#include <QByteArray>
 #include <QProcess>
-#include <QString>
 
 class XvfbServer
 {
 public:
     XvfbServer()
     {
-        m_process.setProgram(QStringLiteral("Xvfb"));
-        m_process.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-noreset"), QStringLiteral("-nolisten"),
-                                QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
-                                QStringLiteral("640x480x24")});
-        m_process.setProcessChannelMode(QProcess::SeparateChannels);
-        m_process.start();
-        if (!m_process.waitForStarted(5000))
-            return;
+        m_process.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-noreset", "-nolisten", "tcp"});
         QByteArray number;
-        while (!number.contains('\n') && m_process.waitForReadyRead(10000))
+        while (m_process.waitForStarted(5000) && !number.contains('\n') && m_process.waitForReadyRead(10000))
             number += m_process.readAllStandardOutput();
-        bool ok = false;
-        const int display = number.trimmed().toInt(&ok);
-        if (ok)
-            m_display = QByteArray(":") + QByteArray::number(display);
+        if (number.contains('\n'))
+            m_display = ":" + number.trimmed();
     }
-
     ~XvfbServer() { stop(); }
 
-    XvfbServer(const XvfbServer &) = delete;
-    XvfbServer &operator=(const XvfbServer &) = delete;
-
-    // ":N", or empty when the server did not come up.
-    QByteArray display() const { return m_display; }
+    QByteArray display() const { return m_display; }  // empty when Xvfb did not start
 
     void stop()
     {
-        if (m_process.state() == QProcess::NotRunning)
-            return;
         m_process.terminate();
-        if (!m_process.waitForFinished(5000)) {
+        if (!m_process.waitForFinished(5000))
             m_process.kill();
-            m_process.waitForFinished(5000);
-        }
+        m_process.waitForFinished(5000);
     }
 
 private:

@@ -12,7 +12,8 @@ extern const char kAppConfigPath[];  // "./modules/setting/apConfig.bin"
 extern const char kLanguageChinese[]; // "ChineseSimplified"
 extern const char kDefaultSecrecyCode[]; // "518206"
 
-// Opens an INI handle on an apConfig file with the UTF-8 codec.
+// Opens an INI handle on an apConfig file with the UTF-8 codec; a damaged
+// file is set aside first (SettingsGuard.h).
 std::unique_ptr<QSettings> openAppConfig(const QString &path = QString::fromLatin1(kAppConfigPath));
 
 QString appLanguage(const QSettings &config);

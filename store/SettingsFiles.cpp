@@ -1,0 +1,88 @@
+#include "SettingsFiles.h"
+
+#include "AppConfig.h"
+#include "SettingsGuard.h"
+#include "SettingsKeys.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+SettingsFiles::SettingsFiles(const QString &settingDir, QObject *parent)
+    : QObject(parent)
+{
+    const QDir dir(settingDir);
+    m_appConfig = openAppConfig(dir.filePath(QString::fromLatin1(kAppConfigFileName))).release();
+    m_appConfig->setParent(this);
+    for (int i = 0; i < kProfileFileCount; ++i)
+        m_profiles.append(openSettingsFile(dir.filePath(profileFileName(i)), nullptr, this).release());
+}
+
+SettingsFiles::~SettingsFiles() = default;
+
+QSettings *SettingsFiles::profile(int index) const
+{
+    return index >= 0 && index < m_profiles.size() ? m_profiles.at(index) : nullptr;
+}
+
+bool SettingsFiles::setCurrentProfileIndex(int index)
+{
+    if (!profile(index))
+        return false;
+    m_currentProfile = index;
+    return true;
+}
+
+QString SettingsFiles::dpiListKey() const { return ::dpiListKey(m_is4090); }
+QString SettingsFiles::reportRateKey() const { return ::reportRateKey(m_is4090); }
+QString SettingsFiles::ledEffectKey() const { return ::ledEffectKey(m_is4090); }
+
+QString SettingsFiles::fileName(int index) const
+{
+    const QSettings *handle = profile(index);
+    return handle ? handle->fileName() : QString();
+}
+
+bool SettingsFiles::replaceProfileFile(int index, const QString &sourcePath)
+{
+    QSettings *old = profile(index);
+    if (!old)
+        return false;
+    QFile source(sourcePath);
+    if (!source.open(QIODevice::ReadOnly)) {
+        qDebug().noquote() << "Profile source cannot be read:" << sourcePath;
+        return false;
+    }
+    const QByteArray content = source.readAll();
+    if (!isSettingsText(content, false)) {
+        qDebug().noquote() << "Profile source is not a settings file:" << sourcePath;
+        return false;
+    }
+
+    const QString name = old->fileName();
+    // Flushed now, into the file being replaced: flushed at the deferred
+    // delete, the old cache would be merged into the new file.
+    old->sync();
+    const QDateTime oldStamp = QFileInfo(name).lastModified();
+
+    QSaveFile target(name);
+    if (!target.open(QIODevice::WriteOnly) || target.write(content) != content.size() || !target.commit()) {
+        qDebug().noquote() << "Profile file cannot be written:" << name;
+        return false;
+    }
+    // The toolkit shares one parsed copy per file name between handles and
+    // re-reads only when size or modification time differ; a copy of equal
+    // size written within the clock's tick must not look unchanged.
+    if (QFileInfo(name).lastModified() == oldStamp) {
+        QFile written(name);
+        if (written.open(QIODevice::ReadWrite))
+            written.setFileTime(oldStamp.addMSecs(1), QFileDevice::FileModificationTime);
+    }
+
+    m_profiles[index] = new QSettings(name, QSettings::IniFormat, this);
+    old->deleteLater();
+    return true;
+}

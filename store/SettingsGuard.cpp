@@ -1,0 +1,111 @@
+#include "SettingsGuard.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextCodec>
+
+const char kUtf8Codec[] = "UTF-8";
+const char kDamagedSuffix[] = ".damaged";
+
+namespace {
+constexpr char kCommentMark = ';';
+constexpr char kAltCommentMark = '#';
+constexpr char kSectionOpen = '[';
+constexpr char kSectionClose = ']';
+constexpr char kAssign = '=';
+constexpr char kContinuation = '\\';
+constexpr char kUtf8Bom[] = "\xEF\xBB\xBF";
+
+bool isControlByte(char c)
+{
+    const auto u = static_cast<unsigned char>(c);
+    return (u < 0x20 && c != '\t' && c != '\r' && c != '\n') || u == 0x7F;
+}
+
+bool isSettingsLine(const QByteArray &line)
+{
+    const QByteArray text = line.trimmed();
+    if (text.isEmpty() || text.at(0) == kCommentMark || text.at(0) == kAltCommentMark)
+        return true;
+    if (text.at(0) == kSectionOpen)
+        return text.endsWith(kSectionClose) && text.size() > 2;
+    return text.indexOf(kAssign) > 0;
+}
+
+// A value may go on over the next line when its line ends in an odd number
+// of backslashes; the toolkit reads such files although it never writes them.
+bool endsWithContinuation(const QByteArray &line)
+{
+    const QByteArray text = line.endsWith('\r') ? line.chopped(1) : line;
+    int backslashes = 0;
+    for (int i = text.size() - 1; i >= 0 && text.at(i) == kContinuation; --i)
+        ++backslashes;
+    return backslashes % 2 == 1;
+}
+
+bool isValidUtf8(const QByteArray &content)
+{
+    QTextCodec *codec = QTextCodec::codecForName(kUtf8Codec);
+    QTextCodec::ConverterState state;
+    codec->toUnicode(content.constData(), content.size(), &state);
+    return state.invalidChars == 0 && state.remainingChars == 0;
+}
+
+QString freeAsideName(const QString &path)
+{
+    QString aside = path + QLatin1String(kDamagedSuffix);
+    for (int n = 1; QFileInfo::exists(aside); ++n)
+        aside = path + QLatin1String(kDamagedSuffix) + QString::number(n);
+    return aside;
+}
+}
+
+bool isSettingsText(const QByteArray &content, bool utf8)
+{
+    for (char c : content) {
+        if (isControlByte(c))
+            return false;
+    }
+    if (utf8 && !isValidUtf8(content))
+        return false;
+    const QByteArray text = content.startsWith(kUtf8Bom) ? content.mid(int(sizeof kUtf8Bom) - 1) : content;
+    bool continued = false;
+    for (const QByteArray &line : text.split('\n')) {
+        if (!continued && !isSettingsLine(line))
+            return false;
+        continued = endsWithContinuation(line);
+    }
+    return true;
+}
+
+QString setAsideDamagedFile(const QString &path, bool utf8)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return QString();
+    QFile file(path);
+    const bool readable = info.isFile() && file.open(QIODevice::ReadOnly);
+    if (readable && isSettingsText(file.readAll(), utf8))
+        return QString();
+    file.close();
+
+    const QString aside = freeAsideName(path);
+    if (!QFile::rename(path, aside)) {
+        qDebug().noquote() << "Settings file damaged and could not be set aside:" << path;
+        return QString();
+    }
+    QFile fresh(path);
+    fresh.open(QIODevice::WriteOnly);
+    qDebug().noquote() << "Settings file damaged, kept as" << aside;
+    return aside;
+}
+
+std::unique_ptr<QSettings> openSettingsFile(const QString &path, const char *codec, QObject *parent)
+{
+    setAsideDamagedFile(path, codec && qstrcmp(codec, kUtf8Codec) == 0);
+    auto settings = std::make_unique<QSettings>(path, QSettings::IniFormat, parent);
+    if (codec)
+        settings->setIniCodec(codec);
+    return settings;
+}

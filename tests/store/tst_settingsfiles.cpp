@@ -1,0 +1,194 @@
+#include "AppConfig.h"
+#include "SettingsFiles.h"
+#include "SettingsKeys.h"
+#include "SettingsLists.h"
+#include "StoreTestFiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+class SettingsFilesTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+    QString profilePath(int index) const { return path(profileFileName(index)); }
+
+    static void flushDeferredDeletes()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+private slots:
+    void init()
+    {
+        // A new folder per test: the toolkit shares parsed files between
+        // handles of the same name within a process.
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
+
+    void opens_ten_profiles_in_order()
+    {
+        SettingsFiles files(m_dir->path());
+        QCOMPARE(files.profileCount(), kProfileFileCount);
+        for (int i = 0; i < kProfileFileCount; ++i)
+            QCOMPARE(QFileInfo(files.fileName(i)).fileName(), QStringLiteral("p%1.bin").arg(i + 1));
+        QCOMPARE(QFileInfo(files.appConfig()->fileName()).fileName(), QStringLiteral("apConfig.bin"));
+        QCOMPARE(files.currentProfileIndex(), 0);
+        QVERIFY(!files.is4090());
+        QCOMPARE(files.currentProfile(), files.profile(0));
+        QVERIFY(!files.profile(-1));
+        QVERIFY(!files.profile(10));
+        QVERIFY(files.fileName(10).isEmpty());
+    }
+
+    void current_index_routes_profile_keys()
+    {
+        {
+            SettingsFiles files(m_dir->path());
+            QVERIFY(files.setCurrentProfileIndex(3));
+            files.currentProfile()->setValue(QLatin1String(kCursorSpeedKey), 7);
+            QVERIFY(!files.setCurrentProfileIndex(10));
+            QVERIFY(!files.setCurrentProfileIndex(-1));
+            QCOMPARE(files.currentProfileIndex(), 3);
+            files.setCurrentProfileIndex(0);
+            QCOMPARE(files.currentProfile()->value(QLatin1String(kCursorSpeedKey), 0).toInt(), 0);
+        }
+        QCOMPARE(readFile(profilePath(3)), QByteArray("[sensor]\ncursorSpeed_Tarn=7\n"));
+        QVERIFY(!QFile::exists(profilePath(0)));
+        QVERIFY(!QFile::exists(path(QStringLiteral("apConfig.bin"))));
+    }
+
+    void sensor_selects_key_form()
+    {
+        {
+            SettingsFiles files(m_dir->path());
+            files.setIs4090(true);
+            files.currentProfile()->setValue(files.dpiListKey(), QVariantList{5000, 5100});
+            files.currentProfile()->setValue(files.reportRateKey(), 2);
+            files.setIs4090(false);
+            files.currentProfile()->setValue(files.ledEffectKey(), QVariantList{0, 0, 4, 255, 0, 0});
+        }
+        QCOMPARE(readFile(profilePath(0)),
+                 QByteArray("[color_Tarn]\nledEffect=0, 0, 4, 255, 0, 0\n\n"
+                            "[sensor]\ndpi_Tarn_4090=5000, 5100\nreportRate_Tarn_4090=2\n"));
+    }
+
+    // The written form must stay what the toolkit has always written: lists
+    // joined by ", ", non-ASCII as \x escapes in profile files, plain UTF-8
+    // in apConfig.bin.
+    void profile_file_form()
+    {
+        {
+            SettingsFiles files(m_dir->path());
+            QSettings *p = files.profile(1);
+            p->setValue(keyDefineKey(3), QVariantList{1, 0, 244, 0});
+            p->setValue(colorTypeKey(1), QVariantList{255, 0, 0});
+            p->setValue(macroKey(11), QString::fromUtf8("宏 1"));
+            p->setValue(selectGunKey(QStringLiteral("0")), QString::fromUtf8("Gun0é"));
+            p->setValue(xySensitiveKey(QStringLiteral("1")), 9);
+        }
+        QCOMPARE(readFile(profilePath(1)),
+                 QByteArray("[XYSensitive]\n1=9\n\n"
+                            "[color_Tarn]\ntype1=255, 0, 0\n\n"
+                            "[keydefine_Tarn]\n3=1, 0, 244, 0\n\n"
+                            "[macro]\n11=\\x5b8f 1\n\n"
+                            "[selectGun]\n0=Gun0\\xe9\n"));
+    }
+
+    void appconfig_keeps_utf8_title_through_rewrite()
+    {
+        writeFile(path(QStringLiteral("apConfig.bin")),
+                  "[common]\nlanguage=ChineseSimplified\nname0=\\x9f20\\x6807 K812\nname1=Mouse\n\n[Tarn]\nprofileNo=0\n");
+        {
+            SettingsFiles files(m_dir->path());
+            files.appConfig()->setValue(QLatin1String(kProfileNoKey), 4u);
+        }
+        QCOMPARE(readFile(path(QStringLiteral("apConfig.bin"))),
+                 QByteArray("[Tarn]\nprofileNo=4\n\n"
+                            "[common]\nlanguage=ChineseSimplified\nname0=\xe9\xbc\xa0\xe6\xa0\x87 K812\nname1=Mouse\n"));
+        QCOMPARE(readWindowTitle(path(QStringLiteral("apConfig.bin"))), QString::fromUtf8("鼠标 K812"));
+    }
+
+    void window_title_defaults()
+    {
+        QCOMPARE(readWindowTitle(path(QStringLiteral("absent.bin"))), QString());
+        writeFile(path(QStringLiteral("en.bin")), "[common]\nlanguage=English\nname0=zh\nname1=en\n");
+        QCOMPARE(readWindowTitle(path(QStringLiteral("en.bin"))), QStringLiteral("en"));
+    }
+
+    void one_element_text_list_reads_as_text()
+    {
+        writeFile(profilePath(0), "[profile]\nname=Macro_0\nnames=Macro_0, Macro_1\n");
+        SettingsFiles files(m_dir->path());
+        const QVariant single = files.profile(0)->value(QLatin1String(kProfileMacroNamesKey));
+        QCOMPARE(single.userType(), int(QMetaType::QString));
+        QVERIFY(readSettingsList(*files.profile(0), QLatin1String(kProfileMacroNamesKey)).isEmpty());
+        QCOMPARE(readSettingsList(*files.profile(0), QStringLiteral("profile/names")).size(), 2);
+    }
+
+    void replace_takes_source_and_drops_pending_changes()
+    {
+        writeFile(path(QStringLiteral("pD.bin")), "[sensor]\ncursorSpeed_Tarn=5\n");
+        SettingsFiles files(m_dir->path());
+        QSettings *old = files.profile(2);
+        old->setValue(QLatin1String(kCursorSpeedKey), 9);
+        old->setValue(QLatin1String(kScrollLinesKey), 100);
+
+        QVERIFY(files.replaceProfileFile(2, path(QStringLiteral("pD.bin"))));
+        QVERIFY(files.profile(2) != old);
+        QCOMPARE(files.fileName(2), profilePath(2));
+        flushDeferredDeletes();
+
+        QCOMPARE(files.profile(2)->value(QLatin1String(kCursorSpeedKey)).toInt(), 5);
+        QVERIFY(!files.profile(2)->contains(QLatin1String(kScrollLinesKey)));
+        QCOMPARE(readFile(profilePath(2)), QByteArray("[sensor]\ncursorSpeed_Tarn=5\n"));
+    }
+
+    void replace_with_equal_size_file_is_reread()
+    {
+        writeFile(profilePath(4), "[sensor]\ncursorSpeed_Tarn=1\n");
+        writeFile(path(QStringLiteral("src.bin")), "[sensor]\ncursorSpeed_Tarn=2\n");
+        SettingsFiles files(m_dir->path());
+        QCOMPARE(files.profile(4)->value(QLatin1String(kCursorSpeedKey)).toInt(), 1);
+        QVERIFY(files.replaceProfileFile(4, path(QStringLiteral("src.bin"))));
+        QCOMPARE(files.profile(4)->value(QLatin1String(kCursorSpeedKey)).toInt(), 2);
+        flushDeferredDeletes();
+    }
+
+    void replace_keeps_old_file_when_source_is_unusable()
+    {
+        const QByteArray original("[sensor]\ncursorSpeed_Tarn=3\n");
+        writeFile(profilePath(1), original);
+        writeFile(path(QStringLiteral("garbage.pf")), QByteArray("\x89PNG\r\n\x1a\n\0\0", 10));
+        SettingsFiles files(m_dir->path());
+        QSettings *before = files.profile(1);
+
+        QVERIFY(!files.replaceProfileFile(1, path(QStringLiteral("missing.pf"))));
+        QVERIFY(!files.replaceProfileFile(1, path(QStringLiteral("garbage.pf"))));
+        QVERIFY(!files.replaceProfileFile(10, path(QStringLiteral("garbage.pf"))));
+        QCOMPARE(files.profile(1), before);
+        QCOMPARE(readFile(profilePath(1)), original);
+    }
+
+    void replace_copies_between_profiles_and_onto_itself()
+    {
+        writeFile(profilePath(1), "[sensor]\ncursorSpeed_Tarn=2\n");
+        writeFile(profilePath(3), "[sensor]\ncursorSpeed_Tarn=4\ndoubleClickSpeed_Tarn=8\n");
+        SettingsFiles files(m_dir->path());
+        QVERIFY(files.replaceProfileFile(1, files.fileName(3)));
+        QCOMPARE(readFile(profilePath(1)), readFile(profilePath(3)));
+        QVERIFY(files.replaceProfileFile(3, files.fileName(3)));
+        QCOMPARE(files.profile(3)->value(QLatin1String(kDoubleClickSpeedKey)).toInt(), 8);
+        flushDeferredDeletes();
+        QCOMPARE(readFile(profilePath(3)), QByteArray("[sensor]\ncursorSpeed_Tarn=4\ndoubleClickSpeed_Tarn=8\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(SettingsFilesTest)
+#include "tst_settingsfiles.moc"

@@ -1,0 +1,67 @@
+#include "SettingsLists.h"
+#include "StoreTestFiles.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+class SettingsListsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fixed_length_conversion_data()
+    {
+        QTest::addColumn<QVariantList>("list");
+        QTest::addColumn<QVector<uint>>("uints");
+        QTest::addColumn<QVector<int>>("ints");
+        QTest::newRow("exact") << QVariantList{1, 2, 3} << QVector<uint>{1, 2, 3} << QVector<int>{1, 2, 3};
+        QTest::newRow("short counts missing as 0")
+            << QVariantList{7} << QVector<uint>{7, 0, 0} << QVector<int>{7, 0, 0};
+        QTest::newRow("empty") << QVariantList{} << QVector<uint>{0, 0, 0} << QVector<int>{0, 0, 0};
+        QTest::newRow("long is cut") << QVariantList{1, 2, 3, 4, 5} << QVector<uint>{1, 2, 3} << QVector<int>{1, 2, 3};
+        QTest::newRow("text as the toolkit converts it")
+            << QVariantList{QStringLiteral("12"), QStringLiteral("x"), QStringLiteral("-1")}
+            << QVector<uint>{12, 0, 0} << QVector<int>{12, 0, -1};
+        QTest::newRow("invalid and fractional")
+            << QVariantList{QVariant(), 2.7, QStringLiteral("")} << QVector<uint>{0, 3, 0} << QVector<int>{0, 3, 0};
+    }
+    void fixed_length_conversion()
+    {
+        QFETCH(QVariantList, list);
+        QFETCH(QVector<uint>, uints);
+        QFETCH(QVector<int>, ints);
+        QCOMPARE(toUIntList(list, 3), uints);
+        QCOMPARE(toIntList(list, 3), ints);
+    }
+
+    void element_access_never_leaves_the_list()
+    {
+        const QVariantList list{5, 6};
+        QCOMPARE(listUInt(list, 1), 6u);
+        QCOMPARE(listUInt(list, 2), 0u);
+        QCOMPARE(listInt(list, -1), 0);
+        QVERIFY(toUIntList(list, -4).isEmpty());
+    }
+
+    void stored_lists_read_back_from_disk()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("p.bin"));
+        writeFile(path,
+                  "[sensor]\ndpi_Tarn=400, 800, 1600\ndpi_Select=1\nreportRate_Tarn=abc\n"
+                  "[color_Tarn]\ntype1=255, 0, 0, 0, 0, 255, 0, 255, 0, 255, 255, 0, 0, 255, 255, 255, 0, 255, 255, 0, 255, 255, 0, 255, 9\n");
+        const QSettings file(path, QSettings::IniFormat);
+        QCOMPARE(readUIntList(file, QStringLiteral("sensor/dpi_Tarn"), 8),
+                 (QVector<uint>{400, 800, 1600, 0, 0, 0, 0, 0}));
+        // One element is stored as a plain value, which is text and no list.
+        QVERIFY(readSettingsList(file, QStringLiteral("sensor/dpi_Select")).isEmpty());
+        QCOMPARE(readUIntList(file, QStringLiteral("sensor/dpi_Select"), 8), QVector<uint>(8, 0));
+        QVERIFY(readSettingsList(file, QStringLiteral("sensor/absent")).isEmpty());
+        QCOMPARE(readUIntList(file, QStringLiteral("color_Tarn/type1"), 24).size(), 24);
+        QCOMPARE(toUIntVariantList(readSettingsList(file, QStringLiteral("color_Tarn/type1"))).size(), 25);
+        QCOMPARE(toUIntVariantList({QStringLiteral("7"), QStringLiteral("z")}), (QVariantList{7u, 0u}));
+    }
+};
+
+QTEST_GUILESS_MAIN(SettingsListsTest)
+#include "tst_settingslists.moc"

@@ -1,0 +1,171 @@
+// The settings files installed beside the program: each parses, and holds
+// every key the program reads, with lengths and values it can use.
+
+#include "LanguageStrings.h"
+#include "SettingsGuard.h"
+#include "SettingsKeys.h"
+#include "SettingsLists.h"
+#include "SettingsPaths.h"
+#include "StageTexts.h"
+#include "StoreTestFiles.h"
+
+#include <QDir>
+#include <QtTest>
+
+namespace {
+const QString kModules = QStringLiteral(MU_MODULES_DIR);
+
+QString settingPath(const QString &name)
+{
+    return kModules + QStringLiteral("/setting/") + name;
+}
+
+bool inRange(uint v, uint low, uint high)
+{
+    return v >= low && v <= high;
+}
+
+// Every element present and a number within low .. high.
+void checkNumbers(const QSettings &file, const QString &key, int count, uint low, uint high)
+{
+    const QVariantList list = readSettingsList(file, key);
+    QVERIFY2(list.size() == count, qPrintable(key));
+    for (const QVariant &v : list) {
+        bool ok = false;
+        const uint n = v.toString().toUInt(&ok);
+        QVERIFY2(ok && inRange(n, low, high), qPrintable(key + QLatin1Char('=') + v.toString()));
+    }
+}
+
+void checkNumber(const QSettings &file, const QString &key, uint low, uint high)
+{
+    bool ok = false;
+    const uint n = file.value(key).toString().toUInt(&ok);
+    QVERIFY2(file.contains(key) && ok && inRange(n, low, high), qPrintable(key));
+}
+
+// The four-byte button definitions the button page starts from.
+const uint kDefaultButtons[kButtonCount][kButtonDefinitionSize] = {
+    {1, 0, 0xF0, 0}, {1, 0, 0xF1, 0}, {1, 0, 0xF2, 0}, {1, 0, 0xF4, 0}, {1, 0, 0xF3, 0}, {7, 0, 1, 0},
+    {7, 0, 2, 0},    {0, 0, 0, 0},    {0, 0, 0, 0},    {0, 0, 0, 0},    {0, 0, 0, 0},    {0, 0, 0, 0},
+    {0, 0, 0, 0},    {0, 0, 0, 0},    {4, 0, 1, 0},    {4, 0, 2, 0},
+};
+}
+
+class InstalledTreeTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void every_settings_file_parses_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("utf8");
+        const QDir setting(kModules + QStringLiteral("/setting"));
+        for (const QString &name : setting.entryList({QStringLiteral("*.bin")}, QDir::Files))
+            QTest::newRow(qPrintable(name)) << setting.filePath(name) << (name == QLatin1String(kAppConfigFileName));
+        const QDir i18n(kModules + QStringLiteral("/i18n"));
+        for (const QString &name : i18n.entryList({QStringLiteral("*.ini")}, QDir::Files))
+            QTest::newRow(qPrintable(name)) << i18n.filePath(name) << true;
+        QTest::newRow("gunData.bin") << kModules + QStringLiteral("/gun/gunData.bin") << false;
+    }
+    void every_settings_file_parses()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, utf8);
+        QVERIFY(QFileInfo(path).isFile());
+        QVERIFY(isSettingsText(readFile(path), utf8));
+        QSettings file(path, QSettings::IniFormat);
+        if (utf8)
+            file.setIniCodec(kUtf8Codec);
+        file.allKeys();
+        QCOMPARE(file.status(), QSettings::NoError);
+    }
+
+    void app_config()
+    {
+        QSettings file(settingPath(QLatin1String(kAppConfigFileName)), QSettings::IniFormat);
+        file.setIniCodec(kUtf8Codec);
+        QVERIFY(file.contains(QLatin1String(kLanguageKey)));
+        QVERIFY(file.value(QLatin1String(kLanguageKey)).toString().isEmpty());
+        const QString chineseTitle = file.value(QLatin1String(kTitleChineseKey)).toString();
+        QVERIFY(std::any_of(chineseTitle.begin(), chineseTitle.end(), [](QChar c) { return c.unicode() >= 0x4E00; }));
+        QCOMPARE(file.value(QLatin1String(kTitleOtherKey)).toString(), QStringLiteral("ORVANE TALVEK MOUSE K812"));
+        checkNumber(file, QLatin1String(kProfileNoKey), 0, kProfileFileCount - 1);
+        QCOMPARE(file.value(QLatin1String(kProductNamesKey)).toStringList().size(), 2);
+        for (int n = 0; n < 2; ++n)
+            QCOMPARE(file.value(secrecyCodeKey(n)).toString(), QStringLiteral("518206"));
+    }
+
+    void profiles_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("pD.bin") << QString::fromLatin1(kFactoryProfileFileName);
+        for (int i = 0; i < kProfileFileCount; ++i)
+            QTest::newRow(qPrintable(profileFileName(i))) << profileFileName(i);
+    }
+    void profiles()
+    {
+        QFETCH(QString, name);
+        const QSettings file(settingPath(name), QSettings::IniFormat);
+        for (bool is4090 : {false, true}) {
+            checkNumbers(file, dpiListKey(is4090), kDpiStageCount, 200, 8000);
+            for (uint dpi : readUIntList(file, dpiListKey(is4090), kDpiStageCount))
+                QCOMPARE(dpi % 100, 0u);
+            QVERIFY(QList<uint>({1, 2, 4, 8}).contains(file.value(reportRateKey(is4090)).toUInt()));
+            checkNumbers(file, ledEffectKey(is4090), kLedEffectSize, 0, 255);
+            const QVector<uint> led = readUIntList(file, ledEffectKey(is4090), kLedEffectSize);
+            QVERIFY(led[0] <= 13 && led[2] <= 4);
+        }
+        checkNumbers(file, QLatin1String(kDpiSelectKey), kDpiStageCount, 0, 1);
+        QVERIFY(readUIntList(file, QLatin1String(kDpiSelectKey), kDpiStageCount).contains(1u));
+        checkNumbers(file, colorTypeKey(kLightingColorTable), kColorTableSize, 0, 255);
+        checkNumbers(file, colorTypeKey(kStageColorTable), kColorTableSize, 0, 255);
+        for (int k = 0; k < kButtonCount; ++k) {
+            checkNumbers(file, keyDefineKey(k), kButtonDefinitionSize, 0, 255);
+            const QVector<uint> definition = readUIntList(file, keyDefineKey(k), kButtonDefinitionSize);
+            QCOMPARE(definition, (QVector<uint>(std::begin(kDefaultButtons[k]), std::end(kDefaultButtons[k]))));
+            QVERIFY(file.contains(macroKey(k)));
+        }
+        checkNumber(file, QLatin1String(kCursorSpeedKey), 0, 11);
+        checkNumber(file, QLatin1String(kDoubleClickSpeedKey), 0, 11);
+        const uint lines = file.value(QLatin1String(kScrollLinesKey)).toUInt();
+        QVERIFY(inRange(lines, 1, 100) || lines == 1000);
+        checkNumber(file, xySensitiveKey(QStringLiteral("0")), 0, 9);
+        checkNumber(file, xySensitiveKey(QStringLiteral("1")), 0, 9);
+        QVERIFY(file.contains(selectGunKey(QStringLiteral("0"))));
+        QVERIFY(!file.contains(QLatin1String(kProfileMacroNamesKey)));
+    }
+
+    void name_list_holds_one_profile()
+    {
+        const QSettings file(settingPath(QLatin1String(kNameListFileName)), QSettings::IniFormat);
+        QCOMPARE(file.value(QStringLiteral("profile/profileName")).toStringList(),
+                 (QStringList{QStringLiteral("Standard0"), QStringLiteral("loadercorwel")}));
+        QVERIFY(!file.contains(QStringLiteral("macro/macroName")));
+        QVERIFY(!file.contains(QStringLiteral("gun/gunName")));
+    }
+
+    void chinese_texts_cover_every_table()
+    {
+        const LanguageStrings strings(kModules + QStringLiteral("/i18n"));
+        const QString code = QStringLiteral("lang_025044");
+        const int sizes[kLanguageGroupCount] = {45, 10, 45, 20, 15, 10, 8};
+        QSettings file(strings.filePath(code), QSettings::IniFormat);
+        file.setIniCodec(kUtf8Codec);
+        for (uint type = 0; type < kLanguageGroupCount; ++type) {
+            const QString group = languageGroupName(type);
+            QCOMPARE(file.value(group + QStringLiteral("/total")).toInt(), sizes[type]);
+            for (int i = 0; i < sizes[type]; ++i)
+                QVERIFY2(file.contains(group + QLatin1Char('/') + QString::number(i)), qPrintable(group));
+            QCOMPARE(strings.getGlobalStrings(type, code).size(), sizes[type]);
+        }
+        resetStageTexts();
+        strings.getGlobalStrings(uint(LanguageGroup::Other), code);
+        for (int i = 0; i < kStageTextCount; ++i)
+            QVERIFY(stageText(i) != QLatin1String(kDefaultStageText) && !stageText(i).isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(InstalledTreeTest)
+#include "tst_installedtree.moc"

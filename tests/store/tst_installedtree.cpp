@@ -10,6 +10,7 @@
 #include "StoreTestFiles.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -81,6 +82,28 @@ private slots:
         file.allKeys();
         QCOMPARE(file.status(), QSettings::NoError);
     }
+
+    // Rewriting every key through the toolkit gives the same bytes: the
+    // installed files are in the exact form the program will write them.
+    void files_are_in_written_form()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, utf8);
+        QTemporaryDir dir;
+        const QString copy = dir.filePath(QStringLiteral("copy"));
+        {
+            QSettings source(path, QSettings::IniFormat);
+            QSettings target(copy, QSettings::IniFormat);
+            if (utf8) {
+                source.setIniCodec(kUtf8Codec);
+                target.setIniCodec(kUtf8Codec);
+            }
+            for (const QString &key : source.allKeys())
+                target.setValue(key, source.value(key));
+        }
+        QCOMPARE(readFile(copy), readFile(path));
+    }
+    void files_are_in_written_form_data() { every_settings_file_parses_data(); }
 
     void app_config()
     {

@@ -52,7 +52,7 @@ bool SettingsFiles::replaceProfileFile(int index, const QString &sourcePath)
     if (!old)
         return false;
     QFile source(sourcePath);
-    if (!source.open(QIODevice::ReadOnly)) {
+    if (source.size() > kMaxSettingsFileSize || !source.open(QIODevice::ReadOnly)) {
         qDebug().noquote() << "Profile source cannot be read:" << sourcePath;
         return false;
     }

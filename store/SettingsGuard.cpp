@@ -85,7 +85,7 @@ QString setAsideDamagedFile(const QString &path, bool utf8)
     if (!info.exists() && !info.isSymLink())
         return QString();
     QFile file(path);
-    const bool readable = info.isFile() && file.open(QIODevice::ReadOnly);
+    const bool readable = info.isFile() && info.size() <= kMaxSettingsFileSize && file.open(QIODevice::ReadOnly);
     if (readable && isSettingsText(file.readAll(), utf8))
         return QString();
     file.close();

@@ -21,13 +21,18 @@ class QObject;
 extern const char kUtf8Codec[];      // "UTF-8"
 extern const char kDamagedSuffix[];  // ".damaged"
 
+// Larger files are not taken for settings files: the largest the program
+// writes, an exported profile carrying a hundred macros, stays far below.
+constexpr qint64 kMaxSettingsFileSize = 4 * 1024 * 1024;
+
 // Whether `content` is a settings file the program can take over: only lines
 // that are blank, comments (';' or '#'), "[section]" headers or "key=value";
 // no control characters but tab, CR and LF; valid UTF-8 when `utf8` is set.
 bool isSettingsText(const QByteArray &content, bool utf8);
 
-// Checks the file at `path` and, when it exists but cannot be read or is not
-// settings text, moves it aside and leaves an empty file in its place.
+// Checks the file at `path` and, when it exists but cannot be read, is larger
+// than kMaxSettingsFileSize or is not settings text, moves it aside and
+// leaves an empty file in its place.
 // Returns the path it was moved to, or an empty string when nothing was done
 // (the file is fine, absent, or could not be moved; the last is logged).
 QString setAsideDamagedFile(const QString &path, bool utf8);

@@ -76,6 +76,15 @@ private slots:
         QVERIFY(!QFile::exists(path(QStringLiteral("absent.bin"))));
     }
 
+    void oversized_file_is_set_aside()
+    {
+        QByteArray big("[a]\n");
+        big.append(QByteArray("k=v\n").repeated(int(kMaxSettingsFileSize / 4)));
+        writeFile(path(QStringLiteral("p3.bin")), big);
+        QCOMPARE(setAsideDamagedFile(path(QStringLiteral("p3.bin")), false), path(QStringLiteral("p3.bin.damaged")));
+        QCOMPARE(QFileInfo(path(QStringLiteral("p3.bin.damaged"))).size(), big.size());
+    }
+
     void unreadable_file_is_set_aside()
     {
         // A folder where the file should be cannot be read by anyone, root included.

@@ -39,14 +39,6 @@ private slots:
         QCOMPARE(sum & 0xFF, 0xFFu);
     }
 
-    void build_puts_zero_in_byte_8_without_checksum()
-    {
-        const ShortReport dpi = buildShortReport(0x07, {1, 2, 3, 4, 5, 6}, false);
-        QCOMPARE(dpi, (ShortReport{0x00, 0x07, 1, 2, 3, 4, 5, 6, 0x00}));
-        const ShortReport rate = buildShortReport(0x01, {8, 3, 3, 0x0F, 0, 0}, true);
-        QCOMPARE(rate, (ShortReport{0x00, 0x01, 0x08, 0x03, 0x03, 0x0F, 0x00, 0x00, 0xE1}));
-    }
-
     void scrambling_round_trips_for_random_blocks_and_codes()
     {
         QRandomGenerator random(0x5EED);
@@ -73,18 +65,6 @@ private slots:
             hid.USBDataDecipher(report + 1, code);
             QVERIFY(std::memcmp(report, original, sizeof report) == 0);
         }
-    }
-
-    void scrambling_depends_on_the_code()
-    {
-        uint8_t a[8] = {0x87, 0, 0, 0, 0, 0, 0, 0x78};
-        uint8_t b[8];
-        std::memcpy(b, a, 8);
-        const uint8_t zero[6] = {};
-        const uint8_t code[6] = {'5', '1', '8', '2', '0', '6'};
-        scrambleBlock(a, zero);
-        scrambleBlock(b, code);
-        QVERIFY(std::memcmp(a, b, 8) != 0);
     }
 
     void secrecy_code_takes_six_characters_only()

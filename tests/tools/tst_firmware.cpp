@@ -95,20 +95,6 @@ private slots:
         QCOMPARE(s.ledColours, (std::array<uint8_t, 24>{}));
     }
 
-    void dpi_and_effect_reports_carry_no_checksum()
-    {
-        const int unit = vmouse::plugMouse();
-        Handle h(unit);
-        h.send(shortReport(0x07, {2, 0x0F, 1, 2, 3, 4}, false));
-        h.send(shortReport(0x08, {5, 6, 7, 8, 0x80}, false));
-        h.send(shortReport(0x06, {3, 0, 1, 2, 1}, false));
-        QCOMPARE(vmouse::rejects(unit).total(), 0);
-        const vmouse::FirmwareState s = vmouse::firmwareState(unit);
-        QCOMPARE(s.stageCodes, (std::array<uint8_t, 8>{1, 2, 3, 4, 5, 6, 7, 8}));
-        QCOMPARE(int(s.currentStage), 2);
-        QCOMPARE(int(s.ledEffect), 3);
-    }
-
     void key_matrix_and_options_share_03H()
     {
         const int unit = vmouse::plugMouse();
@@ -161,14 +147,6 @@ private slots:
         QVERIFY(!vmouse::setStage(unit, 9));
         QVERIFY(!vmouse::setStage(unit, 0));
         QVERIFY(!vmouse::setStage(unit + 1, 1));
-    }
-
-    void set_commands_have_no_answer()
-    {
-        const int unit = vmouse::plugMouse();
-        Handle h(unit);
-        h.send(shortReport(0x01, {8, 3, 3, 0x0F}));
-        QCOMPARE(h.get().size(), size_t(0));
     }
 
     void faults_skip_then_count()

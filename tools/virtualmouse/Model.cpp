@@ -33,8 +33,8 @@ void Model::ensureInitialised()
     if (const char *control = std::getenv("VIRTUALMOUSE_CONTROL"); control && *control)
         startControlServer(control);
     const char *attach = std::getenv("VIRTUALMOUSE_ATTACH");
-    std::string spec = attach ? attach : "1040";
-    std::stringstream list(spec);
+    std::string units = attach ? attach : "1040";
+    std::stringstream list(units);
     std::string item;
     while (std::getline(list, item, ',')) {
         if (item == "none" || item.empty())

@@ -17,8 +17,8 @@ void Notifier::balloon(const QString &title, const QString &text)
 {
     if (m_tray && m_tray->isVisible() && QSystemTrayIcon::isSystemTrayAvailable())
         m_tray->showMessage(title, text, QSystemTrayIcon::Information, kBalloonMs);
-    else
-        qDebug().noquote() << QStringLiteral("[%1] %2").arg(title, text);
+    // Also on the debug output, for desktops without a tray and for the log.
+    qDebug().noquote() << QStringLiteral("[%1] %2").arg(title, text);
     record(QStringLiteral("balloon: ") + title + QStringLiteral(": ") + text);
 }
 

@@ -18,8 +18,8 @@ public:
 
     explicit Notifier(QObject *parent = nullptr);
 
-    // The tray icon that shows the messages; without one (or without a
-    // desktop tray) a message is still recorded and written as a debug line.
+    // The tray icon that shows the messages. Every message is also recorded
+    // and written as a debug line, so it is seen where the desktop has no tray.
     void setTrayIcon(QSystemTrayIcon *tray) { m_tray = tray; }
 
     // A bare line on the debug output ("Device Connect", "cmd Failed 07H", ...).

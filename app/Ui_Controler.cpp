@@ -1,13 +1,41 @@
 #include "Ui_Controler.h"
 
+#include "AppConfig.h"
+#include "Hid_Thread.h"
+
+#include <QQmlContext>
 #include <QQuickItem>
-#include <QQuickWidget>
 #include <QVariant>
 #include <QWidget>
 
 Ui_Controler::Ui_Controler(QObject *parent)
     : QObject(parent)
 {
+}
+
+void Ui_Controler::setupWindow(QWidget *window, Hid_Thread *hid)
+{
+    m_window = window;
+    if (window->objectName().isEmpty())
+        window->setObjectName(QStringLiteral("Widget"));
+    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
+    window->setWindowOpacity(1.0);
+    window->setAttribute(Qt::WA_TranslucentBackground);
+    window->setStyleSheet(QStringLiteral("background:transparent;"));
+
+    m_view = new myQQuickView(window);
+    m_view->setObjectName(QStringLiteral("ui_View"));
+    m_view->setClearColor(Qt::transparent);
+    // Published before the page loads, so that nothing on the page can find
+    // them missing.
+    QQmlContext *context = m_view->rootContext();
+    context->setContextProperty(QStringLiteral("ui_View"), m_view);
+    context->setContextProperty(QStringLiteral("hid"), hid);
+    context->setContextProperty(QStringLiteral("ui_Ctl"), this);
+    m_view->setSource(QUrl(QString::fromLatin1(kRootPage)));
+
+    window->resize(m_view->size());
+    window->setWindowTitle(readWindowTitle());
 }
 
 void Ui_Controler::onMinimize()

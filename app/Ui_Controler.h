@@ -4,8 +4,11 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QQuickWidget>
 #include <QWidget>
+
+#include "myQQuickView.h"
+
+class Hid_Thread;
 
 class Ui_Controler : public QObject
 {
@@ -13,10 +16,15 @@ class Ui_Controler : public QObject
 public:
     explicit Ui_Controler(QObject *parent = nullptr);
 
+    // Dresses `window` as the frameless translucent main window and builds
+    // the view of the pages inside it, with "ui_View", "hid" and "ui_Ctl"
+    // published to the pages.
+    void setupWindow(QWidget *window, Hid_Thread *hid);
+
     void setWindow(QWidget *window) { m_window = window; }
-    void setView(QQuickWidget *view) { m_view = view; }
+    void setView(myQQuickView *view) { m_view = view; }
     QWidget *window() const { return m_window; }
-    QQuickWidget *view() const { return m_view; }
+    myQQuickView *view() const { return m_view; }
 
 public slots:
     void onMinimize();
@@ -28,5 +36,5 @@ public slots:
 
 private:
     QPointer<QWidget> m_window;
-    QPointer<QQuickWidget> m_view;
+    QPointer<myQQuickView> m_view;
 };

@@ -1,5 +1,7 @@
 #include "CopyDataFilter.h"
+#include "InputHooks.h"
 #include "QtSingleCoreApplication.h"
+#include "SettingsFolderCheck.h"
 #include "Widget.h"
 
 #include <QDir>
@@ -22,14 +24,23 @@ int main(int argc, char *argv[])
     auto *window = new Widget;
     QObject::connect(&app, &QtSingleCoreApplication::messageReceived, window, &Widget::receiveMessage);
 
+    // Without a capture the program runs on, without keys from the desktop.
+    input::installHooks();
+    input::setKeyboardCallback(&Widget::keyboardHandler, window);
+    input::setMouseCallback(&Widget::mouseHandler, window);
+
     CopyDataFilter copyDataFilter;
     copyDataFilter.setHandler(showCopyDataMessage, window);
     app.installNativeEventFilter(&copyDataFilter);
+
+    if (!settingsFolderWritable())
+        window->notifier().balloon(QStringLiteral("Info"), settingsReadOnlyNotice(QString::fromLatin1(kSettingsFolder)));
 
     window->showNormal();
     window->checkDevice();
 
     const int result = app.exec();
+    input::removeHooks();
     delete window;
     return result;
 }

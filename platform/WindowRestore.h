@@ -9,3 +9,12 @@ namespace platform {
 void postRestoreRequest(std::uintptr_t nativeWindow);
 
 } // namespace platform
+
+namespace platform {
+
+// True for the window's own restore request (WM_SYSCOMMAND with SC_RESTORE),
+// which the window answers by making itself visible before the system
+// restores it. Always false where restore requests are not messages.
+bool isRestoreMessage(const char *eventType, const void *nativeMessage);
+
+} // namespace platform

@@ -22,4 +22,9 @@ void postRestoreRequest(std::uintptr_t nativeWindow)
     }, Qt::QueuedConnection);
 }
 
+bool isRestoreMessage(const char *, const void *)
+{
+    return false;
+}
+
 } // namespace platform

@@ -2,6 +2,7 @@
 #include "Notifier.h"
 #include "Tray.h"
 #include "Ui_Controler.h"
+#include "myQQuickView.h"
 
 #include <QAction>
 #include <QDir>
@@ -101,7 +102,8 @@ private slots:
         f.write("import QtQuick 2.15\nItem { property var got: []\n"
                 "function setProtectUI(ms) { got = got.concat([ms]) } }\n");
         f.close();
-        QQuickWidget view(QUrl::fromLocalFile(page));
+        myQQuickView view(dir.path(), dir.path());
+        view.setSource(QUrl::fromLocalFile(page));
         QVERIFY(view.rootObject());
         c.setView(&view);
         c.setBusy(1200);

@@ -1,0 +1,38 @@
+# Writes a .qrc listing every file under ui/modules, so pages and skin images
+# join the resources by being added to the folder. Resource names:
+#   modules/qml/main.qml              -> /modules/qml/main (the root page is loaded without extension)
+#   modules/img/skin<N>/<group>/<f>   -> /<group>/modules/img/skin<N>/<group>/<f>
+#   anything else under modules/      -> /modules/...
+# Arguments: SRC (the ui folder), OUT (the .qrc to write).
+file(GLOB_RECURSE files RELATIVE "${SRC}" "${SRC}/modules/*")
+list(SORT files)
+set(plain "")
+set(groups "")
+foreach(f IN LISTS files)
+  if(f MATCHES "(^|/)\\.gitkeep$")
+    continue()
+  endif()
+  if(f MATCHES "^modules/img/skin[0-9]+/([^/]+)/")
+    set(g "${CMAKE_MATCH_1}")
+    list(APPEND groups "${g}")
+    string(APPEND group_${g} "    <file alias=\"${f}\">${SRC}/${f}</file>\n")
+  else()
+    string(APPEND plain "    <file alias=\"${f}\">${SRC}/${f}</file>\n")
+    if(f STREQUAL "modules/qml/main.qml")
+      string(APPEND plain "    <file alias=\"modules/qml/main\">${SRC}/${f}</file>\n")
+    endif()
+  endif()
+endforeach()
+set(qrc "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n  <qresource prefix=\"/\">\n${plain}  </qresource>\n")
+list(REMOVE_DUPLICATES groups)
+foreach(g IN LISTS groups)
+  string(APPEND qrc "  <qresource prefix=\"/${g}\">\n${group_${g}}  </qresource>\n")
+endforeach()
+string(APPEND qrc "</RCC>\n")
+# Rewrite only on change, so an unchanged tree does not rebuild the resources.
+if(EXISTS "${OUT}")
+  file(READ "${OUT}" old)
+endif()
+if(NOT old STREQUAL qrc)
+  file(WRITE "${OUT}" "${qrc}")
+endif()

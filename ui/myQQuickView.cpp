@@ -1,0 +1,145 @@
+#include "myQQuickView.h"
+
+#include "DeviceSettings.h"
+#include "KeyNames.h"
+#include "LanguageStrings.h"
+#include "PointerSettingsStore.h"
+#include "SettingsFiles.h"
+#include "SettingsKeys.h"
+
+#include <QFocusEvent>
+#include <QQuickItem>
+
+const char kRootPage[] = "qrc:modules/qml/main";
+
+// The pages live in this static library; register them before the first load.
+static void registerPages()
+{
+    Q_INIT_RESOURCE(pages);
+}
+
+myQQuickView::myQQuickView(QWidget *parent)
+    : myQQuickView(QString::fromLatin1(kSettingDir), QString::fromLatin1(kLanguageDir), parent)
+{
+}
+
+myQQuickView::myQQuickView(const QString &settingDir, const QString &languageDir, QWidget *parent)
+    : QQuickWidget(parent)
+{
+    registerPages();
+    keyNameTable();  // built once, before any page asks
+    m_files = new SettingsFiles(settingDir, this);
+    m_deviceSettings = std::make_unique<DeviceSettings>(*m_files);
+    m_pointer = std::make_unique<PointerSettingsStore>([this] { return m_files->currentProfile(); });
+    m_language = std::make_unique<LanguageStrings>(languageDir);
+}
+
+myQQuickView::~myQQuickView() = default;
+
+void myQQuickView::setDevice(Hid_Thread *hid)
+{
+    m_hid = hid;
+    m_deviceSettings->setDevice(hid);
+}
+
+bool myQQuickView::is4090() const
+{
+    return m_files->is4090();
+}
+
+void myQQuickView::invokePage(const char *function, Qt::ConnectionType type, const QVariantList &arguments)
+{
+    QQuickItem *root = rootObject();
+    if (!root)
+        return;
+    QGenericArgument args[4];
+    for (int i = 0; i < arguments.size() && i < 4; ++i)
+        args[i] = Q_ARG(QVariant, arguments.at(i));
+    QMetaObject::invokeMethod(root, function, type, args[0], args[1], args[2], args[3]);
+}
+
+void myQQuickView::forwardKeyboard(bool isDown, int usbCode)
+{
+    invokePage("detectKeyboard", Qt::QueuedConnection, {isDown, usbCode & 0xFF});
+}
+
+void myQQuickView::forwardMouse(bool isDown, unsigned buttonCode, unsigned x, unsigned y)
+{
+    invokePage("detectMouse", Qt::QueuedConnection, {isDown, buttonCode & 0xFF, x, y});
+}
+
+void myQQuickView::focusInEvent(QFocusEvent *event)
+{
+    repaint();
+    event->accept();
+}
+
+void myQQuickView::initUI(uchar sensorIndex)
+{
+    m_files->setIs4090(sensorIndex != 0);
+    invokePage("initUI", Qt::QueuedConnection, {m_files->is4090()});
+}
+
+void myQQuickView::runUI()
+{
+    invokePage("run", Qt::QueuedConnection);
+}
+
+QVariant myQQuickView::getLang()
+{
+    return m_files->appConfig()->value(QString::fromLatin1(kLanguageKey));
+}
+
+void myQQuickView::clearHidBusy() { m_deviceSettings->clearHidBusy(); }
+
+QStringList myQQuickView::getGlobalStrings(QVariant type, QString langCode)
+{
+    return m_language->getGlobalStrings(type, langCode);
+}
+
+QVariantList myQQuickView::getKeydefine(QVariant matrixId) { return m_deviceSettings->keyDefine(matrixId); }
+void myQQuickView::ui_01H_SetReportRate(uchar rate) { m_deviceSettings->setReportRate(rate); }
+
+void myQQuickView::ui_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4)
+{
+    m_deviceSettings->setKeyboardOption(byte1, byte2, byte3, byte4);
+}
+
+QVariant myQQuickView::ui_81H_GetReportRate() { return m_deviceSettings->reportRate(); }
+QVariantList myQQuickView::ui_83H_GetKeyboardoption() { return m_deviceSettings->keyboardOption(); }
+void myQQuickView::setAcceleration(bool acceleration) { m_pointer->setAcceleration(acceleration); }
+void myQQuickView::setCursorSpeed(uint cursorSpeed) { m_pointer->setCursorSpeed(cursorSpeed); }
+void myQQuickView::setVerticalScrollLines(uint lines) { m_pointer->setVerticalScrollLines(lines); }
+void myQQuickView::setDoubleClickSpeed(uint speed) { m_pointer->setDoubleClickSpeed(speed); }
+
+void myQQuickView::ui_06H_SetRGBLedEffect(uchar effect, uchar tmpcolor, uchar tmpSpeedBrightness, QVariantList configs)
+{
+    m_deviceSettings->setLedEffect(effect, tmpcolor, tmpSpeedBrightness, configs);
+}
+
+void myQQuickView::ui_10H_SetLED8StageColor(uchar type, QVariantList src24)
+{
+    m_deviceSettings->setStageColour(type, src24);
+}
+
+void myQQuickView::ui_LEDColor(QVariantList src24) { m_deviceSettings->setLedColour(src24); }
+
+// src8 is part of the pages' call and carries nothing the mouse needs.
+void myQQuickView::ui_11H_SetDPISet(uchar dpiStage, QVariantList, QVariantList valueForIndex, QVariantList dpiSelectArray)
+{
+    m_deviceSettings->setDpiSet(dpiStage, valueForIndex, dpiSelectArray);
+}
+
+void myQQuickView::ui_11H_SetDPISelect(QVariantList valueForIndex) { m_deviceSettings->setDpiSelect(valueForIndex); }
+void myQQuickView::mouseSetKeyMatrix(QVariantList src) { m_deviceSettings->setKeyMatrix(src); }
+void myQQuickView::ui_12H_SetGunKeyMatrix(QVariantList src64) { m_deviceSettings->setGunKeyMatrix(src64); }
+bool myQQuickView::getAcceleration() { return m_pointer->getAcceleration(); }
+uint myQQuickView::getCursorSpeed() { return m_pointer->getCursorSpeed(); }
+uint myQQuickView::getVerticalScrollLines() { return m_pointer->getVerticalScrollLines(); }
+uint myQQuickView::getDoubleClickSpeed() { return m_pointer->getDoubleClickSpeed(); }
+QVariant myQQuickView::ui_8BH_GetCurrentDPIStage() { return m_deviceSettings->currentDpiStage(isVisible()); }
+QVariantList myQQuickView::ui_8DH_GetRGBLedEffect() { return m_deviceSettings->ledEffect(); }
+QVariantList myQQuickView::ui_90H_GetLED8StageColor(uchar type) { return m_deviceSettings->stageColour(type); }
+void myQQuickView::openUpdateExe() { m_deviceSettings->openUpdateProgram(this); }
+QVariantList myQQuickView::ui_91H_GetDPISet() { return m_deviceSettings->dpiSet(); }
+QVariantList myQQuickView::ui_91H_GetDPISelect() { return m_deviceSettings->dpiSelect(); }

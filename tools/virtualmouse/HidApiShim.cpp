@@ -236,8 +236,12 @@ int HID_API_EXPORT HID_API_CALL hid_get_feature_report(hid_device *dev, unsigned
             return failed(L"no query to answer");
         result = static_cast<int>(std::min(length, answer.size()));
         std::memcpy(data, answer.data(), static_cast<size_t>(result));
-        // The data of a query with data follows its answer as input reports.
-        for (std::vector<uint8_t> &report : unit.firmware.takeQueryData())
+        // The data of a query with data follows its answer as input reports;
+        // data of an earlier query that nobody read is gone.
+        std::deque<std::vector<uint8_t>> data = unit.firmware.takeQueryData();
+        if (!data.empty())
+            unit.inputReports[dev->usagePage].clear();
+        for (std::vector<uint8_t> &report : data)
             unit.inputReports[dev->usagePage].push_back(std::move(report));
         m.inputArrived.notify_all();
     }

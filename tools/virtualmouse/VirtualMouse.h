@@ -91,9 +91,10 @@ struct Rejects {
 // Calls that can be made to fail on demand.
 enum class FailPoint { Open, Send, Get, Write, Read };
 
-// Forgets every unit and the trace. The model starts from this state the
-// first time it is used, unless VIRTUALMOUSE_ATTACH names units to plug:
-// "1040", "1044", "1040,1044" or "none" (the demo build plugs one 1040 mouse).
+// Forgets every unit, the trace, faults, silence, the answer override and
+// scrambling. The model starts from this state the first time it is used,
+// unless VIRTUALMOUSE_ATTACH names units to plug: "1040", "1044",
+// "1040,1044" or "none" (the demo build plugs one 1040 mouse).
 void reset();
 
 // A unit with no collections yet; returns its id.

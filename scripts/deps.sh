@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qtbase5-dev qtdeclarative5-dev qml-module-qtquick2
+  qtbase5-dev qtdeclarative5-dev qml-module-qtquick2 qml-module-qttest
   libhidapi-dev libudev-dev libxi-dev libx11-dev
   xvfb xauth xdotool
   g++-mingw-w64-x86-64

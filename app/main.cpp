@@ -1,6 +1,7 @@
 #include "CopyDataFilter.h"
 #include "InputHooks.h"
 #include "QtSingleCoreApplication.h"
+#include "SceneGraphBackend.h"
 #include "SettingsFolderCheck.h"
 #include "Widget.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char *argv[])
     // Hiding the window leaves the program running in the tray.
     app.setQuitOnLastWindowClosed(false);
 
+    chooseSceneGraphBackend();
     auto *window = new Widget;
     QObject::connect(&app, &QtSingleCoreApplication::messageReceived, window, &Widget::receiveMessage);
 

@@ -1,0 +1,133 @@
+#include "StageDpiTable.h"
+#include "ViewFixture.h"
+
+class ViewDeviceTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void dpi_set_goes_08h_then_07h_and_stores_the_4090_list()
+    {
+        ViewFixture f(vmouse::kProduct4090);
+        f.view->initUI(1);
+        const QVariantList before = f.stored(QStringLiteral("sensor/dpi_Tarn")).toList();
+        f.call(QStringLiteral("ui_View.ui_11H_SetDPISet(3, [], [800, 5000, 5100, 1600, 2400, 3200, 6000, 8000],"
+                              " [1, 1, 0, 1, 0, 0, 0, 0])"));
+        const QStringList sent = ViewFixture::sentShortReports();
+        QCOMPARE(sent.size(), 2);
+        // 4090: v/100-1 below the high range, v/200-1 above it; mask bit per high stage.
+        QCOMPARE(sent.at(0), QStringLiteral("00 08 17 1f 1d 27 c4 00 00"));
+        QCOMPARE(sent.at(1), QStringLiteral("00 07 03 0b 07 31 18 0f 00"));
+        QCOMPARE(f.stored(QStringLiteral("sensor/dpi_Tarn_4090")).toStringList(),
+                 QStringList({"800", "5000", "5100", "1600", "2400", "3200", "6000", "8000"}));
+        QCOMPARE(f.stored(QStringLiteral("sensor/dpi_Select")).toStringList(),
+                 QStringList({"1", "1", "0", "1", "0", "0", "0", "0"}));
+        QCOMPARE(f.stored(QStringLiteral("sensor/dpi_Tarn")).toList(), before);
+
+        // Reading the list back fills the stage DPI table for the tray notice.
+        const QVariantList read = f.call(QStringLiteral("ui_View.ui_91H_GetDPISet()")).toList();
+        QCOMPARE(read.size(), 8);
+        QCOMPARE(stageDpi(3), 5100u);
+        QCOMPARE(stageDpi(8), 8000u);
+    }
+
+    void page_values_reach_the_mouse_converted()
+    {
+        ViewFixture f;
+        f.view->initUI(0);
+        f.call(QStringLiteral("ui_View.ui_06H_SetRGBLedEffect(13, 0, 7, [13, 0, 7, 255, 0, 0])"));
+        f.call(QStringLiteral("ui_View.ui_10H_SetLED8StageColor(2, [1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24])"));
+        QVariantList matrix;
+        for (int i = 0; i < 64; ++i)
+            matrix << i;
+        f.view->mouseSetKeyMatrix(matrix);
+        f.call(QStringLiteral("ui_View.ui_01H_SetReportRate(8)"));
+
+        const vmouse::FirmwareState s = vmouse::firmwareState(f.unit);
+        QCOMPARE(int(s.ledEffect), 13);
+        QCOMPARE(int(s.ledOption1), 50);
+        QCOMPARE(int(s.stageColours[0]), 0x21);
+        QCOMPARE(int(s.stageColours[3]), 0x87);
+        QCOMPARE(int(s.stageColours[4]), 0);  // type 2 sends only the packed bytes
+        // Button 7 goes out fixed and reversed whatever the page gave; the file keeps the page's values.
+        QCOMPARE(int(s.keyMatrix[28]), 0x00);
+        QCOMPARE(int(s.keyMatrix[30]), 0x03);
+        QCOMPARE(int(s.keyMatrix[31]), 0x0C);
+        QCOMPARE(int(s.keyMatrix[0]), 3);
+        QCOMPARE(f.stored(QStringLiteral("keydefine_Tarn/7")).toStringList(), QStringList({"28", "29", "30", "31"}));
+        QCOMPARE(int(s.reportRate), 8);
+        QCOMPARE(f.stored(QStringLiteral("sensor/reportRate_Tarn")).toInt(), 8);
+        QCOMPARE(vmouse::rejects(f.unit).total(), 0);
+
+        // Getters hand the page numbers it can compute with.
+        QCOMPARE(f.call(QStringLiteral("ui_View.ui_8DH_GetRGBLedEffect()[2] + 1")).toInt(), 8);
+        QCOMPARE(f.call(QStringLiteral("ui_View.ui_81H_GetReportRate() * 2")).toInt(), 16);
+    }
+
+    void report_rate_is_stored_only_for_the_catalogued_mice()
+    {
+        ViewFixture f;
+        // A third catalogue entry makes the current device index 2.
+        CatalogueRecord other;
+        other.vid = 0x1234;
+        other.pid = 0x5678;
+        other.usagePage = 0xFF01;
+        other.usage = 1;
+        other.usagePage2 = 0xFF02;
+        other.usage2 = 1;
+        other.reportLength = 64;
+        const int unit = vmouse::addUnit(0x1234, 0x5678);
+        vmouse::addInterface(unit, 0xFF01, 1);
+        vmouse::addInterface(unit, 0xFF02, 1);
+        vmouse::unplug(f.unit);
+        QVector<CatalogueRecord> records = readCatalogue(QString::fromLatin1(kCatalogueResource), {}).records;
+        records << other;
+        f.hid.scanDevices(records);
+        QCOMPARE(f.hid.currentDevice(), 2u);
+        const QVariant before = f.stored(QStringLiteral("sensor/reportRate_Tarn"));
+        vmouse::clearTrace();
+        f.call(QStringLiteral("ui_View.ui_01H_SetReportRate(2)"));
+        QCOMPARE(ViewFixture::sentShortReports(), QStringList({QStringLiteral("00 01 02 03 03 0f 00 00 e7")}));
+        QCOMPARE(f.stored(QStringLiteral("sensor/reportRate_Tarn")), before);
+        QCOMPARE(f.call(QStringLiteral("ui_View.getKeydefine(3).length")).toInt(), 0);
+    }
+
+    void current_stage_is_asked_only_while_visible()
+    {
+        ViewFixture f;
+        vmouse::setStage(f.unit, 4);
+        vmouse::clearTrace();
+        QCOMPARE(f.call(QStringLiteral("ui_View.ui_8BH_GetCurrentDPIStage()")).toInt(), 0);
+        QVERIFY(vmouse::trace().empty());
+        f.view->show();
+        QCOMPARE(f.call(QStringLiteral("ui_View.ui_8BH_GetCurrentDPIStage()")).toInt(), 3);
+    }
+
+    void odd_page_values_do_not_break_anything()
+    {
+        ViewFixture f;
+        f.call(QStringLiteral("ui_View.ui_11H_SetDPISet(0, [], [800], ['x'])"));
+        f.call(QStringLiteral("ui_View.ui_LEDColor([1, 2, 3])"));
+        QVariantList big;
+        for (int i = 0; i < 1000; ++i)
+            big << 300 + i;
+        f.view->ui_LEDColor(big);
+        f.view->mouseSetKeyMatrix(big);
+        f.call(QStringLiteral("ui_View.mouseSetKeyMatrix(['a', null, 5])"));
+        QCOMPARE(vmouse::rejects(f.unit).total(), 0);
+        const vmouse::FirmwareState s = vmouse::firmwareState(f.unit);
+        QCOMPARE(int(s.ledColours[0]), (300) & 0xFF);  // low byte of the long list's first value
+        QCOMPARE(f.call(QStringLiteral("ui_View.ui_90H_GetLED8StageColor(9).length")).toInt(), 0);
+    }
+
+    void language_strings_reach_the_page()
+    {
+        ViewFixture f;
+        const QStringList main = f.call(QStringLiteral("ui_View.getGlobalStrings(0, 'lang_025044')")).toStringList();
+        QVERIFY(main.size() >= 30);
+        QVERIFY(f.call(QStringLiteral("ui_View.getGlobalStrings(0, '../setting/p1')")).toStringList().isEmpty());
+        QCOMPARE(f.call(QStringLiteral("String(ui_View.getLang())")).toString(), QString());
+    }
+};
+
+QTEST_MAIN(ViewDeviceTest)
+#include "tst_view_device.moc"

@@ -1,0 +1,218 @@
+#include "DevicePresence.h"
+#include "SettingsFiles.h"
+#include "StageTexts.h"
+#include "VirtualMouse.h"
+#include "Widget.h"
+#include "myQQuickView.h"
+
+#include <QDir>
+#include <QQuickItem>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <mutex>
+
+namespace {
+
+std::mutex g_logLock;
+QStringList g_log;
+
+void captureMessages(QtMsgType, const QMessageLogContext &, const QString &text)
+{
+    std::lock_guard<std::mutex> lock(g_logLock);
+    g_log << text;
+}
+
+int logged(const QString &text)
+{
+    std::lock_guard<std::mutex> lock(g_logLock);
+    return g_log.count(text);
+}
+
+// Copies a directory tree.
+void copyTree(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    for (const QFileInfo &i : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (i.isDir())
+            copyTree(i.filePath(), to + QLatin1Char('/') + i.fileName());
+        else
+            QFile::copy(i.filePath(), to + QLatin1Char('/') + i.fileName());
+    }
+}
+
+int balloons(Widget &w)
+{
+    int n = 0;
+    for (const QString &e : w.notifier().history())
+        n += e.startsWith(QLatin1String("balloon: "));
+    return n;
+}
+
+} // namespace
+
+// The main window on a copy of the installed tree, with the virtual mouse.
+class WidgetTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+private slots:
+    void initTestCase()
+    {
+        copyTree(QStringLiteral(SOURCE_DIR "/modules"), m_dir.filePath(QStringLiteral("modules")));
+        for (const QString &f : QDir(m_dir.filePath(QStringLiteral("modules/setting"))).entryList(QDir::Files))
+            QFile(m_dir.filePath(QStringLiteral("modules/setting/") + f)).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QDir::setCurrent(m_dir.path());
+        qInstallMessageHandler(captureMessages);
+    }
+
+    void init()
+    {
+        vmouse::reset();
+        setDevicePresent(false);
+        resetStageTexts();
+        std::lock_guard<std::mutex> lock(g_logLock);
+        g_log.clear();
+    }
+
+    void start_attached_connects_with_the_sensor_variant_data()
+    {
+        QTest::addColumn<int>("pid");
+        QTest::addColumn<bool>("is4090");
+        QTest::newRow("3336") << int(vmouse::kProduct3336) << false;
+        QTest::newRow("4090") << int(vmouse::kProduct4090) << true;
+    }
+    void start_attached_connects_with_the_sensor_variant()
+    {
+        QFETCH(int, pid);
+        QFETCH(bool, is4090);
+        vmouse::plugMouse(static_cast<uint16_t>(pid));
+        Widget w;
+        w.show();
+        w.checkDevice();
+        QCOMPARE(logged(QStringLiteral("Device Connect")), 1);
+        QVERIFY(devicePresent());
+        QVERIFY(w.isVisible());
+        QVERIFY(w.hid().isListening());
+        QCOMPARE(w.notifier().history().last(), QStringLiteral("balloon: Info: Detect Mouse!"));
+        QTRY_COMPARE(w.view()->rootObject()->property("is4090").toBool(), is4090);
+        QCOMPARE(w.view()->is4090(), is4090);
+    }
+
+    void start_without_mouse_hides_and_ignores_the_tray()
+    {
+        Widget w;
+        w.show();
+        w.checkDevice();
+        QCOMPARE(logged(QStringLiteral("Device Error")), 1);
+        QVERIFY(!devicePresent());
+        QVERIFY(!w.isVisible());
+        w.trayIconActivated(QSystemTrayIcon::DoubleClick);
+        w.receiveMessage(QString());
+        QTest::qWait(50);
+        QVERIFY(!w.isVisible());
+        QCOMPARE(balloons(w), 0);
+    }
+
+    void plug_later_checks_once_after_the_burst()
+    {
+        Widget w;
+        w.show();
+        w.checkDevice();
+        QVERIFY(!w.isVisible());
+        vmouse::plugMouse();
+        QElapsedTimer clock;
+        clock.start();
+        qint64 lastNotice = 0;
+        for (int i = 0; i < 3; ++i) {
+            w.deviceChanged();
+            lastNotice = clock.elapsed();
+            QTest::qWait(300);
+        }
+        QVERIFY(w.deviceCheckPending());
+        QTRY_COMPARE_WITH_TIMEOUT(logged(QStringLiteral("Device Connect")), 1, 5000);
+        QVERIFY(clock.elapsed() >= lastNotice + Widget::kDeviceCheckDelayMs - 100);
+        QCOMPARE(w.notifier().history().last(), QStringLiteral("balloon: Info: Detect Mouse!"));
+        QVERIFY(!w.isVisible());  // the window waits for the user
+
+        // While the mouse is watched, device changes start no check.
+        QVERIFY(w.hid().isListening());
+        w.deviceChanged();
+        QVERIFY(!w.deviceCheckPending());
+        // Now the tray brings the window back.
+        w.trayIconActivated(QSystemTrayIcon::DoubleClick);
+        QTRY_VERIFY(w.isVisible());
+    }
+
+    void unplug_disables_input_without_a_notice()
+    {
+        const int unit = vmouse::plugMouse();
+        Widget w;
+        w.show();
+        w.checkDevice();
+        const int before = balloons(w);
+        // The page holds input off for a moment after the connect.
+        QTRY_VERIFY_WITH_TIMEOUT(w.view()->isEnabled(), 3000);
+        QElapsedTimer clock;
+        clock.start();
+        vmouse::unplug(unit);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.view()->isEnabled(), 2000);
+        QVERIFY(clock.elapsed() < 1500);
+        QCOMPARE(logged(QStringLiteral("Device removed")), 1);
+        QVERIFY(!w.hid().isListening());
+        QVERIFY(w.isVisible());
+        QCOMPARE(balloons(w), before);
+    }
+
+    void stage_changes_show_text_and_dpi()
+    {
+        const int unit = vmouse::plugMouse();
+        Widget w;
+        w.checkDevice();
+        w.view()->settings().currentProfile()->setValue(QStringLiteral("sensor/dpi_Tarn"),
+                                                       QVariantList({400, 800, 1600, 2400, 3200, 4800, 6400, 7200}));
+        w.view()->ui_91H_GetDPISet();
+        vmouse::setStage(unit, 3);
+        QTRY_COMPARE(w.notifier().history().last(), QStringLiteral("balloon: Info: DPI Switch to 1600"));
+        setStageText(6, QStringLiteral("Stage seven"));
+        vmouse::setStage(unit, 8);
+        QTRY_COMPARE(w.notifier().history().last(), QStringLiteral("balloon: Info: Stage seven 7200"));
+        // Reports the mouse never sends: nothing shown.
+        const int before = balloons(w);
+        vmouse::queueInputReport(unit, vmouse::kEventUsagePage, {6, 7, 0, 9});
+        vmouse::queueInputReport(unit, vmouse::kEventUsagePage, {6, 7, 0});
+        vmouse::queueInputReport(unit, vmouse::kEventUsagePage, {1, 2, 3, 4, 5, 6, 7, 8});
+        vmouse::setStage(unit, 1);
+        QTRY_COMPARE(w.notifier().history().last(), QStringLiteral("balloon: Info: DPI Switch to 400"));
+        QCOMPARE(balloons(w), before + 1);
+    }
+
+    void hot_key_shows_the_hidden_window()
+    {
+        Widget w;
+        w.checkDevice();  // no mouse: hidden
+        QVERIFY(!w.isVisible());
+        Widget::keyboardHandler(0x45, true, &w);
+        QVERIFY(!w.isVisible());
+        Widget::keyboardHandler(0xE1, true, &w);
+        Widget::keyboardHandler(0xE2, true, &w);
+        Widget::keyboardHandler(0x45, true, &w);
+        QVERIFY(w.isVisible());
+        Widget::keyboardHandler(0x45, true, nullptr);  // no context: nothing
+    }
+
+    void quit_stops_the_listener()
+    {
+        vmouse::plugMouse();
+        Widget w;
+        w.checkDevice();
+        QVERIFY(w.hid().isListening());
+        w.exitSYS();
+        QVERIFY(!w.hid().isListening());
+    }
+};
+
+QTEST_MAIN(WidgetTest)
+#include "tst_widget.moc"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the normal build, the address+undefined
-# sanitizer build, and a compile check of the Windows sources.
+# sanitizer build, the thread-sanitizer build of the listener tests, and a
+# compile check of the Windows sources.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -17,6 +18,12 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMOUSE_SANITIZE=ON >
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+echo "== thread sanitizer: the event listener and the main window around it"
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMOUSE_TSAN=ON >/dev/null
+cmake --build build-tsan -j "$jobs" --target tst_listener tst_widget
+TSAN_OPTIONS="suppressions=$PWD/tests/tsan.supp halt_on_error=1" \
+  ctest --test-dir build-tsan --output-on-failure -R '^(tst_listener|tst_widget)$'
 
 echo "== Windows sources (MinGW-w64 compile check)"
 scripts/windows-check.sh

@@ -8,6 +8,9 @@ scripts/deps.sh
 
 jobs=$(nproc)
 
+echo "== Windows sources (MinGW-w64 compile check)"
+scripts/windows-check.sh
+
 echo "== build and test"
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build -j "$jobs"
@@ -25,5 +28,3 @@ cmake --build build-tsan -j "$jobs" --target tst_listener tst_widget
 TSAN_OPTIONS="suppressions=$PWD/tests/tsan.supp halt_on_error=1" \
   ctest --test-dir build-tsan --output-on-failure -R '^(tst_listener|tst_widget)$'
 
-echo "== Windows sources (MinGW-w64 compile check)"
-scripts/windows-check.sh

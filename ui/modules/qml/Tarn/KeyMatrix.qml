@@ -18,13 +18,25 @@ Frame {
     signal enterBtn(int index)
     signal leaveBtn(int index)
 
-    ListModel { id: modKeys }
-
-    Component.onCompleted: {
-        for (var i = 0; i < Data.ENTRY_COUNT; ++i) {
-            var d = Data.defaultEntry(i)
-            modKeys.append({ keyCode0: d[0], keyCode1: d[1], keyCode2: d[2], keyCode3: d[3], keyText: "" })
-        }
+    // Starts with the default of every position (the same as defalutValue).
+    ListModel {
+        id: modKeys
+        ListElement { keyCode0: 1; keyCode1: 0; keyCode2: 240; keyCode3: 0; keyText: "" }
+        ListElement { keyCode0: 1; keyCode1: 0; keyCode2: 241; keyCode3: 0; keyText: "" }
+        ListElement { keyCode0: 1; keyCode1: 0; keyCode2: 242; keyCode3: 0; keyText: "" }
+        ListElement { keyCode0: 1; keyCode1: 0; keyCode2: 244; keyCode3: 0; keyText: "" }
+        ListElement { keyCode0: 1; keyCode1: 0; keyCode2: 243; keyCode3: 0; keyText: "" }
+        ListElement { keyCode0: 7; keyCode1: 0; keyCode2: 1; keyCode3: 0; keyText: "" }
+        ListElement { keyCode0: 7; keyCode1: 0; keyCode2: 2; keyCode3: 0; keyText: "" }
+        ListElement { keyCode0: 0; keyCode1: 0; keyCode2: 0; keyCode3: 0; keyText: "" }
+        ListElement { keyCode0: 0; keyCode1: 0; keyCode2: 0; keyCode3: 0; keyText: "" }
+        ListElement { keyCode0: 0; keyCode1: 0; keyCode2: 0; keyCode3: 0; keyText: "" }
+        ListElement { keyCode0: 0; keyCode1: 0; keyCode2: 0; keyCode3: 0; keyText: "" }
+        ListElement { keyCode0: 0; keyCode1: 0; keyCode2: 0; keyCode3: 0; keyText: "" }
+        ListElement { keyCode0: 0; keyCode1: 0; keyCode2: 0; keyCode3: 0; keyText: "" }
+        ListElement { keyCode0: 0; keyCode1: 0; keyCode2: 0; keyCode3: 0; keyText: "" }
+        ListElement { keyCode0: 4; keyCode1: 0; keyCode2: 1; keyCode3: 0; keyText: "" }
+        ListElement { keyCode0: 4; keyCode1: 0; keyCode2: 2; keyCode3: 0; keyText: "" }
     }
 
     function entry(index) {

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <vector>
 
@@ -92,15 +93,51 @@ bool Hid_Thread::failClosed()
     return fail();
 }
 
+namespace {
+// The scrambling slots take the secrecy code from element 1 on.
+std::array<uchar, 1 + kSecrecyCodeSize> secrecyArgument()
+{
+    std::array<uchar, 1 + kSecrecyCodeSize> code{};
+    const SecrecyCode secrecy = currentSecrecyCode();
+    std::copy(secrecy.begin(), secrecy.end(), code.begin() + 1);
+    return code;
+}
+} // namespace
+
 void Hid_Thread::scrambleOutgoing()
 {
     if (!m_scrambling)
         return;
-    // The slots take the code from element 1 on.
-    uchar code[1 + kSecrecyCodeSize] = {};
-    const SecrecyCode secrecy = currentSecrecyCode();
-    std::copy(secrecy.begin(), secrecy.end(), code + 1);
-    USBDataEncryption(&m_out[kShortBlockOffset], code);
+    auto code = secrecyArgument();
+    USBDataEncryption(&m_out[kShortBlockOffset], code.data());
+}
+
+bool Hid_Thread::finish()
+{
+    closeCmdHandle();
+    m_hidFree = true;
+    return true;
+}
+
+hid_device *Hid_Thread::sendShortReport(uint32_t did, int length, uint32_t reportLength)
+{
+    // Refused before any traffic: a payload the buffer does not hold, or
+    // data with no usable report length.
+    if (length < 0 || length > kDataBufferSize || (length > 0 && reportLength == 0)) {
+        fail();
+        return nullptr;
+    }
+    if (!openCmdInterface(did)) {
+        fail();
+        return nullptr;
+    }
+    scrambleOutgoing();
+    hid_device *h = openCmdInterface(did);
+    if (!h || hid_send_feature_report(h, m_out.data(), m_out.size()) < 0) {
+        failClosed();
+        return nullptr;
+    }
+    return h;
 }
 
 bool Hid_Thread::hidSendReport(int length, bool settle)
@@ -108,24 +145,13 @@ bool Hid_Thread::hidSendReport(int length, bool settle)
     QCoreApplication::processEvents();
     const uint32_t did = m_currentDevice;
     const uint32_t reportLength = usableReportLength(did);
-    // Refused before any traffic: a payload the buffer does not hold, or
-    // data with no usable report length.
-    if (length < 0 || length > kDataBufferSize || (length > 0 && reportLength == 0))
-        return fail();
-    if (!openCmdInterface(did))
-        return fail();
-    scrambleOutgoing();
-
-    hid_device *h = openCmdInterface(did);
-    if (!h || hid_send_feature_report(h, m_out.data(), m_out.size()) < 0)
-        return failClosed();
+    hid_device *h = sendShortReport(did, length, reportLength);
+    if (!h)
+        return false;
     if (settle)
         hidSettle();
-    if (length == 0) {
-        closeCmdHandle();
-        m_hidFree = true;
-        return true;
-    }
+    if (length == 0)
+        return finish();
 
     const int chunk = std::min<int>(length, static_cast<int>(reportLength));
     std::vector<uint8_t> report(reportLength + 1);
@@ -141,24 +167,16 @@ bool Hid_Thread::hidSendReport(int length, bool settle)
     }
     if (settle)
         hidSettle();
-    closeCmdHandle();
-    m_hidFree = true;
-    return true;
+    return finish();
 }
 
 bool Hid_Thread::hidQueryReport(int length)
 {
     const uint32_t did = m_currentDevice;
     const uint32_t reportLength = usableReportLength(did);
-    if (length < 0 || length > kDataBufferSize || (length > 0 && reportLength == 0))
-        return fail();
-    if (!openCmdInterface(did))
-        return fail();
-    scrambleOutgoing();
-
-    hid_device *h = openCmdInterface(did);
-    if (!h || hid_send_feature_report(h, m_out.data(), m_out.size()) < 0)
-        return failClosed();
+    hid_device *h = sendShortReport(did, length, reportLength);
+    if (!h)
+        return false;
 
     // Read into a scratch report: only the bytes the device delivered
     // replace the pre-filled answer.
@@ -171,13 +189,10 @@ bool Hid_Thread::hidQueryReport(int length)
     std::copy_n(answer.begin(), std::min<size_t>(static_cast<size_t>(got), answer.size()), m_in.begin());
 
     if (length == 0) {
-        closeCmdHandle();
-        m_hidFree = true;
+        finish();
         if (m_scrambling) {
-            uchar code[1 + kSecrecyCodeSize] = {};
-            const SecrecyCode secrecy = currentSecrecyCode();
-            std::copy(secrecy.begin(), secrecy.end(), code + 1);
-            USBDataDecipher(&m_in[kShortBlockOffset], code);
+            auto code = secrecyArgument();
+            USBDataDecipher(&m_in[kShortBlockOffset], code.data());
         }
         return true;
     }
@@ -195,7 +210,5 @@ bool Hid_Thread::hidQueryReport(int length)
         // device did not deliver stay zero.
         std::memcpy(m_data + stored, report.data(), static_cast<size_t>(std::min(chunk, length - stored)));
     }
-    closeCmdHandle();
-    m_hidFree = true;
-    return true;
+    return finish();
 }

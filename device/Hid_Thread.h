@@ -126,6 +126,11 @@ private:
     // Transport helpers; each releases the free flag and returns false.
     bool fail();
     bool failClosed();
+    bool finish();  // closes the handle, releases the transport, true
+    // The steps both patterns start with: refuse what cannot be sent, check
+    // the path, scramble, open again and send the short report. Returns the
+    // open handle, or null with the transport released.
+    hid_device *sendShortReport(uint32_t did, int length, uint32_t reportLength);
     void closeCmdHandle();
     void scrambleOutgoing();
     uint32_t usableReportLength(uint32_t did) const;  // 0 when data reports are impossible

@@ -1,3 +1,4 @@
+#include "DebugLog.h"
 #include "DevicePresence.h"
 #include "SettingsFiles.h"
 #include "StageTexts.h"
@@ -10,23 +11,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <mutex>
+#include <memory>
 
 namespace {
 
-std::mutex g_logLock;
-QStringList g_log;
-
-void captureMessages(QtMsgType, const QMessageLogContext &, const QString &text)
-{
-    std::lock_guard<std::mutex> lock(g_logLock);
-    g_log << text;
-}
-
 int logged(const QString &text)
 {
-    std::lock_guard<std::mutex> lock(g_logLock);
-    return g_log.count(text);
+    return DebugLog::count(text);
 }
 
 // Copies a directory tree.
@@ -57,6 +48,7 @@ class WidgetTest : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    std::unique_ptr<DebugLog> m_log;
 
 private slots:
     void initTestCase()
@@ -65,7 +57,7 @@ private slots:
         for (const QString &f : QDir(m_dir.filePath(QStringLiteral("modules/setting"))).entryList(QDir::Files))
             QFile(m_dir.filePath(QStringLiteral("modules/setting/") + f)).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QDir::setCurrent(m_dir.path());
-        qInstallMessageHandler(captureMessages);
+        m_log = std::make_unique<DebugLog>();
     }
 
     void init()
@@ -73,8 +65,7 @@ private slots:
         vmouse::reset();
         setDevicePresent(false);
         resetStageTexts();
-        std::lock_guard<std::mutex> lock(g_logLock);
-        g_log.clear();
+        DebugLog::clear();
     }
 
     void start_attached_connects_with_the_sensor_variant_data()

@@ -10,21 +10,15 @@
 #include <QThread>
 #include <QtTest>
 
+#include "DebugLog.h"
+
+#include <memory>
+
 #include <cstring>
 #include <functional>
 
 namespace {
 
-QMutex g_messagesLock;
-QStringList g_messages;
-
-void collect(QtMsgType type, const QMessageLogContext &, const QString &text)
-{
-    if (type != QtDebugMsg)
-        return;
-    QMutexLocker lock(&g_messagesLock);
-    g_messages << text;
-}
 
 struct Busy {
     const char *text;
@@ -70,9 +64,9 @@ private slots:
         QVector<int> stillTaken(commands.size(), 0);
         QVector<qint64> waited(commands.size(), 0);
         QList<QThread *> threads;
-        g_messages.clear();
+        DebugLog::clear();
         vmouse::clearTrace();
-        const QtMessageHandler previous = qInstallMessageHandler(collect);
+        auto log = std::make_unique<DebugLog>();
         for (int i = 0; i < commands.size(); ++i) {
             threads << QThread::create([&, i] {
                 Hid_Thread hid;
@@ -90,14 +84,15 @@ private slots:
             QVERIFY(t->wait(30000));
             delete t;
         }
-        qInstallMessageHandler(previous);
+        log.reset();
 
         QStringList expected;
         for (const Busy &b : commands)
             expected << QString::fromLatin1(b.text);
         expected.sort();
-        g_messages.sort();
-        QCOMPARE(g_messages, expected);
+        QStringList messages = DebugLog::lines();
+        messages.sort();
+        QCOMPARE(messages, expected);
         for (int i = 0; i < commands.size(); ++i) {
             QVERIFY2(taken[i] && stillTaken[i], commands.at(i).text);
             QVERIFY2(untouched[i], commands.at(i).text);

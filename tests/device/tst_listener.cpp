@@ -8,25 +8,18 @@
 #include <QThread>
 #include <QtTest>
 
+#include "DebugLog.h"
+
+#include <memory>
+
 using namespace wire;
 
 namespace {
 
-QMutex g_lock;
-QStringList g_messages;
-
-void collect(QtMsgType type, const QMessageLogContext &, const QString &text)
-{
-    if (type != QtDebugMsg)
-        return;
-    QMutexLocker lock(&g_lock);
-    g_messages << text;
-}
 
 QStringList messages()
 {
-    QMutexLocker lock(&g_lock);
-    return g_messages;
+    return DebugLog::lines();
 }
 
 // The event interface was never open twice at a time.
@@ -52,20 +45,17 @@ class ListenerTest : public QObject
 {
     Q_OBJECT
 
-    QtMessageHandler m_previous = nullptr;
+    std::unique_ptr<DebugLog> m_log;
 
 private slots:
     void init()
     {
-        {
-            QMutexLocker lock(&g_lock);
-            g_messages.clear();
-        }
-        m_previous = qInstallMessageHandler(collect);
+        DebugLog::clear();
+        m_log = std::make_unique<DebugLog>();
     }
     void cleanup()
     {
-        qInstallMessageHandler(m_previous);
+        m_log.reset();
         vmouse::clearFailures();
     }
 

@@ -5,10 +5,6 @@ set -uo pipefail
 . "$(dirname "$0")/lib.sh"
 
 exe=$1
-work=$(mktemp -d)
-pids=()
-cleanup() { for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done; rm -rf "$work"; }
-trap cleanup EXIT
 
 install_copy "$exe" "$work/app"
 title=$(sed -n 's/^name1=//p' "$work/app/modules/setting/apConfig.bin")

@@ -7,11 +7,7 @@ set -uo pipefail
 . "$(dirname "$0")/lib.sh"
 
 build=$1
-work=$(mktemp -d)
 chmod 755 "$work"
-pids=()
-cleanup() { for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done; rm -rf "$work"; }
-trap cleanup EXIT
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null || fail "install"
 cmake --install "$build" --prefix "$work/prefix" --component demo >/dev/null || fail "install demo"

@@ -1,5 +1,11 @@
-# Helpers for the end-to-end scripts: a relocated copy of the program with its
-# installed tree, and waiting for its window.
+# Helpers for the end-to-end scripts: a scratch folder that goes away with the
+# script together with every program it started (add their pids to `pids`), a
+# relocated copy of the program with its installed tree, waiting for a window.
+
+work=$(mktemp -d)
+pids=()
+cleanup() { for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done; rm -rf "$work"; }
+trap cleanup EXIT
 
 # install_copy EXE DIR: copies the executable and the modules/ and update/
 # folders that the build put beside it into DIR.

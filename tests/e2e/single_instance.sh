@@ -6,10 +6,6 @@ set -uo pipefail
 . "$(dirname "$0")/lib.sh"
 
 exe=$1
-work=$(mktemp -d)
-pids=()
-cleanup() { for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done; rm -rf "$work"; }
-trap cleanup EXIT
 
 install_copy "$exe" "$work/app"
 prog="$work/app/$(basename "$exe")"

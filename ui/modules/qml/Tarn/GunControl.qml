@@ -126,6 +126,11 @@ DialogFrame {
         }
     }
 
+    // For the inline components, which do not see this file's script imports.
+    function skin(file) {
+        return Skin.image("gun", file, mainIten.skin_No)
+    }
+
     function gunControlFocus() {
         forceActiveFocus()
     }
@@ -165,7 +170,7 @@ DialogFrame {
         }
         Image {
             anchors.fill: parent
-            source: Skin.image("gun", parent.checked ? "radioS" : "radio", mainIten.skin_No)
+            source: gunControl.skin(parent.checked ? "radioS" : "radio")
         }
     }
 

@@ -14,6 +14,15 @@ Frame {
 
     signal clickXySetting()
 
+    // The sliders are inline components, which do not see this file's script
+    // imports; they reach the rules through these.
+    readonly property int defaultLevel: Axis.DEFAULT_LEVEL
+    readonly property int firstCentre: Axis.knobCentres[0]
+    readonly property int lastCentre: Axis.knobCentres[Axis.LEVEL_COUNT - 1]
+    function knobCentre(level, fromInit) { return Axis.knobCentre(level, fromInit) }
+    function levelForX(x) { return Axis.levelForX(x) }
+    function skin(file) { return Skin.image("xySetting", file, mainIten.skin_No) }
+
     onClickFrame: clickXySetting()
 
     function send() {
@@ -50,18 +59,18 @@ Frame {
     component AxisSlider: Item {
         id: slider
         property int axis: 0
-        property int level: Axis.DEFAULT_LEVEL
+        property int level: xySetting.defaultLevel
         property string label: ""
         width: 222
         height: 40
 
         function place(newLevel, fromInit) {
             level = newLevel
-            knob.x = Axis.knobCentre(newLevel, fromInit) - knob.width / 2
+            knob.x = xySetting.knobCentre(newLevel, fromInit) - knob.width / 2
         }
 
         function pick(x) {
-            var picked = Axis.levelForX(x)
+            var picked = xySetting.levelForX(x)
             place(picked, false)
             xySetting.changeLevel(axis, picked)
         }
@@ -85,7 +94,7 @@ Frame {
             }
             Image {
                 anchors.fill: parent
-                source: Skin.image("xySetting", "xy" + slider.level, mainIten.skin_No)
+                source: xySetting.skin("xy" + slider.level)
             }
             MouseArea {
                 anchors.fill: parent
@@ -95,7 +104,7 @@ Frame {
                 id: knob
                 width: 14
                 height: 20
-                source: Skin.image("xySetting", "xyBtn", mainIten.skin_No)
+                source: xySetting.skin("xyBtn")
                 Rectangle {
                     anchors.fill: parent
                     radius: 3
@@ -106,8 +115,8 @@ Frame {
                     anchors.fill: parent
                     drag.target: knob
                     drag.axis: Drag.XAxis
-                    drag.minimumX: Axis.knobCentres[0] - knob.width / 2
-                    drag.maximumX: Axis.knobCentres[Axis.LEVEL_COUNT - 1] - knob.width / 2
+                    drag.minimumX: xySetting.firstCentre - knob.width / 2
+                    drag.maximumX: xySetting.lastCentre - knob.width / 2
                     onReleased: slider.pick(knob.x + knob.width / 2)
                 }
             }

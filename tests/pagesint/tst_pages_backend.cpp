@@ -1,0 +1,240 @@
+// The button, macro, gun and axis pages against the real view and the
+// virtual mouse: what they store in the files and what reaches the mouse.
+#include "PagesFixture.h"
+
+class PagesBackendTest : public QObject
+{
+    Q_OBJECT
+
+    static QStringList strings(std::initializer_list<int> values)
+    {
+        QStringList out;
+        for (int v : values)
+            out << QString::number(v);
+        return out;
+    }
+
+    // A macro with the events given as stored strings, created through the
+    // editor and filled through the view.
+    static void makeMacro(PagesFixture &f, const QString &events)
+    {
+        const QString name = f.run(QStringLiteral("macroEditorMain.newMacro()")).toString();
+        QVERIFY(!name.isEmpty());
+        f.run(QStringLiteral("ui_View.saveMacroIni('%1', [%2], [], 1)").arg(name, events));
+    }
+
+private slots:
+    void init_reads_the_profile_and_refresh_stores_and_sends()
+    {
+        PagesFixture f;
+        QVERIFY(f.ready());
+        f.view->settings().currentProfile()->setValue(QStringLiteral("keydefine_Tarn/2"), QVariantList{9, 0, 3, 0});
+        f.run(QStringLiteral("mainIten.initPages()"));
+        // Loading without sending leaves the mouse alone.
+        QVERIFY(vmouse::trace().empty());
+        // A stored macro position is shown one lower and stored one higher again.
+        QCOMPARE(f.run(QStringLiteral("keyMatrixMain.modKeys.get(2).keyCode2")).toInt(), 2);
+
+        f.run(QStringLiteral("mouseMain.selectKey = 4; keyMenuMain.menuCmd('08010000')"));
+        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/4"))), strings({8, 1, 0, 0}));
+        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/2"))), strings({9, 0, 3, 0}));
+        QCOMPARE(f.run(QStringLiteral("keyMatrixMain.modKeys.get(4).keyText")).toString(), QStringLiteral("DPI +"));
+        // The mouse gets each entry byte-reversed.
+        const vmouse::FirmwareState s = vmouse::firmwareState(f.unit);
+        QCOMPARE(int(s.keyMatrix[16]), 0);
+        QCOMPARE(int(s.keyMatrix[18]), 1);
+        QCOMPARE(int(s.keyMatrix[19]), 8);
+        QCOMPARE(f.run(QStringLiteral("mouseMain.selectKey")).toInt(), -1);
+    }
+
+    void single_key_dialog_assigns_the_pressed_key()
+    {
+        PagesFixture f;
+        QVERIFY(f.ready());
+        f.run(QStringLiteral("mainIten.initPages(); mouseMain.selectKey = 2; singleKeyMain.showUI()"));
+        f.view->forwardKeyboard(true, 0x05);
+        f.view->forwardKeyboard(false, 0x05);
+        QTRY_COMPARE(f.run(QStringLiteral("singleKeyMain.keyName")).toString(), QStringLiteral("B"));
+        f.run(QStringLiteral("singleKeyMain.accept()"));
+        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/2"))), strings({1, 0, 5, 0}));
+        QCOMPARE(int(vmouse::firmwareState(f.unit).keyMatrix[9]), 5);
+        QVERIFY(!f.run(QStringLiteral("singleKeyMain.visible")).toBool());
+        QCOMPARE(f.run(QStringLiteral("keyMatrixMain.modKeys.get(2).keyText")).toString(), QStringLiteral("Keyboard Key-B"));
+    }
+
+    void macro_key_assigns_with_play_mode_and_fills_the_slot()
+    {
+        PagesFixture f;
+        QVERIFY(f.ready());
+        f.run(QStringLiteral("mainIten.initPages()"));
+        makeMacro(f, QStringLiteral("'1,A', '0,200', '2,A', '1,B', '2,B'"));
+        makeMacro(f, QString());
+
+        // A macro without events cannot be assigned.
+        f.run(QStringLiteral("mouseMain.selectKey = 3; macroKeyMain.showUI(); macroKeyMain.choose(1); macroKeyMain.accept()"));
+        QVERIFY(f.run(QStringLiteral("macroKeyMain.nullMacro")).toBool());
+        QVERIFY(f.run(QStringLiteral("macroKeyMain.visible")).toBool());
+
+        f.run(QStringLiteral("macroKeyMain.choose(0); macroKeyMain.playMode = 1; macroKeyMain.accept()"));
+        QVERIFY(!f.run(QStringLiteral("macroKeyMain.visible")).toBool());
+        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/3"))), strings({10, 0, 2, 3}));
+        QCOMPARE(f.stored(QStringLiteral("macro/3")).toString(), QStringLiteral("Macro_0"));
+        QCOMPARE(f.run(QStringLiteral("keyMatrixMain.modKeys.get(3).keyText")).toString(), QStringLiteral("Macro: Macro_0"));
+        // Loop count 1; A down, A up, then B down 200 ms after A up (the
+        // long form of a release: 0xFF and the gap high byte first), B up, end.
+        QCOMPARE(f.slotStart(3, 16),
+                 QList<int>({0, 1, 0x01, 0x04, 0xFF, 0x04, 0x00, 0xC8, 0x01, 0x05, 0x81, 0x05, 0x00, 0x00, 0x00, 0x00}));
+    }
+
+    void deleting_the_third_macro_renumbers_the_rest()
+    {
+        PagesFixture f;
+        QVERIFY(f.ready());
+        // Profile 2 plays the third and fourth macro by list position.
+        QSettings p2(f.path("setting/p2.bin"), QSettings::IniFormat);
+        p2.setValue(QStringLiteral("keydefine_Tarn/0"), QVariantList{9, 0, 3, 0});
+        p2.setValue(QStringLiteral("keydefine_Tarn/1"), QVariantList{9, 0, 4, 0});
+        p2.sync();
+        f.run(QStringLiteral("mainIten.initPages()"));
+        for (int i = 0; i < 4; ++i)
+            makeMacro(f, QStringLiteral("'1,A', '2,A'"));
+        f.run(QStringLiteral("macroEditorMain.selectMacro(2); macroEditorMain.deleteMacro()"));
+
+        p2.sync();
+        QCOMPARE(PagesFixture::numbers(p2.value(QStringLiteral("keydefine_Tarn/0"))), strings({1, 0, 0xF0, 0}));
+        QCOMPARE(PagesFixture::numbers(p2.value(QStringLiteral("keydefine_Tarn/1"))), strings({9, 0, 3, 0}));
+        QCOMPARE(f.fileValue("setting/name.bin", QStringLiteral("macro/macroName")).toStringList(),
+                 QStringList({"Macro_0", "Macro_1", "Macro_3"}));
+        QCOMPARE(f.fileValue("macro/Macro_3.bin", QStringLiteral("config/index")).toInt(), 2);
+        QVERIFY(!QFile::exists(f.path("macro/Macro_2.bin")));
+        QCOMPARE(f.run(QStringLiteral("macroEditorMain.currentName()")).toString(), QStringLiteral("Macro_3"));
+    }
+
+    void deleting_a_played_macro_resets_its_button()
+    {
+        PagesFixture f;
+        QVERIFY(f.ready());
+        f.run(QStringLiteral("mainIten.initPages()"));
+        makeMacro(f, QStringLiteral("'1,A', '2,A'"));
+        f.run(QStringLiteral("mouseMain.selectKey = 5; macroKeyMain.showUI(); macroKeyMain.choose(0); macroKeyMain.accept()"));
+        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/5"))), strings({10, 0, 1, 5}));
+        f.run(QStringLiteral("macroEditorMain.selectMacro(0); macroEditorMain.deleteMacro()"));
+        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/5"))), strings({7, 0, 1, 0}));
+        QCOMPARE(f.fileValue("setting/name.bin", QStringLiteral("macro/macroName")), QVariant());
+    }
+
+    void renaming_a_played_macro_renames_the_buttons()
+    {
+        PagesFixture f;
+        QVERIFY(f.ready());
+        f.run(QStringLiteral("mainIten.initPages()"));
+        makeMacro(f, QStringLiteral("'1,A', '2,A'"));
+        makeMacro(f, QStringLiteral("'1,B', '2,B'"));
+        f.run(QStringLiteral("mouseMain.selectKey = 3; macroKeyMain.showUI(); macroKeyMain.choose(0); macroKeyMain.accept()"));
+        f.run(QStringLiteral("mouseMain.selectKey = 4; macroKeyMain.showUI(); macroKeyMain.choose(0); macroKeyMain.accept()"));
+
+        // Taken and unusable names are dropped.
+        QVERIFY(!f.run(QStringLiteral("macroEditorMain.renameMacro(0, 'Macro_1')")).toBool());
+        QVERIFY(!f.run(QStringLiteral("macroEditorMain.renameMacro(0, '../setting/p1')")).toBool());
+        QVERIFY(f.run(QStringLiteral("macroEditorMain.renameMacro(0, 'Jump')")).toBool());
+
+        QCOMPARE(f.run(QStringLiteral("keyMatrixMain.modKeys.get(3).keyText")).toString(), QStringLiteral("Macro: Jump"));
+        QCOMPARE(f.run(QStringLiteral("keyMatrixMain.modKeys.get(4).keyText")).toString(), QStringLiteral("Macro: Jump"));
+        QCOMPARE(f.stored(QStringLiteral("macro/3")).toString(), QStringLiteral("Jump"));
+        QCOMPARE(f.fileValue("setting/name.bin", QStringLiteral("macro/macroName")).toStringList(),
+                 QStringList({"Jump", "Macro_1"}));
+        QVERIFY(QFile::exists(f.path("macro/Jump.bin")));
+    }
+
+    void editing_a_played_macro_resends_it()
+    {
+        PagesFixture f;
+        QVERIFY(f.ready());
+        f.run(QStringLiteral("mainIten.initPages()"));
+        makeMacro(f, QStringLiteral("'1,A', '2,A'"));
+        f.run(QStringLiteral("mouseMain.selectKey = 6; macroKeyMain.showUI(); macroKeyMain.choose(0); macroKeyMain.accept()"));
+        QCOMPARE(f.slotStart(6, 6), QList<int>({0, 1, 0x01, 0x04, 0x81, 0x04}));
+
+        // A left click inserted after the last entry, then a delay before it.
+        f.run(QStringLiteral("macroEditorMain.selectMacro(0); macroEditorMain.currentEvent = 1;"
+                             " macroEditorMain.insertClick('MS-L')"));
+        f.run(QStringLiteral("macroEditorMain.currentEvent = 2; macroEditorMain.insertDelay()"));
+        QCOMPARE(f.run(QStringLiteral("ui_View.loadMacroIni('Macro_0')")).toStringList(),
+                 QStringList({"1,A", "2,A", "0,50", "3,MS-L", "4,MS-L", "1"}));
+        QCOMPARE(f.slotStart(6, 12), QList<int>({0, 1, 0x01, 0x04, 0x81, 0x04, 0x32, 0xF0, 0x81, 0xF0, 0x00, 0x00}));
+
+        // The loop count field saves and sends too; a delay typed as text keeps its value.
+        f.run(QStringLiteral("macroEditorMain.setLoopsTimer(true); macroEditorMain.commitLoops('300')"));
+        f.run(QStringLiteral("macroEditorMain.setDelay(2, 'abc')"));
+        QCOMPARE(f.slotStart(6, 2), QList<int>({1, 44}));
+        QCOMPARE(f.fileValue("macro/Macro_0.bin", QStringLiteral("macro/2")).toString(), QStringLiteral("0,50"));
+    }
+
+    void sending_another_macro_keeps_the_editors_loop_count()
+    {
+        PagesFixture f;
+        QVERIFY(f.ready());
+        f.run(QStringLiteral("mainIten.initPages()"));
+        makeMacro(f, QStringLiteral("'1,A', '2,A'"));
+        makeMacro(f, QStringLiteral("'1,B', '2,B'"));
+        f.run(QStringLiteral("ui_View.saveMacroIni('Macro_1', ['1,B', '2,B'], [], 9)"));
+        f.run(QStringLiteral("macroEditorMain.selectMacro(0); macroEditorMain.sendMacro(7, 'Macro_1')"));
+        QCOMPARE(f.run(QStringLiteral("macroEditorMain.loopCount")).toString(), QStringLiteral("1"));
+        QCOMPARE(f.slotStart(7, 4), QList<int>({0, 9, 0x01, 0x05}));
+        // A macro that has no file sends nothing.
+        f.run(QStringLiteral("macroEditorMain.sendMacro(8, 'Missing')"));
+        QCOMPARE(f.slotStart(8, 2), QList<int>({0, 0}));
+    }
+
+    void axis_slider_click_stores_both_and_sends_both()
+    {
+        PagesFixture f;
+        QVERIFY(f.ready());
+        f.view->settings().currentProfile()->setValue(QStringLiteral("XYSensitive/0"), 4);
+        f.view->settings().currentProfile()->setValue(QStringLiteral("XYSensitive/1"), 7);
+        f.run(QStringLiteral("mainIten.initPages()"));
+        vmouse::clearTrace();
+        const QPointF track = f.run(QStringLiteral("var p = xySettingMain.mapToItem(mainIten, 10, 18 + 6 + 18);"
+                                                   " Qt.point(p.x, p.y)")).toPointF();
+        // Level 5 starts at 116 on the track.
+        QTest::mouseClick(f.view.get(), Qt::LeftButton, {}, QPoint(int(track.x()) + 120, int(track.y()) + 10));
+        QCOMPARE(f.stored(QStringLiteral("XYSensitive/0")).toInt(), 5);
+        QCOMPARE(f.stored(QStringLiteral("XYSensitive/1")).toInt(), 7);
+        const vmouse::FirmwareState s = vmouse::firmwareState(f.unit);
+        QCOMPARE(int(s.axisX), 120);
+        QCOMPARE(int(s.axisY), 160);
+        // The same level again sends nothing.
+        vmouse::clearTrace();
+        QTest::mouseClick(f.view.get(), Qt::LeftButton, {}, QPoint(int(track.x()) + 130, int(track.y()) + 10));
+        QVERIFY(vmouse::trace().empty());
+    }
+
+    void new_gun_is_saved_with_y_zero_until_ok()
+    {
+        PagesFixture f;
+        QVERIFY(f.ready());
+        f.run(QStringLiteral("mainIten.initPages()"));
+        const int before = f.run(QStringLiteral("gunControlMain.gunModel.count")).toInt();
+        const QString name = f.run(QStringLiteral("gunControlMain.newGun()")).toString();
+        QVERIFY(!name.isEmpty());
+        QCOMPARE(f.run(QStringLiteral("gunControlMain.current.gunY")).toInt(), -10);
+        const QString key = QStringLiteral("gunData/") + name;
+        QCOMPARE(f.fileValue("gun/gunData.bin", key).toStringList(), QStringList({"L-Click", "10", "0", "0", "0"}));
+
+        f.run(QStringLiteral("gunControlMain.setField('gunX', 5); gunControlMain.accept()"));
+        QCOMPARE(f.fileValue("gun/gunData.bin", key).toStringList(), QStringList({"L-Click", "10", "5", "-10", "0"}));
+        QCOMPARE(f.run(QStringLiteral("gunControlMain.gunModel.count")).toInt(), before + 1);
+        // Nothing puts the window in send mode: no gun reaches the mouse.
+        QCOMPARE(int(vmouse::firmwareState(f.unit).gunData[0]), 0);
+
+        QVERIFY(f.run(QStringLiteral("gunControlMain.renameGun(gunControlMain.currentGun, 'Burst')")).toBool());
+        QVERIFY(!f.fileValue("gun/gunData.bin", key).isValid());
+        QCOMPARE(f.fileValue("gun/gunData.bin", QStringLiteral("gunData/Burst")).toStringList(),
+                 QStringList({"L-Click", "10", "5", "-10", "0"}));
+        f.run(QStringLiteral("gunControlMain.deleteGun()"));
+        QVERIFY(!f.fileValue("gun/gunData.bin", QStringLiteral("gunData/Burst")).isValid());
+    }
+};
+
+QTEST_MAIN(PagesBackendTest)
+#include "tst_pages_backend.moc"

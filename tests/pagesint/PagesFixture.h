@@ -88,7 +88,8 @@ struct PagesFixture {
 
     std::vector<uint8_t> slot(int index) const
     {
-        const auto &bytes = vmouse::firmwareState(unit).macros.at(size_t(index));
+        const vmouse::FirmwareState state = vmouse::firmwareState(unit);
+        const auto &bytes = state.macros.at(size_t(index));
         return std::vector<uint8_t>(bytes.begin(), bytes.end());
     }
 

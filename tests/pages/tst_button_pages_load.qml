@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.2
+import "qrc:/modules/qml/Tarn"
 
 // Every page of the button, macro, gun and axis set loads in a root like the
 // main page's and starts hidden or folded as the main page expects.
@@ -33,6 +34,30 @@ Item {
             var page = component.createObject(mainIten)
             verify(page !== null)
             page.destroy()
+        }
+    }
+
+    Frame {
+        id: frame
+        y: 20
+        contentHeight: 100
+    }
+
+    TestCase {
+        name: "FrameFolding"
+        when: windowShown
+
+        function test_bar_folds_and_unfolds_ignoring_clicks_while_sliding() {
+            compare(frame.height, 118)
+            mouseClick(frame, 50, 9)
+            verify(frame.sliding)
+            mouseClick(frame, 50, 9)
+            tryCompare(frame, "sliding", false)
+            compare(frame.height, 18)
+            verify(!frame.isOpen)
+            mouseClick(frame, 50, 9)
+            tryCompare(frame, "sliding", false)
+            compare(frame.height, 118)
         }
     }
 }

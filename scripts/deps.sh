@@ -8,6 +8,7 @@ packages=(
   qtbase5-dev qtdeclarative5-dev qml-module-qtquick2 qml-module-qttest
   libhidapi-dev libudev-dev libxi-dev libx11-dev
   xvfb xauth xdotool
+  fonts-wqy-microhei
   g++-mingw-w64-x86-64
 )
 

@@ -12,7 +12,7 @@ Item {
 
     property var keyMenuLang: Menu.english
     property string openSubmenu: Menu.SUB_NONE
-    readonly property int entryWidth: 150
+    readonly property int entryWidth: 170
     readonly property int entryHeight: 21
 
     signal menuCmd(string menuStr)

@@ -64,6 +64,8 @@ Frame {
         width: 222
         height: 40
 
+        Component.onCompleted: place(level, true)
+
         function place(newLevel, fromInit) {
             level = newLevel
             knob.x = xySetting.knobCentre(newLevel, fromInit) - knob.width / 2

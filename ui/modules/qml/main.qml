@@ -1,35 +1,77 @@
 import QtQuick 2.15
+import "qrc:/modules/qml/basic"
+import "qrc:/modules/qml/basic/Fonts.js" as Fonts
+import "qrc:/modules/qml/basic/ColourMath.js" as ColourLists
+import "qrc:/modules/qml/Tarn"
 
 // The root page. The back end calls initUI when a mouse connects, run after
 // it, setProtectUI to hold input off while the mouse settles, and forwards
-// keys and buttons captured anywhere on the desktop.
-Item {
+// keys and buttons captured anywhere on the desktop. Every panel and dialog
+// lives here at once; they are shown and hidden, never rebuilt.
+// Imports name the resource folders in full: the view loads this page as
+// "qrc:modules/qml/main", against which relative folders do not resolve.
+SkinImages {
     id: mainIten
     width: 1000
     height: 640
     visible: false
 
+    property string fontFamily: Fonts.pick(Qt.fontFamilies())
+    property int fontNormalSize: 12
+    property int fontMaxSize: 16
+    property int fontMiddleSize: 14
+    property int fontMinSize: 10
+    property color fontColor: "#ffffff"
+    property int animation_speed: 300
+    property int language: 1
     property bool isPowerOn: false
     property bool is4090: true
-    property int language: 1
+    property bool isScrollRateFocus: false
+    property bool profileChanged: false
+    property var mainLang: ["Axis Sensitivity", "x-Axis", "y-Axis", "DPI Setting", "Lighting", "Static", "Breath",
+        "Neon", "Finger", "Report rate", "Mouse Speed", "Double-Click Speed", "Scroll Speed", "Slow", "Fast",
+        "Number of Rows", "Scrol one Screen", "Top View", "Side View", "Profiles", "New", "Delete", "Edit", "Copy",
+        "Load", "Save", "Reset", "Reset Factroy Setting", "OK", "Cancel", "Select Color", "Define Color", "", "", "",
+        "RGB", "RainBow", "Horse", "Color Run", "Trailing", "Trailing1", "Streamer1", "Flash", "Police light",
+        "Color Static"]
+
+    readonly property string langCode: "lang_025044"
+    readonly property int kProtectStart: 1000
+    readonly property int kProtectReset: 1000
+    readonly property int kProtectProfile: 1200
+    readonly property int kAllStagesSignal: 18
+    readonly property int kStageOnSendAll: 2
 
     signal msg_KB(bool isDown, int usbCode)
     signal msg_MS(bool isDown, int vornCode, int x, int y)
 
+    // ---- calls from the back end ----
+
     function initUI(sensorIndex) {
-        is4090 = sensorIndex
+        is4090 = sensorIndex ? true : false
         if (isPowerOn)
             return
-        setProtectUI(1000)
+        setProtectUI(kProtectStart)
         visible = true
         language = String(ui_View.getLang()) === "ChineseSimplified" ? 1 : 0
+        profileMain.profileNo = Number(ui_View.getProfile())
+        ui_View.ui_02H_SetCurrentProfile(profileMain.profileNo)
+        if (language === 1)
+            loadChineseTexts()
+        initPanelsAtStart()
         isPowerOn = true
     }
 
     function run() {
     }
 
+    // The key-name tables, for the pages and the tests.
+    function keyCodes() {
+        return _KeyCodeString
+    }
+
     function setProtectUI(interval) {
+        protectUIItem.setBusy(true)
         ui_View.setEnabled(false)
         protectTimer.interval = interval
         protectTimer.restart()
@@ -43,15 +85,548 @@ Item {
         msg_MS(isDown, vornCode, x, y)
     }
 
+    // ---- start and profile sequences ----
+
+    // A group the language file lacks keeps its built-in texts.
+    function translated(type, fallback) {
+        var list = ui_View.getGlobalStrings(type, langCode)
+        return list.length > 0 ? list : fallback
+    }
+
+    function loadChineseTexts() {
+        askMenu.entries = [askMenu.webAddress, "更新", "版本:1.0"]
+        mainLang = translated(0, mainLang)
+        keyMatrixMain.keyMatrixLang = translated(1, keyMatrixMain.keyMatrixLang)
+        keyMenuMain.keyMenuLang = translated(2, keyMenuMain.keyMenuLang)
+        macroEditorMain.macroEditorLang = translated(3, macroEditorMain.macroEditorLang)
+        gunControlMain.gunControlLang = translated(4, gunControlMain.gunControlLang)
+        macroKeyMain.macroKeyLang = translated(5, macroKeyMain.macroKeyLang)
+        ui_View.getGlobalStrings(6, langCode)
+    }
+
+    function initPanelsAtStart() {
+        macroEditorMain.init()
+        gunControlMain.init()
+        profileMain.init()
+        keyMatrixMain.init(false)
+        keyMenuMain.init()
+        xySettingMain.init(false)
+        dpiSettingMain.init(false)
+        lightControlMain.init(false)
+        reprotRateMain.init(false)
+        mouseRateMain.init(false)
+        doubleRateMain.init(false)
+        scrollRateMain.init(false)
+    }
+
+    // The panels of a profile, in the order a profile switch loads them.
+    function initProfilePanels(isSendData) {
+        keyMatrixMain.init(isSendData)
+        xySettingMain.init(isSendData)
+        dpiSettingMain.init(isSendData)
+        lightControlMain.init(isSendData)
+        reprotRateMain.init(isSendData)
+        mouseRateMain.init(isSendData)
+        doubleRateMain.init(isSendData)
+        scrollRateMain.init(isSendData)
+    }
+
+    function changeProfile(tmpProfileNo) {
+        if (tmpProfileNo === profileMain.profileNo)
+            return
+        profileMain.profileNo = tmpProfileNo
+        ui_View.ui_02H_SetCurrentProfile(tmpProfileNo)
+        profileChanged = true
+        initProfilePanels(false)
+    }
+
+    // The new profile goes to the mouse once the user is done choosing.
+    function sendChangedProfile() {
+        if (!profileChanged)
+            return
+        setProtectUI(kProtectProfile)
+        profileChanged = false
+        initProfilePanels(true)
+        lightControlMain.refresh()
+    }
+
+    function showProfileManager(show) {
+        profileMain.visible = show
+        mainMask.visible = show
+        if (!show)
+            sendChangedProfile()
+    }
+
+    function profileImported() {
+        setProtectUI(kProtectProfile)
+        profileChanged = false
+        initProfilePanels(true)
+        lightControlMain.refresh()
+        macroEditorMain.init()
+    }
+
+    function factoryReset() {
+        setProtectUI(kProtectReset)
+        ui_View.resetProfile(profileMain.profileNo)
+        keyMatrixMain.init(true)
+        lightControlMain.init(true)
+        xySettingMain.init(true)
+        dpiSettingMain.init(true)
+        reprotRateMain.init(true)
+        mouseRateMain.init(true)
+        doubleRateMain.init(true)
+        scrollRateMain.init(true)
+        lightControlMain.refresh()
+    }
+
+    // ---- shared handlers ----
+
+    function focusControl() {
+        if (isScrollRateFocus)
+            scrollRateMain.dropFocus()
+        if (keyMenuMain.visible) {
+            keyMenuMain.visible = false
+            mouseMain.selectKey = -1
+        }
+        colorBarMain.visible = false
+        askMenu.visible = false
+    }
+
+    function sendDpi(stage) {
+        ui_View.ui_11H_SetDPISet(stage, dpiSettingMain.dpiValueToDpiSet(), dpiSettingMain.valueForDpi(),
+                                 dpiSettingMain.valueForDpiSelect())
+        lightControlMain.refresh()
+    }
+
+    function sendLed(effect, mode, level) {
+        lightControlMain.effect = effect
+        lightControlMain.level = level
+        ui_View.ui_06H_SetRGBLedEffect(effect, 0, level, [effect, mode, level, lightControlMain.colorR,
+                                                          lightControlMain.colorG, lightControlMain.colorB])
+    }
+
+    function sendLedColour(r, g, b) {
+        ui_View.ui_LEDColor(ColourLists.ledColourList(r, g, b))
+        var n = ColourLists.ledColourMode(r, g, b)
+        var effect = lightControlMain.effect
+        var level = lightControlMain.level
+        ui_View.ui_06H_SetRGBLedEffect(effect, n, level, [effect, n, level, r, g, b])
+    }
+
+    function sendStageColours() {
+        var list = dpiSettingMain.colourList()
+        ui_View.ui_10H_SetLED8StageColor(1, list)
+        ui_View.ui_10H_SetLED8StageColor(1, list)
+        lightControlMain.refresh()
+    }
+
+    // Keeps the row the user just clicked: focus control would clear it
+    // when the menu was open for another row.
+    function openKeyMenu(index) {
+        var selected = mouseMain.selectKey
+        focusControl()
+        mouseMain.selectKey = selected
+        keyMenuMain.x = keyMatrixMain.getx(index)
+        keyMenuMain.y = keyMatrixMain.gety(index)
+        keyMenuMain.showControl()
+    }
+
+    // menuStr: eight hex digits, the four bytes of a button function.
+    function assignKey(menuStr) {
+        var b = []
+        for (var i = 0; i < 4; ++i)
+            b.push(parseInt(menuStr.substr(2 * i, 2), 16))
+        keyMatrixMain.modifyData(mouseMain.selectKey, b[0], b[1], b[2], b[3])
+        keyMatrixMain.refreashUI()
+        keyMenuMain.visible = false
+        mouseMain.selectKey = -1
+    }
+
+    function closeKeyDialog(dialog) {
+        dialog.visible = false
+        mainMask.visible = false
+        mouseMain.selectKey = -1
+    }
+
+    onMsg_KB: {
+        if (macroEditorMain.isInputting)
+            macroEditorMain.detectKeyboard(isDown, usbCode)
+        if (macroEditorMain.isInsertting)
+            macroEditorMain.detectInput(isDown, usbCode)
+        if (singleKeyMain.visible)
+            singleKeyMain.detectKeyboard(isDown, usbCode)
+    }
+
+    // ---- the page ----
+
     Timer {
         id: protectTimer
         interval: 1000
-        onTriggered: ui_View.setEnabled(true)
+        onTriggered: {
+            ui_View.setEnabled(true)
+            protectUIItem.setBusy(false)
+            if (powerOnLogo.visible) {
+                powerOnLogo.visible = false
+                mainIten.showFullPage()
+            }
+        }
+    }
+
+    property bool fullPage: false
+    function showFullPage() {
+        fullPage = true
+    }
+
+    MouseArea {
+        id: dragArea
+        anchors.fill: parent
+        property point pressPoint
+        onPressed: {
+            pressPoint = Qt.point(mouse.x, mouse.y)
+            mainIten.focusControl()
+        }
+        onPositionChanged: {
+            ui_Ctl.onXChanged(mouse.x - pressPoint.x)
+            ui_Ctl.onYChanged(mouse.y - pressPoint.y)
+        }
+    }
+
+    Environment {
+        id: envItem
+        visible: mainIten.fullPage
+    }
+
+    Image {
+        id: mainLogo
+        x: 18
+        y: 32
+        visible: mainIten.fullPage
+        source: mainIten.sourceMainLogo
+    }
+
+    Column {
+        id: panelleft
+        x: 18
+        y: 106
+        spacing: 5
+        visible: mainIten.fullPage
+
+        KeyMatrix {
+            id: keyMatrixMain
+            objectName: "keyMatrixMain"
+            onClickKeyMatrix: mainIten.openKeyMenu(index)
+            onEnterBtn: {
+                if (!keyMenuMain.visible)
+                    mouseMain.selectKey = index
+            }
+            onLeaveBtn: {
+                if (!keyMenuMain.visible)
+                    mouseMain.selectKey = -1
+            }
+        }
+
+        Rectangle {
+            id: macroEditorBtn
+            objectName: "macroEditorBtn"
+            width: 242
+            height: 38
+            color: "#b31a1a1a"
+            Text {
+                anchors.centerIn: parent
+                text: macroEditorMain.macroEditorLang[0]
+                color: mainIten.fontColor
+                font.family: mainIten.fontFamily
+                font.pixelSize: mainIten.fontMiddleSize
+            }
+            MouseArea {
+                anchors.fill: parent
+                onClicked: {
+                    mainIten.focusControl()
+                    macroEditorMain.x = (mainIten.width - macroEditorMain.width) / 2
+                    macroEditorMain.y = (mainIten.height - macroEditorMain.height) / 2
+                    macroEditorMain.visible = true
+                    mainMask.visible = true
+                }
+            }
+        }
+
+        // The gun manager's button: kept in the column, never shown.
+        Rectangle {
+            id: gunControlBtn
+            y: macroEditorBtn.y + macroEditorBtn.height + 20
+            width: 242
+            height: 38
+            color: "#b31a1a1a"
+            visible: false
+        }
+
+        XySetting {
+            id: xySettingMain
+            objectName: "xySettingMain"
+        }
+    }
+
+    Image {
+        id: profileBtn
+        objectName: "profileBtn"
+        x: 20
+        y: mainIten.height - 6 - height
+        width: 120
+        height: 28
+        visible: mainIten.fullPage
+        source: profileMain.visible ? mainIten.sourceprofileStartBtnS
+                                    : (profileBtnArea.containsMouse ? mainIten.sourceprofileStartBtnH
+                                                                    : mainIten.sourceprofileStartBtn)
+        Text {
+            anchors.centerIn: parent
+            text: mainIten.mainLang[19]
+            color: mainIten.fontColor
+            font.family: mainIten.fontFamily
+            font.pixelSize: mainIten.fontNormalSize
+        }
+        MouseArea {
+            id: profileBtnArea
+            anchors.fill: parent
+            hoverEnabled: true
+            onClicked: {
+                mainIten.focusControl()
+                mainIten.showProfileManager(!profileMain.visible)
+            }
+        }
+    }
+
+    Image {
+        id: flickableBar
+        x: mainIten.width - 9 - width
+        y: 32
+        width: 8
+        height: Math.min(rightFlick.contentHeight, 563)
+        visible: mainIten.fullPage
+        source: mainIten.sourceFlickableBar
+
+        ColumnScrollBar {
+            objectName: "rightScrollBar"
+            flickable: rightFlick
+        }
+    }
+
+    Item {
+        id: panelRightItem
+        x: 734
+        y: 32
+        width: mainIten.width - 9 - x
+        height: rightFlick.height
+        visible: mainIten.fullPage
+
+        Flickable {
+            id: rightFlick
+            objectName: "rightColumn"
+            width: 242
+            height: Math.min(563, contentHeight)
+            contentWidth: 242
+            contentHeight: rightPanels.height
+            boundsBehavior: Flickable.StopAtBounds
+            clip: true
+
+            Column {
+                id: rightPanels
+                spacing: 5
+
+                DpiSetting {
+                    id: dpiSettingMain
+                    objectName: "dpiSettingMain"
+                    onDpiValueChange: mainIten.sendDpi(hid.hid_87H_GetCurrentDPI())
+                    onDpiSelectChange: mainIten.sendDpi(dpiIndex === mainIten.kAllStagesSignal
+                                                        ? mainIten.kStageOnSendAll : hid.hid_87H_GetCurrentDPI())
+                    onOpenColorBar: colorBarMain.open(dpiSelect, dpiColor)
+                    onDpiColorChange: mainIten.sendStageColours()
+                }
+                LightControl {
+                    id: lightControlMain
+                    objectName: "lightControlMain"
+                    onSetLED: mainIten.sendLed(tmpEffect, tmpColor, tmpSpeedBrightness)
+                    onSetColor: mainIten.sendLedColour(colorR, colorG, colorB)
+                }
+                ReportRate {
+                    id: reprotRateMain
+                    objectName: "reprotRateMain"
+                    onReportValueChanged: {
+                        if (!mainIten.isPowerOn)
+                            return
+                        ui_View.ui_01H_SetReportRate(reportValue)
+                        lightControlMain.refresh()
+                    }
+                }
+                MouseRate {
+                    id: mouseRateMain
+                    objectName: "mouseRateMain"
+                    onMouseRateChange: ui_View.setCursorSpeed(mouseRateValue)
+                }
+                DoubleRate {
+                    id: doubleRateMain
+                    objectName: "doubleRateMain"
+                    onDoubleRateChange: ui_View.setDoubleClickSpeed(doubleRateValue)
+                }
+                ScrollRate {
+                    id: scrollRateMain
+                    objectName: "scrollRateMain"
+                    onLinesChange: {
+                        ui_View.setVerticalScrollLines(linesValue)
+                        lines = linesValue
+                    }
+                }
+            }
+
+            ColourPicker {
+                id: colorBarMain
+                objectName: "colorBarMain"
+                y: 252
+                z: 10
+                onColourPicked: dpiSettingMain.setColor(colour)
+            }
+        }
+    }
+
+    Menu_Down {
+        id: downItem
+        objectName: "downItem"
+        x: 913
+        y: 604
+        visible: mainIten.fullPage
+        onClicked: {
+            mainIten.focusControl()
+            factorysure.centre()
+            factorysure.visible = true
+            mainMask.visible = true
+        }
+    }
+
+    Menu_Up {
+        id: upItem
+        objectName: "upItem"
+        x: 935
+        y: 5
+        visible: mainIten.fullPage
+        onBtnClicked: {
+            if (btnIndex === kMinimise)
+                ui_Ctl.onMinimize()
+            else if (btnIndex === kClose)
+                ui_Ctl.onClose()
+            else
+                askMenu.visible = !askMenu.visible
+        }
+    }
+
+    Mouse {
+        id: mouseMain
+        objectName: "mouseMain"
+        visible: mainIten.fullPage
     }
 
     Rectangle {
+        id: mainMask
+        objectName: "mainMask"
         anchors.fill: parent
-        color: "#1a1a1a"
-        radius: 6
+        color: "#90000000"
+        visible: false
+        MouseArea {
+            anchors.fill: parent
+            property point pressPoint
+            onPressed: {
+                pressPoint = Qt.point(mouse.x, mouse.y)
+                if (macroEditorMain.visible)
+                    macroEditorMain.forceActiveFocus()
+                else if (profileMain.visible)
+                    profileMain.forceActiveFocus()
+                else if (gunControlMain.visible)
+                    gunControlMain.forceActiveFocus()
+                else if (macroKeyMain.visible)
+                    macroKeyMain.forceActiveFocus()
+            }
+            onPositionChanged: {
+                ui_Ctl.onXChanged(mouse.x - pressPoint.x)
+                ui_Ctl.onYChanged(mouse.y - pressPoint.y)
+            }
+        }
+    }
+
+    Profile {
+        id: profileMain
+        objectName: "profileMain"
+        x: 20
+        y: mainIten.height - 6 - profileBtn.height - 6 - height
+        visible: false
+        onChangeProfile: mainIten.changeProfile(tmpProfileNo)
+        onCloseUI: mainIten.showProfileManager(false)
+        onProfileLoaded: mainIten.profileImported()
+    }
+
+    MacroEditor {
+        id: macroEditorMain
+        objectName: "macroEditorMain"
+        onDeleteMacroSignal: keyMatrixMain.deleteMacroProc(macroName)
+    }
+
+    GunControl {
+        id: gunControlMain
+        objectName: "gunControlMain"
+    }
+
+    KeyMenu {
+        id: keyMenuMain
+        objectName: "keyMenuMain"
+        visible: false
+        onMenuCmd: mainIten.assignKey(menuStr)
+    }
+
+    SingleKey {
+        id: singleKeyMain
+        objectName: "singleKeyMain"
+        onCloseSure: mainIten.closeKeyDialog(singleKeyMain)
+    }
+
+    MacroKey {
+        id: macroKeyMain
+        objectName: "macroKeyMain"
+        onCloseSure: mainIten.closeKeyDialog(macroKeyMain)
+    }
+
+    FactorySure {
+        id: factorysure
+        objectName: "factorysure"
+        onAccepted: {
+            visible = false
+            mainMask.visible = false
+            mainIten.factoryReset()
+        }
+        onRejected: {
+            visible = false
+            mainMask.visible = false
+        }
+    }
+
+    HelpMenu {
+        id: askMenu
+        objectName: "askMenu"
+        x: 790
+        y: 24
+    }
+
+    Image {
+        id: powerOnLogo
+        objectName: "powerOnLogo"
+        anchors.centerIn: parent
+        source: mainIten.sourcePowerOn
+    }
+
+    BusyIndicator {
+        id: protectUIItem
+        objectName: "protectUIItem"
+        anchors.centerIn: parent
+        z: 99
+    }
+
+    KeyCodeString {
+        id: _KeyCodeString
     }
 }

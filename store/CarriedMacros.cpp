@@ -1,0 +1,92 @@
+#include "CarriedMacros.h"
+
+#include "MacroFiles.h"
+#include "MacroNames.h"
+#include "NameLists.h"
+#include "SettingsKeys.h"
+#include "SettingsLists.h"
+
+#include <QDebug>
+
+#include <algorithm>
+
+namespace {
+constexpr int kEventTypeLast = 4;
+constexpr int kEventSeparatorIndex = 1;
+constexpr int kLoggedNameLength = 64;
+const char kCarriedGroup[] = "profile";
+
+QStringList toStringList(const QVariantList &list)
+{
+    QStringList result;
+    result.reserve(list.size());
+    for (const QVariant &v : list)
+        result.append(v.toString());
+    return result;
+}
+
+QStringList carriedNames(const QSettings &profile)
+{
+    const QVariant value = profile.value(QLatin1String(kProfileMacroNamesKey));
+    if (!value.isValid())
+        return {};
+    if (value.type() == QVariant::StringList || value.type() == QVariant::List)
+        return value.toStringList();
+    // One macro is stored as a plain value.
+    return {value.toString()};
+}
+
+bool loopCountOf(const QString &text, int &count)
+{
+    bool ok = false;
+    count = text.toInt(&ok);
+    return ok && count >= 0 && count <= kMaxLoopCount;
+}
+} // namespace
+
+bool isMacroEventText(const QString &event)
+{
+    return event.size() > kEventSeparatorIndex && event.at(0) >= QLatin1Char('0') &&
+           event.at(0) <= QLatin1Char('0' + kEventTypeLast) && event.at(kEventSeparatorIndex) == QLatin1Char(',');
+}
+
+void writeCarriedMacros(QSettings &target, const QStringList &names, const MacroFiles &macros)
+{
+    // A profile that was itself imported still carries the macros it came with.
+    target.remove(QLatin1String(kCarriedGroup));
+    target.setValue(QLatin1String(kProfileMacroNamesKey), names);
+    for (int i = 0; i < names.size(); ++i)
+        target.setValue(profileMacroKey(i), macros.load(names.at(i)));
+}
+
+int restoreCarriedMacros(const QSettings &profile, MacroFiles &macros, NameLists &names)
+{
+    const QStringList carried = carriedNames(profile);
+    if (carried.isEmpty())
+        return 0;
+    QStringList listed = withoutNameListSentinel(toStringList(names.nameList(kMacroNameList)));
+    int restored = 0;
+    for (int i = 0; i < carried.size(); ++i) {
+        const QString &name = carried.at(i);
+        const QStringList content = toStringList(readSettingsList(profile, profileMacroKey(i)));
+        if (content.isEmpty())
+            continue;  // no events, or nothing stored for this name
+        const QStringList events = content.mid(0, content.size() - 1);
+        int loops = 0;
+        if (!isSafeMacroName(name) || events.size() > kMaxMacroEvents || !loopCountOf(content.last(), loops) ||
+            !std::all_of(events.begin(), events.end(), isMacroEventText)) {
+            qDebug().noquote() << "Carried macro skipped:" << name.left(kLoggedNameLength);
+            continue;
+        }
+        if (!listed.contains(name)) {
+            if (listed.size() >= kMaxMacroNames || !macros.create(name, 0)) {
+                qDebug().noquote() << "Carried macro not added:" << name.left(kLoggedNameLength);
+                continue;
+            }
+            listed.append(name);
+        }
+        restored += macros.save(name, events, loops) ? 1 : 0;
+    }
+    names.storeNameList(kMacroNameList, listed);
+    return restored;
+}

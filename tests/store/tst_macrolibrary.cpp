@@ -1,0 +1,237 @@
+#include "MacroAssignments.h"
+#include "MacroFiles.h"
+#include "MacroNames.h"
+#include "NameLists.h"
+#include "SettingsFiles.h"
+#include "SettingsKeys.h"
+#include "StoreTestFiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+class MacroLibraryTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+    QString macroDir() const { return path(QStringLiteral("macro")); }
+    QString macroPath(const QString &name) const { return macroDir() + QLatin1Char('/') + name + ".bin"; }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        QDir().mkpath(macroDir());
+    }
+
+    void unsafe_names_never_become_paths_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("safe");
+        QTest::newRow("plain") << QStringLiteral("Macro_0") << true;
+        QTest::newRow("blank inside") << QStringLiteral("my macro") << true;
+        QTest::newRow("non-ascii") << QStringLiteral("宏一") << true;
+        QTest::newRow("dots inside") << QStringLiteral("a..b") << true;
+        QTest::newRow("empty") << QString() << false;
+        QTest::newRow("dot") << QStringLiteral(".") << false;
+        QTest::newRow("dot dot") << QStringLiteral("..") << false;
+        QTest::newRow("parent") << QStringLiteral("../../x") << false;
+        QTest::newRow("slash") << QStringLiteral("a/b") << false;
+        QTest::newRow("backslash") << QStringLiteral("a\\b") << false;
+        QTest::newRow("absolute") << QStringLiteral("/etc/passwd") << false;
+        QTest::newRow("nul") << QString::fromUtf16(u"a\0b", 3) << false;
+    }
+    void unsafe_names_never_become_paths()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, safe);
+        QCOMPARE(isSafeMacroName(name), safe);
+        const QString p = macroFilePath(macroDir(), name);
+        QCOMPARE(p.isEmpty(), !safe);
+        if (safe)
+            QCOMPARE(QFileInfo(p).absolutePath(), QFileInfo(macroDir()).absoluteFilePath());
+
+        MacroFiles files(macroDir());
+        QCOMPARE(files.create(name, 0), safe);
+        QCOMPARE(files.save(name, {QStringLiteral("1,A")}, 1), safe);
+        QCOMPARE(files.load(name).size(), safe ? 2 : 0);
+        QCOMPARE(files.remove(name), safe);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"macro"});
+        QVERIFY(QDir(macroDir()).isEmpty());
+    }
+
+    void macro_file_round_trip()
+    {
+        MacroFiles files(macroDir());
+        QVERIFY(files.load(QStringLiteral("none")).isEmpty());
+        QCOMPARE(files.index(QStringLiteral("none")), QVariant(0));
+        QCOMPARE(files.type(QStringLiteral("none")), QVariant(0));
+        QVERIFY(!files.save(QStringLiteral("none"), {QStringLiteral("1,A")}, 1));
+        QVERIFY(!QFile::exists(macroPath("none")));
+
+        QVERIFY(files.create(QStringLiteral("Macro_0"), 3));
+        QCOMPARE(readFile(macroPath("Macro_0")), QByteArray("[config]\ndid=-1\nindex=3\nrepeat=1\ntotal=0\n"));
+        QCOMPARE(files.load(QStringLiteral("Macro_0")), QStringList{"1"});
+
+        QVERIFY(files.save(QStringLiteral("Macro_0"), {"1,A", "0,50", "2,A"}, 7));
+        QCOMPARE(files.load(QStringLiteral("Macro_0")), QStringList({"1,A", "0,50", "2,A", "7"}));
+        QCOMPARE(files.index(QStringLiteral("Macro_0")).toInt(), 3);
+        QCOMPARE(files.type(QStringLiteral("Macro_0")).toInt(), -1);
+
+        // Saving fewer events drops the old ones; creating again hides them.
+        QVERIFY(files.save(QStringLiteral("Macro_0"), {"3,MS-L"}, 2));
+        QCOMPARE(files.load(QStringLiteral("Macro_0")), QStringList({"3,MS-L", "2"}));
+        QVERIFY(files.create(QStringLiteral("Macro_0"), 5));
+        QCOMPARE(files.load(QStringLiteral("Macro_0")), QStringList{"1"});
+        QVERIFY(readFile(macroPath("Macro_0")).contains("0=\"3,MS-L\""));
+
+        files.setIndex(QStringLiteral("Macro_0"), 9);
+        QCOMPARE(files.index(QStringLiteral("Macro_0")).toInt(), 9);
+        files.setIndex(QStringLiteral("none"), 9);
+        QVERIFY(!QFile::exists(macroPath("none")));
+    }
+
+    void hostile_total_is_read_only_so_far()
+    {
+        writeFile(macroPath("big"), "[config]\ntotal=2000000000\nrepeat=1\n[macro]\n0=\"1,A\"\n");
+        const QStringList events = MacroFiles(macroDir()).load(QStringLiteral("big"));
+        QCOMPARE(events.size(), kMaxMacroEvents + 1);
+        QCOMPARE(events.first(), QStringLiteral("1,A"));
+        QCOMPARE(events.at(1), QStringLiteral("0"));
+    }
+
+    void rename_refuses_a_taken_name()
+    {
+        MacroFiles files(macroDir());
+        QVERIFY(files.create(QStringLiteral("a"), 0));
+        QVERIFY(files.create(QStringLiteral("b"), 1));
+        QVERIFY(!files.rename(QStringLiteral("a"), QStringLiteral("b")));
+        QVERIFY(!files.rename(QStringLiteral("a"), QStringLiteral("../c")));
+        QVERIFY(!files.rename(QStringLiteral("missing"), QStringLiteral("c")));
+        QCOMPARE(files.index(QStringLiteral("b")).toInt(), 1);
+        QVERIFY(files.rename(QStringLiteral("a"), QStringLiteral("c")));
+        QVERIFY(!files.exists(QStringLiteral("a")));
+        QCOMPARE(files.index(QStringLiteral("c")).toInt(), 0);
+    }
+
+    void name_list_golden_files()
+    {
+        const QString settingDir = path(QStringLiteral("setting"));
+        QDir().mkpath(settingDir);
+        NameLists lists(settingDir);
+        const QString file = settingDir + "/name.bin";
+
+        QVERIFY(lists.storeNameList(0, {QStringLiteral("Macro_0")}));
+        QCOMPARE(readFile(file), QByteArray("[macro]\nmacroName=Macro_0, loadercorwel\n"));
+        QCOMPARE(lists.nameList(0), QVariantList({"Macro_0", "loadercorwel"}));
+
+        QVERIFY(lists.storeNameList(1, {QStringLiteral("Gun0"), QStringLiteral("Gun1")}));
+        QVERIFY(lists.storeNameList(2, {QString::fromUtf8("标准0")}));
+        QVERIFY(lists.storeNameList(0, {}));
+        QCOMPARE(readFile(file), QByteArray("[gun]\ngunName=Gun0, Gun1\n\n"
+                                            "[profile]\nprofileName=\\x6807\\x51c6\\x30, loadercorwel\n"));
+        QVERIFY(lists.nameList(0).isEmpty());
+        QCOMPARE(lists.nameList(2), QVariantList({QString::fromUtf8("标准0"), "loadercorwel"}));
+        QCOMPARE(lists.nameList(QStringLiteral("1")), QVariantList({"Gun0", "Gun1"}));
+
+        // Not a list type: nothing read, nothing stored.
+        QVERIFY(lists.nameList(4).isEmpty());
+        QVERIFY(!lists.storeNameList(QStringLiteral("gun"), {QStringLiteral("x"), QStringLiteral("y")}));
+        QVERIFY(!lists.storeNameList(QVariant(), {QStringLiteral("x"), QStringLiteral("y")}));
+        QVERIFY(!readFile(file).contains("x, y"));
+
+        // A plain value (written by hand) is no list.
+        writeFile(file, "[gun]\nselectGun=Gun0\n");
+        QVERIFY(lists.nameList(3).isEmpty());
+    }
+
+    void sentinel_is_dropped_only_in_its_place()
+    {
+        QCOMPARE(withNameListSentinel({"a"}), QStringList({"a", "loadercorwel"}));
+        QCOMPARE(withNameListSentinel({"a", "b"}), QStringList({"a", "b"}));
+        QCOMPARE(withoutNameListSentinel({"a", "loadercorwel"}), QStringList{"a"});
+        QCOMPARE(withoutNameListSentinel({"a", "b"}), QStringList({"a", "b"}));
+        QCOMPARE(withoutNameListSentinel({"a", "b", "loadercorwel"}), QStringList({"a", "b", "loadercorwel"}));
+    }
+
+    void assignments_follow_renames_across_profiles()
+    {
+        SettingsFiles settings(path(QStringLiteral("setting")));
+        MacroAssignments assignments(settings);
+        QCOMPARE(assignments.macroKey(3), QVariant(0));
+
+        settings.setCurrentProfileIndex(2);
+        assignments.setMacroKey(3, QStringLiteral("M"));
+        assignments.setMacroKey(11, QStringLiteral("M"));
+        assignments.setMacroKey(4, QStringLiteral("Other"));
+        settings.setCurrentProfileIndex(0);
+        assignments.setMacroKey(5, QStringLiteral("M"));
+        settings.profile(7)->setValue(macroKey(1), QStringLiteral("M"));  // beyond the six profiles
+
+        QCOMPARE(assignments.buttonsPlaying(QStringLiteral("M")), QStringList({"Name", "5", "11", "3"}));
+        QCOMPARE(assignments.buttonsPlaying(QStringLiteral("Unused")), QStringList{"Name"});
+
+        assignments.renameAssignments(QStringLiteral("M"), QStringLiteral("N"));
+        QCOMPARE(assignments.buttonsPlaying(QStringLiteral("M")), QStringList{"Name"});
+        QCOMPARE(assignments.buttonsPlaying(QStringLiteral("N")), QStringList({"Name", "5", "11", "3"}));
+        QCOMPARE(settings.profile(2)->value(macroKey(4)).toString(), QStringLiteral("Other"));
+        QCOMPARE(settings.profile(7)->value(macroKey(1)).toString(), QStringLiteral("M"));
+    }
+
+    void renumbering_after_a_delete_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QVector<int>>("definition");
+        QTest::addColumn<QVector<int>>("after");  // empty: left alone
+        QTest::newRow("played the deleted macro") << 3 << QVector<int>{9, 5, 2, 6} << QVector<int>{1, 0, 0xF4, 0};
+        QTest::newRow("dpi button back to its default") << 6 << QVector<int>{9, 0, 2, 0} << QVector<int>{7, 0, 2, 0};
+        QTest::newRow("later macro moves up") << 0 << QVector<int>{9, 5, 4, 6} << QVector<int>{9, 5, 3, 6};
+        QTest::newRow("earlier macro stays") << 1 << QVector<int>{9, 5, 1, 6} << QVector<int>{9, 5, 1, 6};
+        QTest::newRow("longer list is cut to four") << 1 << QVector<int>{9, 5, 3, 6, 8} << QVector<int>{9, 5, 2, 6};
+        QTest::newRow("other kind") << 0 << QVector<int>{10, 0, 2, 0} << QVector<int>{};
+        QTest::newRow("short definition") << 0 << QVector<int>{9, 0, 2} << QVector<int>{};
+        QTest::newRow("position 7") << 7 << QVector<int>{9, 0, 2, 0} << QVector<int>{};
+    }
+    void renumbering_after_a_delete()
+    {
+        QFETCH(int, position);
+        QFETCH(QVector<int>, definition);
+        QFETCH(QVector<int>, after);
+        const auto result = definitionAfterMacroDelete(position, definition, 2);
+        QCOMPARE(result.has_value(), !after.isEmpty());
+        if (result)
+            QCOMPARE(*result, after);
+    }
+
+    void renumbering_skips_the_current_profile_and_later_ones()
+    {
+        const QString settingDir = path(QStringLiteral("setting"));
+        SettingsFiles settings(settingDir);
+        for (int p = 0; p < 6; ++p) {
+            settings.profile(p)->setValue(keyDefineKey(0), QVariantList{9, 0, 3, 0});
+            settings.profile(p)->setValue(keyDefineKey(1), QVariantList{9, 0, 2, 0});
+            settings.profile(p)->setValue(keyDefineKey(2), QStringLiteral("9"));
+        }
+        settings.setCurrentProfileIndex(1);
+        MacroAssignments(settings).renumberAfterDelete(2);
+
+        const auto definition = [&](int p, int k) { return settings.profile(p)->value(keyDefineKey(k)); };
+        for (int p : {0, 2, 3, 4}) {
+            QCOMPARE(definition(p, 0).toStringList(), QStringList({"9", "0", "2", "0"}));
+            QCOMPARE(definition(p, 1).toStringList(), QStringList({"1", "0", "241", "0"}));
+            QCOMPARE(definition(p, 2).toString(), QStringLiteral("9"));
+        }
+        for (int p : {1, 5})
+            QCOMPARE(definition(p, 0).toStringList(), QStringList({"9", "0", "3", "0"}));
+        settings.profile(0)->sync();
+        QVERIFY(readFile(settingDir + "/p1.bin").contains("0=9, 0, 2, 0\n1=1, 0, 241, 0\n2=9\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(MacroLibraryTest)
+#include "tst_macrolibrary.moc"

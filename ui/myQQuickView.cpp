@@ -1,12 +1,22 @@
 #include "myQQuickView.h"
 
 #include "DeviceSettings.h"
+#include "GunAxisCommands.h"
+#include "GunLibrary.h"
 #include "KeyNames.h"
 #include "LanguageStrings.h"
+#include "MacroAssignments.h"
+#include "MacroFiles.h"
+#include "MacroSlots.h"
+#include "NameLists.h"
 #include "PointerSettingsStore.h"
+#include "ProfileGunAxis.h"
+#include "Profiles.h"
 #include "SettingsFiles.h"
 #include "SettingsKeys.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QFocusEvent>
 #include <QQuickItem>
 
@@ -17,6 +27,18 @@ static void registerPages()
 {
     Q_INIT_RESOURCE(pages);
 }
+
+namespace {
+const char kMacroDirName[] = "macro";
+const char kGunDirName[] = "gun";
+const char kGunDataFileName[] = "gunData.bin";
+
+// A folder beside the setting folder, as the installed tree lays them out.
+QString siblingDir(const QString &settingDir, const char *name)
+{
+    return QDir::cleanPath(settingDir + QLatin1String("/../") + QLatin1String(name));
+}
+} // namespace
 
 myQQuickView::myQQuickView(QWidget *parent)
     : myQQuickView(QString::fromLatin1(kSettingDir), QString::fromLatin1(kLanguageDir), parent)
@@ -32,6 +54,27 @@ myQQuickView::myQQuickView(const QString &settingDir, const QString &languageDir
     m_deviceSettings = std::make_unique<DeviceSettings>(*m_files);
     m_pointer = std::make_unique<PointerSettingsStore>([this] { return m_files->currentProfile(); });
     m_language = std::make_unique<LanguageStrings>(languageDir);
+    m_nameLists = std::make_unique<NameLists>(settingDir);
+    m_macroFiles = std::make_unique<MacroFiles>(siblingDir(settingDir, kMacroDirName));
+    m_macroAssignments = std::make_unique<MacroAssignments>(*m_files);
+    m_macroSlots = std::make_unique<MacroSlots>();
+    m_profiles = std::make_unique<Profiles>(*m_files, settingDir, *m_macroFiles);
+    m_guns = std::make_unique<GunLibrary>(QDir(siblingDir(settingDir, kGunDirName))
+                                              .filePath(QLatin1String(kGunDataFileName)));
+    m_gunAxis = std::make_unique<ProfileGunAxis>(*m_files);
+    m_gunAxisCommands = std::make_unique<GunAxisCommands>();
+    m_openDialog = [](QWidget *parent, const QString &caption, const QString &folder, const QString &filter) {
+        return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+    };
+    m_saveDialog = [](QWidget *parent, const QString &caption, const QString &folder, const QString &filter) {
+        return QFileDialog::getSaveFileName(parent, caption, folder, filter);
+    };
+}
+
+void myQQuickView::setFileDialogs(FileDialog open, FileDialog save)
+{
+    m_openDialog = std::move(open);
+    m_saveDialog = std::move(save);
 }
 
 myQQuickView::~myQQuickView() = default;
@@ -40,6 +83,8 @@ void myQQuickView::setDevice(Hid_Thread *hid)
 {
     m_hid = hid;
     m_deviceSettings->setDevice(hid);
+    m_macroSlots->setDevice(hid);
+    m_gunAxisCommands->setDevice(hid);
 }
 
 bool myQQuickView::is4090() const

@@ -10,12 +10,21 @@
 #include <QVariant>
 #include <QVariantList>
 
+#include <functional>
 #include <memory>
 
 class DeviceSettings;
+class GunAxisCommands;
+class GunLibrary;
 class Hid_Thread;
 class LanguageStrings;
+class MacroAssignments;
+class MacroFiles;
+class MacroSlots;
+class NameLists;
 class PointerSettingsStore;
+class ProfileGunAxis;
+class Profiles;
 class SettingsFiles;
 
 extern const char kRootPage[];  // "qrc:modules/qml/main"
@@ -25,7 +34,9 @@ class myQQuickView : public QQuickWidget
     Q_OBJECT
 public:
     // Opens the settings files under `settingDir` (the installed tree unless
-    // a test says otherwise) and keeps them for the life of the view.
+    // a test says otherwise) and keeps them for the life of the view. The
+    // macro folder and the gun file are the setting folder's siblings
+    // ("../macro/", "../gun/gunData.bin").
     explicit myQQuickView(QWidget *parent = nullptr);
     myQQuickView(const QString &settingDir, const QString &languageDir, QWidget *parent = nullptr);
     ~myQQuickView() override;
@@ -40,15 +51,54 @@ public:
     void forwardKeyboard(bool isDown, int usbCode);
     void forwardMouse(bool isDown, unsigned buttonCode, unsigned x, unsigned y);
 
+    // The file dialogs of profile import and export: given the parent,
+    // caption, start folder and filter, they return the chosen path or an
+    // empty string when the user cancels. The toolkit's dialogs by default.
+    using FileDialog = std::function<QString(QWidget *parent, const QString &caption, const QString &folder,
+                                             const QString &filter)>;
+    void setFileDialogs(FileDialog open, FileDialog save);
+
 public slots:
     void initUI(uchar sensorIndex);
     void runUI();
     QVariant getLang();
+    QVariant getProfile();
+    void setProfile(QVariant profileNo);
     void clearHidBusy();
+    bool loadProfile(int profile);
+    bool loadProfileMacroData(int profile);
+    void saveProfile(int profile, QStringList nameList);
+    void resetProfile(int profile);
+    void copyProfile(int destprofile, int srcprofile);
     QStringList getGlobalStrings(QVariant type, QString langCode);
+    QVariant createMacroIni(QVariant name, QVariant macroIndex);
+    QVariant updataNameList(QVariant type, QStringList nameList);
+    QVariant modifyMacroName(QVariant oldname, QVariant newname);
+    QStringList isMacroUse(QVariant macroName);
+    QVariant deleteMacroIni(QVariant name);
+    QVariantList getNameList(QVariant type);
+    QVariant saveMacroIni(QVariant name, QStringList macros, QVariantList macroData, QVariant repeat);
+    QVariant sendMacroData(QVariantList macroData, QVariant macroIndex);
+    QStringList loadMacroIni(QVariant name);
+    QVariant loadMacroType(QVariant name);
+    QVariant loadMacroIndex(QVariant name);
+    void setMacroIndex(QVariant name, QVariant macroIndex);
     QVariantList getKeydefine(QVariant matrixId);
+    void changeMacroFileIndex(QVariant macroIndex);
+    void saveGundata(QVariantList src6);
+    void modifyGundata(QVariant modifyType, QVariantList src6);
+    QVariantList getGunData(QVariant name);
+    QVariant getXYSensitive(QVariant index);
+    QVariant getselectGun(QVariant index);
+    void setXYSensitive(QVariant index, QVariant xyData);
+    void setSelectGun(QVariant index, QVariant xyData);
+    void setMacroKey(int index, QVariant macroName);
+    QVariant getMacroKey(int index);
     void ui_01H_SetReportRate(uchar rate);
+    void ui_02H_SetCurrentProfile(int profile);
     void ui_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4);
+    void ui_04H_SetGunData(uchar par0, uchar par1, uchar par2, uchar par3, uchar par4);
+    void ui_0EH_SetXYSensitive(QVariant par0, QVariant par1);
     QVariant ui_81H_GetReportRate();
     QVariantList ui_83H_GetKeyboardoption();
     void setAcceleration(bool acceleration);
@@ -84,4 +134,14 @@ private:
     std::unique_ptr<DeviceSettings> m_deviceSettings;
     std::unique_ptr<PointerSettingsStore> m_pointer;
     std::unique_ptr<LanguageStrings> m_language;
+    std::unique_ptr<NameLists> m_nameLists;
+    std::unique_ptr<MacroFiles> m_macroFiles;
+    std::unique_ptr<MacroAssignments> m_macroAssignments;
+    std::unique_ptr<MacroSlots> m_macroSlots;
+    std::unique_ptr<Profiles> m_profiles;
+    std::unique_ptr<GunLibrary> m_guns;
+    std::unique_ptr<ProfileGunAxis> m_gunAxis;
+    std::unique_ptr<GunAxisCommands> m_gunAxisCommands;
+    FileDialog m_openDialog;
+    FileDialog m_saveDialog;
 };

@@ -94,6 +94,12 @@ private slots:
         QCOMPARE(files.index(QStringLiteral("Macro_0")).toInt(), 9);
         files.setIndex(QStringLiteral("none"), 9);
         QVERIFY(!QFile::exists(macroPath("none")));
+
+        // Read from disk, list positions are numbers: the editor sorts by them.
+        writeFile(macroPath("disk"), "[config]\nindex=10\ndid=-1\n");
+        QCOMPARE(files.index(QStringLiteral("disk")).userType(), int(QMetaType::Int));
+        QCOMPARE(files.index(QStringLiteral("disk")).toInt(), 10);
+        QCOMPARE(files.type(QStringLiteral("disk")).userType(), int(QMetaType::Int));
     }
 
     void hostile_total_is_read_only_so_far()

@@ -18,17 +18,12 @@ private slots:
         QCOMPARE(f.call("ui_View.createMacroIni('../../x', 0)").toBool(), false);
         QVERIFY(!QFile::exists(f.dir.filePath(QStringLiteral("x.bin"))));
         QCOMPARE(f.call("ui_View.saveMacroIni('Macro_0', ['1,A', '0,50', '2,A'], [0, 1, 1, 4], 3)").toBool(), true);
-        QCOMPARE(f.call("ui_View.saveMacroIni('None', ['1,A'], [], 1)").toBool(), false);
         QCOMPARE(f.call("ui_View.loadMacroIni('Macro_0')").toStringList(), QStringList({"1,A", "0,50", "2,A", "3"}));
-        QCOMPARE(f.call("ui_View.loadMacroIni('None').length").toInt(), 0);
-        f.call("ui_View.setMacroIndex('Macro_0', 4)");
-        QCOMPARE(f.call("ui_View.loadMacroIndex('Macro_0') + 1").toInt(), 5);
-        QCOMPARE(f.call("ui_View.loadMacroType('Macro_0')").toInt(), -1);
-
+        f.call("ui_View.setMacroIndex('Macro_0', 9)");
+        QCOMPARE(f.call("ui_View.loadMacroIndex('Macro_0') + 1").toInt(), 10);
         QCOMPARE(f.call("ui_View.updataNameList(0, ['Macro_0'])").toBool(), true);
         QCOMPARE(f.call("ui_View.getNameList(0)").toStringList(), QStringList({"Macro_0", "loadercorwel"}));
         QCOMPARE(f.call("ui_View.deleteMacroIni('Macro_0')").toBool(), true);
-        QCOMPARE(f.call("ui_View.deleteMacroIni('Macro_0')").toBool(), false);
         QVERIFY(!QFile::exists(macroFile(f, QStringLiteral("Macro_0"))));
     }
 
@@ -79,10 +74,15 @@ private slots:
         QCOMPARE(f.call("ui_View.sendMacroData([0, 1], 12)").toBool(), true);
         QVERIFY(ViewFixture::sentShortReports().isEmpty());
 
-        // Whatever the page's list length, one slot's worth goes out.
+        // Whatever the page's list length, one slot's worth goes out; a
+        // shorter macro later clears what the longer one left.
         f.call("var a = []; for (var i = 0; i < 5000; ++i) a.push(i); ui_View.sendMacroData(a, 0)");
         s = vmouse::firmwareState(f.unit);
         QCOMPARE(int(s.macros[0][191]), 191);
+        f.call("ui_View.sendMacroData([0, 2], 0)");
+        s = vmouse::firmwareState(f.unit);
+        QCOMPARE(int(s.macros[0][1]), 2);
+        QCOMPARE(int(s.macros[0][191]), 0);
         QCOMPARE(vmouse::rejects(f.unit).total(), 0);
     }
 
@@ -96,12 +96,9 @@ private slots:
         QDir().mkpath(f.dir.filePath(QStringLiteral("gun")));
         QFile(f.dir.filePath(QStringLiteral("gun/gunData.bin"))).open(QIODevice::WriteOnly);
         f.call("ui_View.saveGundata(['Gun0', 'L-Click', 5, -10, 127, 0])");
-        QCOMPARE(f.call("ui_View.getGunData('Gun0')").toStringList(), QStringList({"L-Click", "5", "-10", "127", "0"}));
         f.call("ui_View.modifyGundata(1, ['Gun1', 'L-Click', 5, -10, 127, 2, 'Gun0'])");
+        QCOMPARE(f.call("ui_View.getGunData('Gun1')").toStringList(), QStringList({"L-Click", "5", "-10", "127", "2"}));
         QCOMPARE(f.call("ui_View.getGunData('Gun0').length").toInt(), 0);
-        QCOMPARE(f.call("ui_View.getGunData('Gun1')[4]").toString(), QStringLiteral("2"));
-        f.call("ui_View.modifyGundata(0, ['Gun1'])");
-        QCOMPARE(f.call("ui_View.getGunData('Gun1').length").toInt(), 0);
 
         QCOMPARE(f.call("ui_View.getselectGun(0)").toString(), QString());
         f.call("ui_View.setSelectGun(0, 'Gun1')");

@@ -19,4 +19,7 @@ void myQQuickView::ui_04H_SetGunData(uchar par0, uchar par1, uchar par2, uchar p
     m_gunAxisCommands->sendGunData({par0, par1, par2, par3, par4});
 }
 
-void myQQuickView::ui_0EH_SetXYSensitive(QVariant par0, QVariant par1) { m_gunAxisCommands->sendXYSensitive(par0, par1); }
+void myQQuickView::ui_0EH_SetXYSensitive(QVariant par0, QVariant par1)
+{
+    m_gunAxisCommands->sendXYSensitive(par0, par1);
+}

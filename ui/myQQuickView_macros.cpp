@@ -27,7 +27,11 @@ QVariant myQQuickView::modifyMacroName(QVariant oldname, QVariant newname)
     return true;
 }
 
-QStringList myQQuickView::isMacroUse(QVariant macroName) { return m_macroAssignments->buttonsPlaying(macroName.toString()); }
+QStringList myQQuickView::isMacroUse(QVariant macroName)
+{
+    return m_macroAssignments->buttonsPlaying(macroName.toString());
+}
+
 QVariant myQQuickView::deleteMacroIni(QVariant name) { return m_macroFiles->remove(name.toString()); }
 QVariantList myQQuickView::getNameList(QVariant type) { return m_nameLists->nameList(type); }
 
@@ -47,7 +51,20 @@ QVariant myQQuickView::sendMacroData(QVariantList macroData, QVariant macroIndex
 QStringList myQQuickView::loadMacroIni(QVariant name) { return m_macroFiles->load(name.toString()); }
 QVariant myQQuickView::loadMacroType(QVariant name) { return m_macroFiles->type(name.toString()); }
 QVariant myQQuickView::loadMacroIndex(QVariant name) { return m_macroFiles->index(name.toString()); }
-void myQQuickView::setMacroIndex(QVariant name, QVariant macroIndex) { m_macroFiles->setIndex(name.toString(), macroIndex); }
-void myQQuickView::changeMacroFileIndex(QVariant macroIndex) { m_macroAssignments->renumberAfterDelete(macroIndex.toInt()); }
-void myQQuickView::setMacroKey(int index, QVariant macroName) { m_macroAssignments->setMacroKey(index, macroName.toString()); }
+
+void myQQuickView::setMacroIndex(QVariant name, QVariant macroIndex)
+{
+    m_macroFiles->setIndex(name.toString(), macroIndex);
+}
+
+void myQQuickView::changeMacroFileIndex(QVariant macroIndex)
+{
+    m_macroAssignments->renumberAfterDelete(macroIndex.toInt());
+}
+
+void myQQuickView::setMacroKey(int index, QVariant macroName)
+{
+    m_macroAssignments->setMacroKey(index, macroName.toString());
+}
+
 QVariant myQQuickView::getMacroKey(int index) { return m_macroAssignments->macroKey(index); }

@@ -56,9 +56,8 @@ private slots:
                 slotNames << QString::fromLatin1(mo.method(i).name());
         }
         QCOMPARE(slotNames, table);
-        QCOMPARE(QString::fromLatin1(mo.method(mo.indexOfSlot("saveMacroIni(QVariant,QStringList,QVariantList,QVariant)"))
-                                         .typeName()),
-                 QStringLiteral("QVariant"));
+        const int save = mo.indexOfSlot("saveMacroIni(QVariant,QStringList,QVariantList,QVariant)");
+        QCOMPARE(QString::fromLatin1(mo.method(save).typeName()), QStringLiteral("QVariant"));
     }
 
     void start_and_current_profile()

@@ -1,0 +1,162 @@
+// The root page against the real view and the virtual mouse: what the
+// start, the panels, a profile switch and a factory reset send, compared
+// as wire traces and firmware state.
+#include "MainPageFixture.h"
+
+namespace {
+
+QString hex(const std::array<uint8_t, 24> &bytes, int count)
+{
+    return QByteArray(reinterpret_cast<const char *>(bytes.data()), count).toHex(' ');
+}
+
+// A second profile that differs from the installed first one everywhere
+// the mouse can tell.
+void writeSecondProfile(const QString &settingDir)
+{
+    QSettings p2(settingDir + QStringLiteral("p2.bin"), QSettings::IniFormat);
+    p2.setValue(QStringLiteral("sensor/dpi_Tarn"), QStringList({"500", "1000", "1500", "2000", "2500", "3000", "3500", "4000"}));
+    p2.setValue(QStringLiteral("sensor/dpi_Select"), QStringList({"1", "1", "1", "0", "0", "0", "0", "0"}));
+    p2.setValue(QStringLiteral("sensor/reportRate_Tarn"), 2);
+    p2.setValue(QStringLiteral("color_Tarn/ledEffect"), QStringList({"1", "0", "2", "0", "0", "255"}));
+    p2.setValue(QStringLiteral("XYSensitive/0"), 6);
+    p2.setValue(QStringLiteral("XYSensitive/1"), 2);
+}
+
+} // namespace
+
+class MainPageDeviceTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void start_loads_without_sending_and_a_reconnect_changes_only_the_variant()
+    {
+        MainPageFixture f;
+        f.view->initUI(0);
+        QTRY_VERIFY(f.root()->property("isPowerOn").toBool());
+        QVERIFY(f.root()->isVisible());
+        QVERIFY(!f.root()->property("fullPage").toBool());
+        QCOMPARE(f.js(QStringLiteral("language")).toInt(), 0);
+        QCOMPARE(f.js(QStringLiteral("dpiSettingMain.valueForDpi()")).toList().at(5).toInt(), 4800);
+        QCOMPARE(f.js(QStringLiteral("profileMain.profileModel.get(0).name")).toString(), QStringLiteral("Standard"));
+        QVERIFY(f.sentShortReports().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(f.root()->property("fullPage").toBool(), 3000);
+        QVERIFY(f.view->isEnabled());
+        QVERIFY(!f.js(QStringLiteral("protectUIItem.isBusy")).toBool());
+
+        vmouse::clearTrace();
+        f.js(QStringLiteral("dpiSettingMain.setValue(0, 1200)"));
+        f.view->initUI(1);
+        QTRY_VERIFY(f.js(QStringLiteral("is4090")).toBool());
+        QTest::qWait(50);
+        QVERIFY(f.view->isEnabled());
+        QVERIFY(!f.js(QStringLiteral("protectUIItem.isBusy")).toBool());
+        QCOMPARE(f.js(QStringLiteral("dpiSettingMain.valueForDpi()[0]")).toInt(), 1200);
+        QVERIFY(f.sentShortReports().isEmpty());
+    }
+
+    void dpi_track_click_sends_08h_then_07h_with_the_current_stage()
+    {
+        MainPageFixture f;
+        f.start();
+        QVERIFY(vmouse::setStage(f.unit, 4));
+        vmouse::clearTrace();
+        // The top of the first stage's track, in the window.
+        QTest::mouseClick(f.view, Qt::LeftButton, {}, QPoint(734 + 10 + 18, 32 + 18 + 6 + 3));
+        QTRY_VERIFY(!f.sentShortReports().isEmpty());
+        const QStringList sent = f.sentShortReports();
+        QCOMPARE(f.sentCommands().mid(0, 3), QStringList({"87", "08", "07"}));
+        QCOMPARE(sent.at(1), QStringLiteral("00 08 40 60 80 a0 00 00 00"));
+        QCOMPARE(sent.at(2), QStringLiteral("00 07 03 3f a0 10 20 30 00"));
+        QCOMPARE(f.stored(0, QStringLiteral("sensor/dpi_Tarn")).toStringList().at(0), QStringLiteral("8000"));
+        QCOMPARE(vmouse::rejects(f.unit).total(), 0);
+    }
+
+    void black_panel_colour_sends_red_first_and_mode_7()
+    {
+        MainPageFixture f;
+        f.start();
+        f.js(QStringLiteral("lightControlMain.setPanelColour(0, 0, 0); lightControlMain.refresh()"));
+        const vmouse::FirmwareState s = vmouse::firmwareState(f.unit);
+        QCOMPARE(hex(s.ledColours, 6), QStringLiteral("ff 00 00 00 00 ff"));
+        QCOMPARE(int(s.ledColourValue), 7);
+        QCOMPARE(f.stored(0, QStringLiteral("color_Tarn/ledEffect")).toStringList(),
+                 QStringList({"0", "7", "4", "0", "0", "0"}));
+    }
+
+    void profile_switch_sends_the_whole_profile_when_the_manager_closes()
+    {
+        MainPageFixture f(vmouse::kProduct3336, writeSecondProfile);
+        f.start();
+        f.js(QStringLiteral("showProfileManager(true)"));
+        f.js(QStringLiteral("changeProfile(0)"));
+        QVERIFY(f.sentShortReports().isEmpty());
+        f.js(QStringLiteral("changeProfile(1)"));
+        QCOMPARE(f.view->settings().currentProfileIndex(), 1);
+        // Only the report rate goes at once: its panel sends every change.
+        QCOMPARE(f.sentCommands(), QStringList({"01", "0c", "06"}));
+        QCOMPARE(f.js(QStringLiteral("dpiSettingMain.valueForDpi()[1]")).toInt(), 1000);
+        vmouse::clearTrace();
+        f.js(QStringLiteral("showProfileManager(false)"));
+        // Buttons, axis, DPI with stage 2, its lighting refresh and colours,
+        // lighting, report rate, then the colour again.
+        QCOMPARE(f.sentCommands(), QStringList({"03", "0b", "08", "07", "0c", "06", "0a", "06", "0c", "06", "01",
+                                                "0c", "06"}));
+        const QStringList sent = f.sentShortReports();
+        QCOMPARE(sent.at(2), QStringLiteral("00 08 32 3c 46 50 00 00 00"));
+        QCOMPARE(sent.at(3), QStringLiteral("00 07 02 07 0a 14 1e 28 00"));
+        const vmouse::FirmwareState s = vmouse::firmwareState(f.unit);
+        QCOMPARE(int(s.reportRate), 2);
+        QCOMPARE(int(s.ledEffect), 1);
+        QCOMPARE(int(s.stageMask), 0x07);
+        QCOMPARE(hex(s.ledColours, 3), QStringLiteral("00 00 ff"));
+        QCOMPARE(vmouse::rejects(f.unit).total(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(f.view->isEnabled(), 3000);
+
+        // Closing again without a change sends nothing.
+        vmouse::clearTrace();
+        f.js(QStringLiteral("showProfileManager(true); showProfileManager(false)"));
+        QVERIFY(f.sentShortReports().isEmpty());
+    }
+
+    void factory_reset_sends_the_factory_values()
+    {
+        MainPageFixture f;
+        f.start();
+        f.js(QStringLiteral("dpiSettingMain.setValue(0, 7000); dpiSettingMain.dpiValueChange(); reprotRateMain.reportValue = 8"));
+        QCOMPARE(int(vmouse::firmwareState(f.unit).reportRate), 8);
+        vmouse::clearTrace();
+        f.js(QStringLiteral("factorysure.accepted()"));
+        // Buttons, lighting, axis, DPI with its colours, report rate (its
+        // change handler sends the new value with a lighting refresh, then
+        // its init sends it again), then the colour again.
+        QCOMPARE(f.sentCommands(), QStringList({"03", "06", "0c", "06", "0b", "08", "07", "0c", "06", "0a",
+                                                "01", "0c", "06", "01", "0c", "06"}));
+        const vmouse::FirmwareState s = vmouse::firmwareState(f.unit);
+        QCOMPARE(int(s.reportRate), 1);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(s.stageCodes.data()), 8).toHex(' '),
+                 QByteArray("08 10 20 30 40 60 80 a0"));
+        QCOMPARE(int(s.currentStage), 2);
+        QCOMPARE(f.stored(0, QStringLiteral("sensor/dpi_Tarn")).toStringList().at(0), QStringLiteral("400"));
+        QCOMPARE(f.js(QStringLiteral("reprotRateMain.reportValue")).toInt(), 1);
+        QCOMPARE(vmouse::rejects(f.unit).total(), 0);
+    }
+
+    void chinese_texts_come_from_the_language_file()
+    {
+        MainPageFixture f(vmouse::kProduct3336, [](const QString &settingDir) {
+            QSettings config(settingDir + QStringLiteral("apConfig.bin"), QSettings::IniFormat);
+            config.setValue(QStringLiteral("common/language"), QStringLiteral("ChineseSimplified"));
+        });
+        f.start();
+        QCOMPARE(f.js(QStringLiteral("language")).toInt(), 1);
+        QCOMPARE(f.js(QStringLiteral("mainLang[10]")).toString(), QStringLiteral("鼠标速度"));
+        QCOMPARE(f.js(QStringLiteral("askMenu.entries[1]")).toString(), QStringLiteral("更新"));
+        QCOMPARE(f.js(QStringLiteral("askMenu.entries[2]")).toString(), QStringLiteral("版本:1.0"));
+        // The profile keeps its stored name outside English.
+        QCOMPARE(f.js(QStringLiteral("profileMain.profileModel.get(0).name")).toString(), QStringLiteral("Standard"));
+    }
+};
+
+QTEST_MAIN(MainPageDeviceTest)
+#include "tst_main_page_device.moc"

@@ -1,0 +1,56 @@
+// Screenshot helper of the end-to-end scripts: waits until the window shows
+// the full page (the red accent line of the page background at its marker
+// pixel), then writes the window as a PNG.
+//   grab_window WINDOW_ID OUT.png [SECONDS]
+// Exit status 0 when the full page was seen and written, 1 on time-out.
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <QThread>
+#include <cstdio>
+
+namespace {
+// A pixel of the background's accent line, under the title bar.
+constexpr int kMarkerX = 6;
+constexpr int kMarkerY = 26;
+constexpr int kPollMs = 20;
+
+bool fullPage(const QImage &shot)
+{
+    if (shot.width() <= kMarkerX || shot.height() <= kMarkerY)
+        return false;
+    const QColor c = shot.pixelColor(kMarkerX, kMarkerY);
+    return c.red() > 150 && c.green() < 90 && c.blue() < 90;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s WINDOW_ID OUT.png [SECONDS]\n", argv[0]);
+        return 2;
+    }
+    const WId window = QString::fromLatin1(argv[1]).toULongLong(nullptr, 0);
+    const int limitMs = (argc > 3 ? QString::fromLatin1(argv[3]).toInt() : 10) * 1000;
+    QElapsedTimer clock;
+    clock.start();
+    QImage shot;
+    bool seen = false;
+    while (!seen && clock.elapsed() < limitMs) {
+        shot = app.primaryScreen()->grabWindow(window).toImage();
+        seen = fullPage(shot);
+        if (!seen)
+            QThread::msleep(kPollMs);
+    }
+    if (!shot.isNull())
+        shot.save(QString::fromLocal8Bit(argv[2]), "PNG");
+    if (!seen) {
+        std::fprintf(stderr, "no full page after %d ms\n", limitMs);
+        return 1;
+    }
+    std::printf("full page after %lld ms\n", static_cast<long long>(clock.elapsed()));
+    return 0;
+}

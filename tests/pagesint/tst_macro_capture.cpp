@@ -1,0 +1,150 @@
+// Keys typed on a real X server reach the pages through the global capture
+// and the view: a macro is recorded, assigned to a button with a play mode
+// and lands in the mouse's macro slot; a key is assigned by pressing it.
+// Run under xvfb-run; xdotool types.
+#include "InputHooks.h"
+#include "PagesFixture.h"
+
+#include <QProcess>
+
+namespace {
+
+// Keeps the event loop running while xdotool types, so the recorder's tick
+// counts the real time between keys.
+bool xdotool(const QStringList &arguments)
+{
+    QProcess p;
+    p.start(QStringLiteral("xdotool"), arguments);
+    if (!p.waitForStarted(5000))
+        return false;
+    QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 10000);
+    return p.state() == QProcess::NotRunning && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+void toView(std::uint8_t usage, bool pressed, void *context)
+{
+    static_cast<myQQuickView *>(context)->forwardKeyboard(pressed, usage);
+}
+
+constexpr int kWaitMs = 5000;
+
+} // namespace
+
+class MacroCaptureTest : public QObject
+{
+    Q_OBJECT
+
+    static QStringList storedEvents(PagesFixture &f, const QString &name)
+    {
+        QStringList events;
+        const QString file = f.path("macro/") + name + QStringLiteral(".bin");
+        QSettings macro(file, QSettings::IniFormat);
+        const int total = macro.value(QStringLiteral("config/total")).toInt();
+        for (int i = 0; i < total; ++i)
+            events << macro.value(QStringLiteral("macro/%1").arg(i)).toString();
+        return events;
+    }
+
+    static void startCapture(PagesFixture &f)
+    {
+        QVERIFY(input::installHooks());
+        input::setKeyboardCallback(toView, f.view.get());
+    }
+
+    // Records "a" then "b" with a pause between, with or without the gaps.
+    static void recordAB(PagesFixture &f, bool recTime, QString &name)
+    {
+        f.run(QStringLiteral("mainIten.initPages()"));
+        name = f.run(QStringLiteral("macroEditorMain.newMacro()")).toString();
+        f.run(QStringLiteral("macroEditorMain.recTime = %1; macroEditorMain.startRecord()").arg(recTime ? "true" : "false"));
+        QVERIFY(f.run(QStringLiteral("macroEditorMain.isInputting")).toBool());
+        QVERIFY(xdotool({"key", "a", "sleep", "0.3", "key", "b"}));
+        QTRY_COMPARE_WITH_TIMEOUT(f.run(QStringLiteral("macroEditorMain.sequenceModel.count")).toInt(), recTime ? 7 : 4,
+                                  kWaitMs);
+        f.run(QStringLiteral("macroEditorMain.stopRecord()"));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))
+            QSKIP("needs an X server (run under xvfb-run)");
+    }
+
+    void cleanup() { input::removeHooks(); }
+
+    void recorded_macro_plays_from_a_button()
+    {
+        PagesFixture f;
+        QVERIFY(f.ready());
+        startCapture(f);
+        QString name;
+        recordAB(f, false, name);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(storedEvents(f, name), QStringList({"1,A", "2,A", "1,B", "2,B"}));
+        QVERIFY(!f.run(QStringLiteral("macroEditorMain.isInputting")).toBool());
+        // Keys typed after the recording stopped are not taken.
+        QVERIFY(xdotool({"key", "c"}));
+        QTest::qWait(300);
+        QCOMPARE(storedEvents(f, name).size(), 4);
+
+        // Third play mode: loops until any button is pressed.
+        f.run(QStringLiteral("mouseMain.selectKey = 3; macroKeyMain.showUI(); macroKeyMain.choose(0);"
+                             " macroKeyMain.playMode = 2; macroKeyMain.accept()"));
+        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/3"))), QStringList({"10", "0", "3", "3"}));
+        QCOMPARE(f.stored(QStringLiteral("macro/3")).toString(), name);
+        QCOMPARE(f.slotStart(3, 12), QList<int>({0, 1, 0x01, 0x04, 0x81, 0x04, 0x01, 0x05, 0x81, 0x05, 0x00, 0x00}));
+    }
+
+    void recorded_gaps_are_tens_of_milliseconds()
+    {
+        PagesFixture f;
+        QVERIFY(f.ready());
+        startCapture(f);
+        QString name;
+        recordAB(f, true, name);
+        if (QTest::currentTestFailed())
+            return;
+        const QStringList events = storedEvents(f, name);
+        QCOMPARE(events.size(), 7);
+        QCOMPARE(events.at(0), QStringLiteral("1,A"));
+        QCOMPARE(events.at(2), QStringLiteral("2,A"));
+        QCOMPARE(events.at(4), QStringLiteral("1,B"));
+        QCOMPARE(events.at(6), QStringLiteral("2,B"));
+        for (int i : {1, 3, 5}) {
+            QVERIFY2(events.at(i).startsWith(QStringLiteral("0,")), qPrintable(events.at(i)));
+            QCOMPARE(events.at(i).mid(2).toInt() % 10, 0);
+        }
+        // The pause between the two keys is there, give or take the tick.
+        QVERIFY2(events.at(3).mid(2).toInt() >= 200, qPrintable(events.at(3)));
+
+        f.run(QStringLiteral("mouseMain.selectKey = 4; macroKeyMain.showUI(); macroKeyMain.choose(0);"
+                             " macroKeyMain.playMode = 0; macroKeyMain.accept()"));
+        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/4"))), QStringList({"10", "0", "1", "4"}));
+        // Each action's slot carries the gap before the previous one: B down
+        // carries A's hold time, B up the pause, in the long form (0x7F and
+        // the gap, high byte first).
+        const int hold = events.at(1).mid(2).toInt();
+        const int pause = events.at(3).mid(2).toInt();
+        QCOMPARE(f.slotStart(4, 14), QList<int>({0, 1, 0x01, 0x04, 0x80 + qMax(hold, 1), 0x04, 0x7F, 0x05,
+                                                 pause >> 8, pause & 0xFF, 0x81, 0x05, 0x00, 0x00}));
+    }
+
+    void single_key_assigned_by_pressing_it()
+    {
+        PagesFixture f;
+        QVERIFY(f.ready());
+        startCapture(f);
+        f.run(QStringLiteral("mainIten.initPages(); mouseMain.selectKey = 6; singleKeyMain.showUI()"));
+        QVERIFY(xdotool({"key", "F5"}));
+        QTRY_COMPARE_WITH_TIMEOUT(f.run(QStringLiteral("singleKeyMain.keyName")).toString(), QStringLiteral("F5"), kWaitMs);
+        f.run(QStringLiteral("singleKeyMain.accept()"));
+        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/6"))), QStringList({"1", "0", "62", "0"}));
+        QCOMPARE(int(vmouse::firmwareState(f.unit).keyMatrix[25]), 0x3E);
+        QCOMPARE(f.run(QStringLiteral("keyMatrixMain.modKeys.get(6).keyText")).toString(), QStringLiteral("Keyboard Key-F5"));
+    }
+};
+
+QTEST_MAIN(MacroCaptureTest)
+#include "tst_macro_capture.moc"

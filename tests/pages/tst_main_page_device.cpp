@@ -142,6 +142,54 @@ private slots:
         QCOMPARE(vmouse::rejects(f.unit).total(), 0);
     }
 
+    void profile_manager_keeps_listed_profiles_safe()
+    {
+        MainPageFixture f;
+        f.start();
+        const QString names = f.dir.filePath(QStringLiteral("setting/name.bin"));
+        auto stored = [&] { return QSettings(names, QSettings::IniFormat).value(QStringLiteral("profile/profileName")).toStringList(); };
+        QCOMPARE(stored(), QStringList({"Standard0", "loadercorwel"}));
+
+        // A new profile takes the next free index, starts from the factory
+        // file and becomes the selected one.
+        QSettings(f.dir.filePath(QStringLiteral("setting/p2.bin")), QSettings::IniFormat)
+            .setValue(QStringLiteral("sensor/reportRate_Tarn"), 4);
+        QVERIFY(f.js(QStringLiteral("profileMain.newProfile()")).toBool());
+        QCOMPARE(stored(), QStringList({"Standard0", "profile_01"}));
+        QCOMPARE(f.view->settings().currentProfileIndex(), 1);
+        QCOMPARE(f.stored(1, QStringLiteral("sensor/reportRate_Tarn")).toInt(), 1);
+
+        // A copy of the selected profile.
+        QVERIFY(f.js(QStringLiteral("profileMain.copyProfile()")).toBool());
+        QCOMPARE(stored().last(), QStringLiteral("profile_0(0)2"));
+
+        // Renaming: another profile's name or a blank name is refused.
+        QVERIFY(!f.js(QStringLiteral("profileMain.rename(2, 'Standard')")).toBool());
+        QVERIFY(!f.js(QStringLiteral("profileMain.rename(2, '   ')")).toBool());
+        QVERIFY(f.js(QStringLiteral("profileMain.rename(2, 'Shooter')")).toBool());
+        QCOMPARE(stored().last(), QStringLiteral("Shooter2"));
+
+        // Six profiles fill the list; a seventh would overwrite a listed one.
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(f.js(QStringLiteral("profileMain.newProfile()")).toBool());
+        QCOMPARE(stored().size(), 6);
+        const QByteArray before = [&] { QFile p(f.dir.filePath(QStringLiteral("setting/p1.bin"))); p.open(QIODevice::ReadOnly); return p.readAll(); }();
+        QVERIFY(!f.js(QStringLiteral("profileMain.newProfile()")).toBool());
+        QVERIFY(!f.js(QStringLiteral("profileMain.copyProfile()")).toBool());
+        QCOMPARE(stored().size(), 6);
+        QFile p1(f.dir.filePath(QStringLiteral("setting/p1.bin")));
+        QVERIFY(p1.open(QIODevice::ReadOnly));
+        QCOMPARE(p1.readAll(), before);
+
+        // Deleting the profile in use moves to the first one left; the file stays.
+        QCOMPARE(f.view->settings().currentProfileIndex(), 5);
+        QVERIFY(f.js(QStringLiteral("profileMain.deleteProfile()")).toBool());
+        QCOMPARE(stored().size(), 5);
+        QCOMPARE(f.view->settings().currentProfileIndex(), 0);
+        QCOMPARE(f.js(QStringLiteral("profileMain.currentRow")).toInt(), 0);
+        QVERIFY(QFile::exists(f.dir.filePath(QStringLiteral("setting/p6.bin"))));
+    }
+
     void chinese_texts_come_from_the_language_file()
     {
         MainPageFixture f(vmouse::kProduct3336, [](const QString &settingDir) {

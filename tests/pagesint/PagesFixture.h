@@ -26,7 +26,11 @@ struct PagesFixture {
     Hid_Thread hid;
     std::unique_ptr<myQQuickView> view;
 
-    PagesFixture()
+    enum Page { Harness, RootPage };
+
+    // The harness, or the program's own root page with the device link
+    // published as the program publishes it.
+    explicit PagesFixture(Page page = Harness)
     {
         vmouse::reset();
         copyFolder(QStringLiteral(SOURCE_DIR "/modules/setting"), path("setting/"));
@@ -38,11 +42,19 @@ struct PagesFixture {
         view = std::make_unique<myQQuickView>(path("setting/"), QStringLiteral(SOURCE_DIR "/modules/i18n/"));
         view->setDevice(&hid);
         view->rootContext()->setContextProperty(QStringLiteral("ui_View"), view.get());
-        view->setSource(QUrl::fromLocalFile(QStringLiteral(SOURCE_DIR "/tests/pagesint/PagesHarness.qml")));
+        view->rootContext()->setContextProperty(QStringLiteral("hid"), &hid);
+        view->setSource(page == RootPage ? QUrl(QString::fromLatin1(kRootPage))
+                                         : QUrl::fromLocalFile(QStringLiteral(SOURCE_DIR "/tests/pagesint/PagesHarness.qml")));
         if (view->status() != QQuickWidget::Ready)
             qWarning() << view->errors();
         view->show();
         vmouse::clearTrace();
+    }
+
+    // A panel of the root page, by its object name.
+    QObject *page(const char *objectName) const
+    {
+        return view->rootObject()->findChild<QObject *>(QString::fromLatin1(objectName));
     }
 
     QString path(const char *relative) const { return dir.filePath(QString::fromLatin1(relative)); }

@@ -504,7 +504,7 @@ DialogFrame {
                     x: 24
                     anchors.verticalCenter: parent.verticalCenter
                     visible: !delayEdit.visible
-                    text: type === 0 ? info + " ms" : (type === 1 || type === 3 ? "↓ " : "↑ ") + info
+                    text: type === 0 ? info + " ms" : info
                 }
                 TextInput {
                     id: delayEdit

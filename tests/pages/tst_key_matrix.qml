@@ -82,12 +82,5 @@ Item {
             var b = data.bytes
             compare(keyMatrixMain.keyCodetoText(b[0], b[1], b[2], b[3]), data.text)
         }
-
-        function test_menu_row_positions() {
-            compare(keyMatrixMain.getx(0), 249)
-            compare(keyMatrixMain.gety(0), 131)
-            compare(keyMatrixMain.gety(7), 131 + 7 * 21)
-            compare(keyMatrixMain.gety(8), 299)
-        }
     }
 }

@@ -16,13 +16,7 @@ TestCase {
             compare(Axis.levelForX(edges[i][0]), edges[i][1], "x " + edges[i][0])
     }
 
-    function test_axis_knob_and_sent_value() {
-        compare(Axis.knobCentre(9, false), 200)
-        compare(Axis.knobCentre(9, true), 199)
-        compare(Axis.knobCentre(0, true), 10)
-        compare(Axis.sendValue(0), 20)
-        compare(Axis.sendValue(4), 100)
-        compare(Axis.sendValue(9), 200)
+    function test_axis_level_from_a_damaged_profile() {
         compare(Axis.validLevel("7"), 7)
         compare(Axis.validLevel(12), Axis.DEFAULT_LEVEL)
         compare(Axis.validLevel("x"), Axis.DEFAULT_LEVEL)
@@ -72,8 +66,6 @@ TestCase {
         compare(Macros.parseDelay("100001", "50"), "50")
         compare(Macros.parseLoops(""), "1")
         compare(Macros.parseLoops("70000"), "65535")
-        compare(Macros.recordedType(true, 0x04), 1)
-        compare(Macros.recordedType(false, 0xF1), 4)
     }
 
     function test_gun_fields_and_bytes() {
@@ -102,8 +94,6 @@ TestCase {
         var list = KeyData.sendList(entries)
         compare(list.length, 64)
         compare(list.slice(8, 12), [9, 0, 3, 2])
-        compare(list.slice(0, 4), [1, 0, 0xF0, 0])
-        compare(KeyData.splitHex("0c01f002"), [12, 1, 0xF0, 2])
         compare(KeyData.hex8(12, 1, 0xF0, 2), "0c01f002")
         verify(!KeyData.isCompleteEntry([1, 0]))
         verify(!KeyData.isCompleteEntry(["a", 0, 0, 0]))

@@ -192,10 +192,14 @@ DialogFrame {
             text: numberField.value
             color: mainIten.fontColor
             font.pixelSize: mainIten.fontNormalSize
-            onEditingFinished: {
+            // A validator holds back editingFinished for "" and "-", which
+            // still have to become their defaults when the field is left.
+            function commit() {
                 numberField.committed(text)
                 text = Qt.binding(function () { return numberField.value })
             }
+            onAccepted: commit()
+            onActiveFocusChanged: if (!activeFocus) commit()
         }
     }
 

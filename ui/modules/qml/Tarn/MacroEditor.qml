@@ -301,8 +301,11 @@ DialogFrame {
     }
 
     function commitLoops(text) {
-        loopCount = Macros.parseLoops(text)
+        var value = Macros.parseLoops(text)
         loopsField.text = Qt.binding(function () { return macroEditor.loopCount })
+        if (value === loopCount)
+            return
+        loopCount = value
         autoSave()
     }
 
@@ -593,7 +596,10 @@ DialogFrame {
                 color: mainIten.fontColor
                 font.pixelSize: mainIten.fontNormalSize
                 validator: IntValidator { bottom: 0; top: 65535 }
-                onEditingFinished: macroEditor.commitLoops(text)
+                // The validator holds back editingFinished for an empty field,
+                // which still has to become "1" when left.
+                onAccepted: macroEditor.commitLoops(text)
+                onActiveFocusChanged: if (!activeFocus) macroEditor.commitLoops(text)
             }
         }
     }

@@ -55,6 +55,22 @@ private slots:
         QVERIFY(f.sentShortReports().isEmpty());
     }
 
+    void zero_protection_returns_input_and_the_current_profile_changes_nothing()
+    {
+        MainPageFixture f;
+        f.start();
+        f.controler.setBusy(0);
+        QVERIFY(!f.view->isEnabled());
+        QVERIFY(f.js(QStringLiteral("protectUIItem.isBusy")).toBool());
+        QTRY_VERIFY_WITH_TIMEOUT(f.view->isEnabled(), 200);
+        QVERIFY(!f.js(QStringLiteral("protectUIItem.isBusy")).toBool());
+
+        f.js(QStringLiteral("changeProfile(0); showProfileManager(true); showProfileManager(false)"));
+        QVERIFY(f.sentShortReports().isEmpty());
+        QVERIFY(f.view->isEnabled());
+        QCOMPARE(f.view->settings().currentProfileIndex(), 0);
+    }
+
     void dpi_track_click_sends_08h_then_07h_with_the_current_stage()
     {
         MainPageFixture f;

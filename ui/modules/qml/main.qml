@@ -54,7 +54,8 @@ SkinImages {
         setProtectUI(kProtectStart)
         visible = true
         language = String(ui_View.getLang()) === "ChineseSimplified" ? 1 : 0
-        profileMain.profileNo = Number(ui_View.getProfile())
+        // A start profile that is not a number starts the first profile.
+        profileMain.profileNo = parseInt(ui_View.getProfile(), 10) || 0
         ui_View.ui_02H_SetCurrentProfile(profileMain.profileNo)
         if (language === 1)
             loadChineseTexts()
@@ -342,9 +343,7 @@ SkinImages {
                 anchors.fill: parent
                 onClicked: {
                     mainIten.focusControl()
-                    macroEditorMain.x = (mainIten.width - macroEditorMain.width) / 2
-                    macroEditorMain.y = (mainIten.height - macroEditorMain.height) / 2
-                    macroEditorMain.visible = true
+                    macroEditorMain.showUI()
                     mainMask.visible = true
                 }
             }
@@ -353,7 +352,6 @@ SkinImages {
         // The gun manager's button: kept in the column, never shown.
         Rectangle {
             id: gunControlBtn
-            y: macroEditorBtn.y + macroEditorBtn.height + 20
             width: 242
             height: 38
             color: "#b31a1a1a"
@@ -535,13 +533,13 @@ SkinImages {
             onPressed: {
                 pressPoint = Qt.point(mouse.x, mouse.y)
                 if (macroEditorMain.visible)
-                    macroEditorMain.forceActiveFocus()
+                    macroEditorMain.macroEditorFocus()
                 else if (profileMain.visible)
                     profileMain.forceActiveFocus()
                 else if (gunControlMain.visible)
-                    gunControlMain.forceActiveFocus()
+                    gunControlMain.gunControlFocus()
                 else if (macroKeyMain.visible)
-                    macroKeyMain.forceActiveFocus()
+                    macroKeyMain.macroKeyFocus()
             }
             onPositionChanged: {
                 ui_Ctl.onXChanged(mouse.x - pressPoint.x)

@@ -51,10 +51,6 @@ Frame {
         return list
     }
 
-    function selectedKey() {
-        return typeof mouseMain !== "undefined" ? mouseMain.selectKey : -1
-    }
-
     function setSelectedKey(index) {
         if (typeof mouseMain !== "undefined")
             mouseMain.selectKey = index

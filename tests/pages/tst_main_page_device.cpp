@@ -100,6 +100,22 @@ private slots:
                  QStringList({"0", "7", "4", "0", "0", "0"}));
     }
 
+    void stage_colour_and_scroll_lines_reach_mouse_and_profile()
+    {
+        MainPageFixture f;
+        f.start();
+        f.js(QStringLiteral("dpiSettingMain.openColorBar(1, '#0000ff'); dpiSettingMain.colorStage = 1;"
+                            "colorBarMain.colourPicked('#00ff00')"));
+        QCOMPARE(f.sentCommands(), QStringList({"0a", "0a", "0c", "06"}));
+        QCOMPARE(hex(vmouse::firmwareState(f.unit).stageColours, 6), QStringLiteral("ff 00 00 00 ff 00"));
+        QCOMPARE(f.stored(0, QStringLiteral("color_Tarn/type1")).toStringList().mid(3, 3), QStringList({"0", "255", "0"}));
+
+        f.js(QStringLiteral("scrollRateMain.fieldText = '0'; scrollRateMain.chooseRows()"));
+        QCOMPARE(f.stored(0, QStringLiteral("sensor/verticalScrollLines_Tarn")).toInt(), 1);
+        f.js(QStringLiteral("scrollRateMain.chooseScreen()"));
+        QCOMPARE(f.stored(0, QStringLiteral("sensor/verticalScrollLines_Tarn")).toInt(), 1000);
+    }
+
     void profile_switch_sends_the_whole_profile_when_the_manager_closes()
     {
         MainPageFixture f(vmouse::kProduct3336, writeSecondProfile);

@@ -88,6 +88,17 @@ private slots:
         QCOMPARE(vmouse::rejects(f.unit).total(), 0);
     }
 
+    void stored_stage_flags_without_an_enabled_stage_keep_the_first()
+    {
+        MainPageFixture f(vmouse::kProduct3336, [](const QString &settingDir) {
+            QSettings(settingDir + QStringLiteral("p1.bin"), QSettings::IniFormat)
+                .setValue(QStringLiteral("sensor/dpi_Select"), QStringList({"0", "0", "0", "0", "0", "0", "0", "0"}));
+        });
+        f.start();
+        f.js(QStringLiteral("dpiSettingMain.init(true)"));
+        QCOMPARE(int(vmouse::firmwareState(f.unit).stageMask), 0x01);
+    }
+
     void black_panel_colour_sends_red_first_and_mode_7()
     {
         MainPageFixture f;
@@ -114,6 +125,12 @@ private slots:
         QCOMPARE(f.stored(0, QStringLiteral("sensor/verticalScrollLines_Tarn")).toInt(), 1);
         f.js(QStringLiteral("scrollRateMain.chooseScreen()"));
         QCOMPARE(f.stored(0, QStringLiteral("sensor/verticalScrollLines_Tarn")).toInt(), 1000);
+
+        // A profile without scroll lines sends 1, not 0.
+        f.view->settings().currentProfile()->remove(QStringLiteral("sensor/verticalScrollLines_Tarn"));
+        f.js(QStringLiteral("scrollRateMain.init(true)"));
+        QCOMPARE(f.js(QStringLiteral("scrollRateMain.lines")).toInt(), 1);
+        QCOMPARE(f.stored(0, QStringLiteral("sensor/verticalScrollLines_Tarn")).toInt(), 1);
     }
 
     void profile_switch_sends_the_whole_profile_when_the_manager_closes()

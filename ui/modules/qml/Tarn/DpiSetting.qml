@@ -48,12 +48,15 @@ Frame {
         values = next
     }
 
+    // The mouse needs at least one stage to switch to.
+    function enabledCount(flags) {
+        return flags.reduce(function (n, s) { return n + (s ? 1 : 0) }, 0)
+    }
+
     function toggleStage(stage) {
         var next = selects.slice()
         next[stage] = next[stage] ? 0 : 1
-        // The mouse needs at least one stage to switch to.
-        var enabled = next.reduce(function (n, s) { return n + (s ? 1 : 0) }, 0)
-        if (enabled === 0)
+        if (enabledCount(next) === 0)
             return
         selects = next
         dpiSelectChange(stage)
@@ -87,6 +90,8 @@ Frame {
         var nextSelects = selects.slice()
         for (var j = 0; j < stageCount && j < flags.length; ++j)
             nextSelects[j] = Number(flags[j]) ? 1 : 0
+        if (enabledCount(nextSelects) === 0)
+            nextSelects[0] = 1
         selects = nextSelects
 
         colours = ColourMath.stageColoursFrom(ui_View.ui_90H_GetLED8StageColor(1), colours)

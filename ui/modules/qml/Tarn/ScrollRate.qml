@@ -51,12 +51,15 @@ Frame {
     }
 
     function init(isSendData) {
-        lines = ui_View.getVerticalScrollLines()
-        if (lines === PanelMath.kScrollOneScreen) {
+        var stored = ui_View.getVerticalScrollLines()
+        if (stored === PanelMath.kScrollOneScreen) {
             option = 1
+            lines = stored
         } else {
+            // A missing or zero entry would stop the wheel: it becomes 1.
             option = 0
-            field.text = String(PanelMath.scrollLines(String(lines)))
+            lines = PanelMath.scrollLines(String(stored))
+            field.text = String(lines)
         }
         if (isSendData)
             ui_View.setVerticalScrollLines(lines)

@@ -41,6 +41,16 @@ SkinImages {
     readonly property int kProtectProfile: 1200
     readonly property int kAllStagesSignal: 18
     readonly property int kStageOnSendAll: 2
+    // Colour table of the stage colours.
+    readonly property int kStageColourTable: 1
+    // Text groups of the language file.
+    readonly property int kMainTexts: 0
+    readonly property int kKeyMatrixTexts: 1
+    readonly property int kKeyMenuTexts: 2
+    readonly property int kMacroEditorTexts: 3
+    readonly property int kGunControlTexts: 4
+    readonly property int kMacroKeyTexts: 5
+    readonly property int kStageTexts: 6
 
     signal msg_KB(bool isDown, int usbCode)
     signal msg_MS(bool isDown, int vornCode, int x, int y)
@@ -96,13 +106,14 @@ SkinImages {
 
     function loadChineseTexts() {
         askMenu.entries = [askMenu.webAddress, "更新", "版本:1.0"]
-        mainLang = translated(0, mainLang)
-        keyMatrixMain.keyMatrixLang = translated(1, keyMatrixMain.keyMatrixLang)
-        keyMenuMain.keyMenuLang = translated(2, keyMenuMain.keyMenuLang)
-        macroEditorMain.macroEditorLang = translated(3, macroEditorMain.macroEditorLang)
-        gunControlMain.gunControlLang = translated(4, gunControlMain.gunControlLang)
-        macroKeyMain.macroKeyLang = translated(5, macroKeyMain.macroKeyLang)
-        ui_View.getGlobalStrings(6, langCode)
+        mainLang = translated(kMainTexts, mainLang)
+        keyMatrixMain.keyMatrixLang = translated(kKeyMatrixTexts, keyMatrixMain.keyMatrixLang)
+        keyMenuMain.keyMenuLang = translated(kKeyMenuTexts, keyMenuMain.keyMenuLang)
+        macroEditorMain.macroEditorLang = translated(kMacroEditorTexts, macroEditorMain.macroEditorLang)
+        gunControlMain.gunControlLang = translated(kGunControlTexts, gunControlMain.gunControlLang)
+        macroKeyMain.macroKeyLang = translated(kMacroKeyTexts, macroKeyMain.macroKeyLang)
+        // Only for the stage texts of the tray notices.
+        ui_View.getGlobalStrings(kStageTexts, langCode)
     }
 
     function initPanelsAtStart() {
@@ -216,8 +227,8 @@ SkinImages {
 
     function sendStageColours() {
         var list = dpiSettingMain.colourList()
-        ui_View.ui_10H_SetLED8StageColor(1, list)
-        ui_View.ui_10H_SetLED8StageColor(1, list)
+        ui_View.ui_10H_SetLED8StageColor(kStageColourTable, list)
+        ui_View.ui_10H_SetLED8StageColor(kStageColourTable, list)
         lightControlMain.refresh()
     }
 

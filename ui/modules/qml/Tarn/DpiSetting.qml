@@ -17,6 +17,7 @@ Frame {
     // Stage number the handler turns into "the mouse's stage 2" when the
     // whole panel is sent.
     readonly property int sendAllStage: 18
+    readonly property int stageColourTable: 1
     readonly property var defaultColours: ["#ff0000", "#0000ff", "#00ff00", "#ffff00",
                                            "#00ffff", "#ff00ff", "#ff00ff", "#ff00ff"]
 
@@ -94,11 +95,11 @@ Frame {
             nextSelects[0] = 1
         selects = nextSelects
 
-        colours = ColourMath.stageColoursFrom(ui_View.ui_90H_GetLED8StageColor(1), colours)
+        colours = ColourMath.stageColoursFrom(ui_View.ui_90H_GetLED8StageColor(stageColourTable), colours)
 
         if (isSendData) {
             dpiSelectChange(sendAllStage)
-            ui_View.ui_10H_SetLED8StageColor(1, colourList())
+            ui_View.ui_10H_SetLED8StageColor(stageColourTable, colourList())
         }
     }
 

@@ -89,6 +89,7 @@ private slots:
     void guns_and_axis_levels()
     {
         ViewFixture f;
+        QFile::remove(f.path("gun/gunData.bin"));
         QCOMPARE(f.call("ui_View.getGunData('Gun0').length").toInt(), 0);
         f.call("ui_View.saveGundata(['Gun0', 'L-Click', 10, 0, 0, 0])");
         QVERIFY(!QFile::exists(f.dir.filePath(QStringLiteral("gun/gunData.bin"))));  // never created here

@@ -239,6 +239,36 @@ private slots:
         QVERIFY(QFile::exists(f.dir.filePath(QStringLiteral("setting/p6.bin"))));
     }
 
+    void profile_import_is_sent_and_export_writes_the_file()
+    {
+        MainPageFixture f;
+        f.start();
+        const QString imported = f.dir.filePath(QStringLiteral("imported.pf"));
+        QFile::copy(f.dir.filePath(QStringLiteral("setting/p1.bin")), imported);
+        QFile(imported).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QSettings(imported, QSettings::IniFormat).setValue(QStringLiteral("sensor/reportRate_Tarn"), 4);
+        const QString exported = f.dir.filePath(QStringLiteral("exported.pf"));
+        QString answer;
+        const auto dialog = [&answer](QWidget *, const QString &, const QString &, const QString &) { return answer; };
+        f.view->setFileDialogs(dialog, dialog);
+
+        // Cancelled: nothing changes and nothing is sent.
+        QVERIFY(!f.js(QStringLiteral("profileMain.loadProfile()")).toBool());
+        QVERIFY(f.sentShortReports().isEmpty());
+        QCOMPARE(f.js(QStringLiteral("reprotRateMain.reportValue")).toInt(), 1);
+
+        answer = imported;
+        QVERIFY(f.js(QStringLiteral("profileMain.loadProfile()")).toBool());
+        QCOMPARE(f.js(QStringLiteral("reprotRateMain.reportValue")).toInt(), 4);
+        QCOMPARE(int(vmouse::firmwareState(f.unit).reportRate), 4);
+        QVERIFY(f.sentCommands().contains(QStringLiteral("08")));
+        QTRY_VERIFY_WITH_TIMEOUT(f.view->isEnabled(), 3000);
+
+        answer = exported;
+        f.js(QStringLiteral("profileMain.saveProfile()"));
+        QCOMPARE(QSettings(exported, QSettings::IniFormat).value(QStringLiteral("sensor/reportRate_Tarn")).toInt(), 4);
+    }
+
     void chinese_texts_come_from_the_language_file()
     {
         MainPageFixture f(vmouse::kProduct3336, [](const QString &settingDir) {

@@ -135,6 +135,24 @@ TestCase {
         compare(dbl.doubleRateValue, 6)
     }
 
+    function test_scroll_bar_drag_moves_the_column() {
+        var flick = child("rightColumn")
+        var bar = child("rightScrollBar")
+        verify(bar.visible)
+        compare(flick.height, 563)
+        mousePress(bar, 4, 10)
+        mouseMove(bar, 4, 110, -1, Qt.LeftButton)
+        compare(flick.contentY, 100)
+        // Never above the top.
+        mouseMove(bar, 4, -400, -1, Qt.LeftButton)
+        compare(flick.contentY, 0)
+        // Never past the end.
+        mouseMove(bar, 4, 2000, -1, Qt.LeftButton)
+        compare(flick.contentY, flick.contentHeight - flick.height)
+        mouseRelease(bar, 4, 2000)
+        compare(bar.y + bar.height, 563)
+    }
+
     function test_colour_picker() {
         var picker = child("colorBarMain")
         picker.open(1, "#00ff00")

@@ -2,7 +2,7 @@ import QtQuick 2.15
 
 // Scroll bar of the right column: position and length follow the visible
 // part of `flickable` over a track `trackLength` long; dragging moves the
-// content by the pointer's offset.
+// content by the pointer's offset (the bar itself by its share of it).
 Rectangle {
     id: bar
     property Flickable flickable
@@ -38,7 +38,7 @@ Rectangle {
             if (!pressed)
                 return
             var y = mapToItem(bar.parent, mouse.x, mouse.y).y
-            var dy = (y - lastY) * bar.flickable.contentHeight / bar.trackLength
+            var dy = y - lastY
             lastY = y
             var atEnd = bar.flickable.contentY + bar.flickable.height >= bar.flickable.contentHeight
             if (dy > 0 && atEnd)

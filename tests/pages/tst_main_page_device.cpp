@@ -12,9 +12,8 @@ QString hex(const std::array<uint8_t, 24> &bytes, int count)
 
 // A second profile that differs from the installed first one everywhere
 // the mouse can tell.
-void writeSecondProfile(const QString &settingDir)
+void writeSecondProfile(QSettings &p2)
 {
-    QSettings p2(settingDir + QStringLiteral("p2.bin"), QSettings::IniFormat);
     p2.setValue(QStringLiteral("sensor/dpi_Tarn"), QStringList({"500", "1000", "1500", "2000", "2500", "3000", "3500", "4000"}));
     p2.setValue(QStringLiteral("sensor/dpi_Select"), QStringList({"1", "1", "1", "0", "0", "0", "0", "0"}));
     p2.setValue(QStringLiteral("sensor/reportRate_Tarn"), 2);
@@ -78,7 +77,7 @@ private slots:
         QVERIFY(vmouse::setStage(f.unit, 4));
         vmouse::clearTrace();
         // The top of the first stage's track, in the window.
-        QTest::mouseClick(f.view, Qt::LeftButton, {}, QPoint(734 + 10 + 18, 32 + 18 + 6 + 3));
+        QTest::mouseClick(f.view.get(), Qt::LeftButton, {}, QPoint(734 + 10 + 18, 32 + 18 + 6 + 3));
         QTRY_VERIFY(!f.sentShortReports().isEmpty());
         const QStringList sent = f.sentShortReports();
         QCOMPARE(f.sentCommands().mid(0, 3), QStringList({"87", "08", "07"}));
@@ -90,10 +89,8 @@ private slots:
 
     void stored_stage_flags_without_an_enabled_stage_keep_the_first()
     {
-        MainPageFixture f(vmouse::kProduct3336, [](const QString &settingDir) {
-            QSettings(settingDir + QStringLiteral("p1.bin"), QSettings::IniFormat)
-                .setValue(QStringLiteral("sensor/dpi_Select"), QStringList({"0", "0", "0", "0", "0", "0", "0", "0"}));
-        });
+        MainPageFixture f;
+        f.profile(0)->setValue(QStringLiteral("sensor/dpi_Select"), QStringList({"0", "0", "0", "0", "0", "0", "0", "0"}));
         f.start();
         f.js(QStringLiteral("dpiSettingMain.init(true)"));
         QCOMPARE(int(vmouse::firmwareState(f.unit).stageMask), 0x01);
@@ -135,7 +132,8 @@ private slots:
 
     void profile_switch_sends_the_whole_profile_when_the_manager_closes()
     {
-        MainPageFixture f(vmouse::kProduct3336, writeSecondProfile);
+        MainPageFixture f;
+        writeSecondProfile(*f.profile(1));
         f.start();
         f.js(QStringLiteral("showProfileManager(true)"));
         f.js(QStringLiteral("changeProfile(0)"));
@@ -195,14 +193,14 @@ private slots:
     {
         MainPageFixture f;
         f.start();
-        const QString names = f.dir.filePath(QStringLiteral("setting/name.bin"));
+        const QString names = f.path("setting/name.bin");
         auto stored = [&] { return QSettings(names, QSettings::IniFormat).value(QStringLiteral("profile/profileName")).toStringList(); };
         QCOMPARE(stored(), QStringList({"Standard0", "loadercorwel"}));
 
         // A new profile takes the next free index, starts from the factory
         // file and becomes the selected one.
-        QSettings(f.dir.filePath(QStringLiteral("setting/p2.bin")), QSettings::IniFormat)
-            .setValue(QStringLiteral("sensor/reportRate_Tarn"), 4);
+        f.profile(1)->setValue(QStringLiteral("sensor/reportRate_Tarn"), 4);
+        f.profile(1)->sync();
         QVERIFY(f.js(QStringLiteral("profileMain.newProfile()")).toBool());
         QCOMPARE(stored(), QStringList({"Standard0", "profile_01"}));
         QCOMPARE(f.view->settings().currentProfileIndex(), 1);
@@ -222,11 +220,14 @@ private slots:
         for (int i = 0; i < 3; ++i)
             QVERIFY(f.js(QStringLiteral("profileMain.newProfile()")).toBool());
         QCOMPARE(stored().size(), 6);
-        const QByteArray before = [&] { QFile p(f.dir.filePath(QStringLiteral("setting/p1.bin"))); p.open(QIODevice::ReadOnly); return p.readAll(); }();
+        f.profile(0)->sync();
+        QFile p1(f.view->settings().fileName(0));
+        QVERIFY(p1.open(QIODevice::ReadOnly));
+        const QByteArray before = p1.readAll();
+        p1.close();
         QVERIFY(!f.js(QStringLiteral("profileMain.newProfile()")).toBool());
         QVERIFY(!f.js(QStringLiteral("profileMain.copyProfile()")).toBool());
         QCOMPARE(stored().size(), 6);
-        QFile p1(f.dir.filePath(QStringLiteral("setting/p1.bin")));
         QVERIFY(p1.open(QIODevice::ReadOnly));
         QCOMPARE(p1.readAll(), before);
 
@@ -236,7 +237,7 @@ private slots:
         QCOMPARE(stored().size(), 5);
         QCOMPARE(f.view->settings().currentProfileIndex(), 0);
         QCOMPARE(f.js(QStringLiteral("profileMain.currentRow")).toInt(), 0);
-        QVERIFY(QFile::exists(f.dir.filePath(QStringLiteral("setting/p6.bin"))));
+        QVERIFY(QFile::exists(f.view->settings().fileName(5)));
     }
 
     void profile_import_is_sent_and_export_writes_the_file()
@@ -244,7 +245,8 @@ private slots:
         MainPageFixture f;
         f.start();
         const QString imported = f.dir.filePath(QStringLiteral("imported.pf"));
-        QFile::copy(f.dir.filePath(QStringLiteral("setting/p1.bin")), imported);
+        f.profile(0)->sync();
+        QFile::copy(f.view->settings().fileName(0), imported);
         QFile(imported).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QSettings(imported, QSettings::IniFormat).setValue(QStringLiteral("sensor/reportRate_Tarn"), 4);
         const QString exported = f.dir.filePath(QStringLiteral("exported.pf"));
@@ -271,10 +273,8 @@ private slots:
 
     void chinese_texts_come_from_the_language_file()
     {
-        MainPageFixture f(vmouse::kProduct3336, [](const QString &settingDir) {
-            QSettings config(settingDir + QStringLiteral("apConfig.bin"), QSettings::IniFormat);
-            config.setValue(QStringLiteral("common/language"), QStringLiteral("ChineseSimplified"));
-        });
+        MainPageFixture f;
+        f.appConfig()->setValue(QStringLiteral("common/language"), QStringLiteral("ChineseSimplified"));
         f.start();
         QCOMPARE(f.js(QStringLiteral("language")).toInt(), 1);
         QCOMPARE(f.js(QStringLiteral("mainLang[10]")).toString(), QStringLiteral("鼠标速度"));

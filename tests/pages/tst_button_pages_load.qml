@@ -60,4 +60,22 @@ Item {
             compare(frame.height, 118)
         }
     }
+
+    Mouse {
+        id: mousePage
+    }
+
+    TestCase {
+        name: "MouseViews"
+        when: windowShown
+
+        function test_view_buttons_switch_between_top_and_side() {
+            verify(!mousePage.isSide)
+            // The two buttons sit in a row under the picture: Top View, then Side View.
+            mouseClick(mousePage, mousePage.pictureX + 90 + 96 + 20 + 48, 560 + 13)
+            verify(mousePage.isSide)
+            mouseClick(mousePage, mousePage.pictureX + 90 + 48, 560 + 13)
+            verify(!mousePage.isSide)
+        }
+    }
 }

@@ -4,7 +4,7 @@ import "Skin.js" as Skin
 // The mouse picture, top or side view, with one spot per button that lights
 // up for the button being assigned.
 Item {
-    id: mouse
+    id: mousePicture
     width: 1000
     height: 640
 
@@ -30,24 +30,24 @@ Item {
 
     Image {
         id: picture
-        x: mouse.pictureX
-        y: mouse.pictureY
-        source: Skin.image("mouse", mouse.isSide ? "MouseSide" : "MouseFront", mainIten.skin_No)
+        x: mousePicture.pictureX
+        y: mousePicture.pictureY
+        source: Skin.image("mouse", mousePicture.isSide ? "MouseSide" : "MouseFront", mainIten.skin_No)
     }
 
     Repeater {
-        model: mouse.spotCount
+        model: mousePicture.spotCount
         Image {
-            x: mouse.pictureX
-            y: mouse.pictureY
-            visible: mouse.spotShown(index)
-            source: Skin.image("mouse", (mouse.isSide ? "MouseSide" : "Mouse") + index
-                               + (mouse.selectKey === index ? "S" : ""), mainIten.skin_No)
+            x: mousePicture.pictureX
+            y: mousePicture.pictureY
+            visible: mousePicture.spotShown(index)
+            source: Skin.image("mouse", (mousePicture.isSide ? "MouseSide" : "Mouse") + index
+                               + (mousePicture.selectKey === index ? "S" : ""), mainIten.skin_No)
         }
     }
 
     Row {
-        x: mouse.pictureX + 90
+        x: mousePicture.pictureX + 90
         y: 560
         spacing: 20
         Repeater {
@@ -55,7 +55,7 @@ Item {
             Item {
                 width: 96
                 height: 26
-                readonly property bool chosen: mouse.isSide === (index === 1)
+                readonly property bool chosen: mousePicture.isSide === (index === 1)
                 Image {
                     anchors.fill: parent
                     source: Skin.image("mouse", parent.chosen ? "mouseSidebtnS"
@@ -73,8 +73,8 @@ Item {
                     anchors.fill: parent
                     hoverEnabled: true
                     onClicked: {
-                        mouse.closeMenu()
-                        mouse.isSide = index === 1
+                        mousePicture.closeMenu()
+                        mousePicture.isSide = index === 1
                     }
                 }
             }

@@ -9,6 +9,7 @@
 
 int main(int argc, char *argv[])
 {
+    chooseSceneGraphBackend();
     QtSingleCoreApplication app(argc, argv);
     if (app.isRunning()) {
         app.sendMessage(QStringLiteral(""), 5000);
@@ -22,7 +23,6 @@ int main(int argc, char *argv[])
     // Hiding the window leaves the program running in the tray.
     app.setQuitOnLastWindowClosed(false);
 
-    chooseSceneGraphBackend();
     auto *window = new Widget;
     QObject::connect(&app, &QtSingleCoreApplication::messageReceived, window, &Widget::receiveMessage);
 

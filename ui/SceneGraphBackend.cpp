@@ -1,17 +1,15 @@
 #include "SceneGraphBackend.h"
 
-#include <QDebug>
-#include <QOpenGLContext>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 
 void chooseSceneGraphBackend()
 {
     if (!qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
-        return;  // the user's own choice
-    QOpenGLContext probe;
-    if (!probe.create()) {
-        qDebug("OpenGL is not available: the pages use the software renderer");
-        QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
-    }
+        return;
+    QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+    // Nothing draws through OpenGL then: keep the X11 platform plugin from
+    // loading it at start.
+    if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
 }

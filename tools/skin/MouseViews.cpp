@@ -73,20 +73,25 @@ std::array<QPainterPath, kButtons> topButtons()
     return b;
 }
 
-void drawTopPicture(QPainter &p)
+// The body with the lighting strip glowing around it, then its shell.
+void drawShell(QPainter &p, const QPainterPath &body, const QLinearGradient &shell)
 {
-    const QPainterPath body = topBody();
-    // Shadow and the lighting strip around the body.
     p.setPen(QPen(QColor(0xc6, 0x28, 0x28, 60), 8));
     p.setBrush(Qt::NoBrush);
     p.drawPath(body);
+    p.setPen(QPen(QColor(0x55, 0x55, 0x5c), 1.5));
+    p.setBrush(shell);
+    p.drawPath(body);
+}
+
+void drawTopPicture(QPainter &p)
+{
+    const QPainterPath body = topBody();
     QLinearGradient shell(100, 0, 320, 0);
     shell.setColorAt(0, QColor(0x1d, 0x1d, 0x21));
     shell.setColorAt(0.45, QColor(0x34, 0x34, 0x3a));
     shell.setColorAt(1, QColor(0x18, 0x18, 0x1b));
-    p.setPen(QPen(QColor(0x55, 0x55, 0x5c), 1.5));
-    p.setBrush(shell);
-    p.drawPath(body);
+    drawShell(p, body, shell);
     // Seams of the two main buttons.
     p.setPen(QPen(QColor(0x0c, 0x0c, 0x0e), 2));
     p.drawLine(QPointF(210, 30), QPointF(210, 66));
@@ -163,16 +168,11 @@ std::array<QPainterPath, kButtons> sideButtons()
 void drawSidePicture(QPainter &p)
 {
     const QPainterPath body = sideBody();
-    p.setPen(QPen(QColor(0xc6, 0x28, 0x28, 60), 8));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(body);
     QLinearGradient shell(0, 150, 0, 330);
     shell.setColorAt(0, QColor(0x3a, 0x3a, 0x40));
     shell.setColorAt(0.5, QColor(0x24, 0x24, 0x28));
     shell.setColorAt(1, QColor(0x16, 0x16, 0x19));
-    p.setPen(QPen(QColor(0x55, 0x55, 0x5c), 1.5));
-    p.setBrush(shell);
-    p.drawPath(body);
+    drawShell(p, body, shell);
     // Grip texture on the side.
     p.save();
     p.setClipPath(body.intersected(rect(110, 250, 200, 62)));

@@ -133,6 +133,22 @@ private slots:
         hid.waitEventListener();
     }
 
+    void destroying_the_link_while_listening_ends_the_listener_first()
+    {
+        auto hid = std::make_unique<Hid_Thread>();
+        const int unit = attachMouse(*hid);
+        int stages = 0;
+        hid->setListenerHooks({[&](int) { ++stages; }, nullptr});
+        hid->startEventListener(0);
+        QVERIFY(vmouse::setStage(unit, 4));
+        QTRY_COMPARE(stages, 1);
+        QTest::qWait(50);  // the listener is back in its read
+        hid.reset();       // as quitting does: no wait by hand
+        QVERIFY(vmouse::setStage(unit, 5));
+        QTest::qWait(100);
+        QCOMPARE(stages, 1);
+    }
+
     void only_one_listener_at_a_time()
     {
         Hid_Thread hid;

@@ -119,13 +119,50 @@ private slots:
         QCOMPARE(f.call(QStringLiteral("ui_View.ui_90H_GetLED8StageColor(9).length")).toInt(), 0);
     }
 
-    void language_strings_reach_the_page()
+    void macro_data_reaches_the_slot()
     {
         ViewFixture f;
-        const QStringList main = f.call(QStringLiteral("ui_View.getGlobalStrings(0, 'lang_025044')")).toStringList();
-        QVERIFY(main.size() >= 30);
-        QVERIFY(f.call(QStringLiteral("ui_View.getGlobalStrings(0, '../setting/p1')")).toStringList().isEmpty());
-        QCOMPARE(f.call(QStringLiteral("String(ui_View.getLang())")).toString(), QString());
+        QCOMPARE(f.call("ui_View.sendMacroData([0, 1, 1, 4, 0xFF, 4, 1, 300, 1, 5, 0, 0], 11)").toBool(), true);
+        QStringList sent = ViewFixture::sentShortReports();
+        QCOMPARE(sent.size(), 1);
+        QVERIFY(sent.first().startsWith(QStringLiteral("00 05 00 0b 03")));
+        vmouse::FirmwareState s = vmouse::firmwareState(f.unit);
+        QCOMPARE(int(s.macros[11][4]), 0xFF);
+        QCOMPARE(int(s.macros[11][7]), 300 & 0xFF);
+
+        vmouse::clearTrace();
+        QCOMPARE(f.call("ui_View.sendMacroData([0, 1], 12)").toBool(), true);
+        QVERIFY(ViewFixture::sentShortReports().isEmpty());
+
+        // Whatever the page's list length, one slot's worth goes out; a
+        // shorter macro later clears what the longer one left.
+        f.call("var a = []; for (var i = 0; i < 5000; ++i) a.push(i); ui_View.sendMacroData(a, 0)");
+        s = vmouse::firmwareState(f.unit);
+        QCOMPARE(int(s.macros[0][191]), 191);
+        f.call("ui_View.sendMacroData([0, 2], 0)");
+        s = vmouse::firmwareState(f.unit);
+        QCOMPARE(int(s.macros[0][1]), 2);
+        QCOMPARE(int(s.macros[0][191]), 0);
+        QCOMPARE(vmouse::rejects(f.unit).total(), 0);
+    }
+
+    void axis_and_gun_values_reach_the_mouse()
+    {
+        ViewFixture f;
+        QCOMPARE(f.call("ui_View.getXYSensitive(0) + ui_View.getXYSensitive(1)").toInt(), 8);
+        f.call("ui_View.setXYSensitive(0, 5); ui_View.setXYSensitive(1, 9)");
+        QCOMPARE(f.stored(QStringLiteral("XYSensitive/0")).toInt(), 5);
+        vmouse::clearTrace();
+        f.call("var x = ui_View.getXYSensitive(0), y = ui_View.getXYSensitive(1);"
+               "ui_View.ui_0EH_SetXYSensitive((x + 1) * 20, (y + 1) * 20)");
+        f.call("ui_View.ui_04H_SetGunData(0xF0, 3, 246, 129, 0)");
+        QCOMPARE(ViewFixture::sentShortReports(),
+                 QStringList({"00 0b 78 c8 00 00 00 00 b4", "00 04 f0 03 f6 81 00 00 91"}));
+        const vmouse::FirmwareState s = vmouse::firmwareState(f.unit);
+        QCOMPARE(int(s.axisX), 120);
+        QCOMPARE(int(s.axisY), 200);
+        QCOMPARE(int(s.gunData[2]), 246);
+        QCOMPARE(vmouse::rejects(f.unit).total(), 0);
     }
 };
 

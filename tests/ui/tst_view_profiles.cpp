@@ -32,50 +32,6 @@ class ViewProfilesTest : public QObject
     }
 
 private slots:
-    void slot_table_order()
-    {
-        const QStringList table = {
-            "initUI", "runUI", "getLang", "getProfile", "setProfile", "clearHidBusy", "loadProfile",
-            "loadProfileMacroData", "saveProfile", "resetProfile", "copyProfile", "getGlobalStrings",
-            "createMacroIni", "updataNameList", "modifyMacroName", "isMacroUse", "deleteMacroIni", "getNameList",
-            "saveMacroIni", "sendMacroData", "loadMacroIni", "loadMacroType", "loadMacroIndex", "setMacroIndex",
-            "getKeydefine", "changeMacroFileIndex", "saveGundata", "modifyGundata", "getGunData",
-            "getXYSensitive", "getselectGun", "setXYSensitive", "setSelectGun", "setMacroKey", "getMacroKey",
-            "ui_01H_SetReportRate", "ui_02H_SetCurrentProfile", "ui_03H_SetKeyboardoption", "ui_04H_SetGunData",
-            "ui_0EH_SetXYSensitive", "ui_81H_GetReportRate", "ui_83H_GetKeyboardoption", "setAcceleration",
-            "setCursorSpeed", "setVerticalScrollLines", "setDoubleClickSpeed", "ui_06H_SetRGBLedEffect",
-            "ui_10H_SetLED8StageColor", "ui_LEDColor", "ui_11H_SetDPISet", "ui_11H_SetDPISelect",
-            "mouseSetKeyMatrix", "ui_12H_SetGunKeyMatrix", "getAcceleration", "getCursorSpeed",
-            "getVerticalScrollLines", "getDoubleClickSpeed", "ui_8BH_GetCurrentDPIStage",
-            "ui_8DH_GetRGBLedEffect", "ui_90H_GetLED8StageColor", "openUpdateExe", "ui_91H_GetDPISet",
-            "ui_91H_GetDPISelect"};
-        const QMetaObject &mo = myQQuickView::staticMetaObject;
-        QStringList slotNames;
-        for (int i = mo.methodOffset(); i < mo.methodCount(); ++i) {
-            if (mo.method(i).methodType() == QMetaMethod::Slot && mo.method(i).access() == QMetaMethod::Public)
-                slotNames << QString::fromLatin1(mo.method(i).name());
-        }
-        QCOMPARE(slotNames, table);
-        const int save = mo.indexOfSlot("saveMacroIni(QVariant,QStringList,QVariantList,QVariant)");
-        QCOMPARE(QString::fromLatin1(mo.method(save).typeName()), QStringLiteral("QVariant"));
-    }
-
-    void start_and_current_profile()
-    {
-        ViewFixture f;
-        const QString apConfig = f.dir.filePath(QStringLiteral("setting/apConfig.bin"));
-        f.call("ui_View.setProfile(3)");
-        QCOMPARE(f.call("ui_View.getProfile() + 1").toInt(), 4);
-        QCOMPARE(f.view->settings().currentProfileIndex(), 0);
-        f.call("ui_View.ui_02H_SetCurrentProfile(2)");
-        QCOMPARE(f.view->settings().currentProfileIndex(), 2);
-        QCOMPARE(f.call("ui_View.getProfile()").toInt(), 2);
-        f.call("ui_View.setProfile(5); ui_View.ui_02H_SetCurrentProfile(2)");
-        QCOMPARE(f.call("ui_View.getProfile()").toInt(), 5);
-        f.view->settings().appConfig()->sync();
-        QVERIFY(read(apConfig).contains("profileNo=5"));
-        QVERIFY(ViewFixture::sentShortReports().isEmpty());
-    }
 
     void import_cancelled_or_refused_changes_nothing()
     {
@@ -122,19 +78,6 @@ private slots:
         QCOMPARE(f.call("ui_View.getXYSensitive(0)").toInt(), 7);
         QCOMPARE(f.call("ui_View.getNameList(0)").toStringList(), QStringList({"Macro_0", "Macro_1"}));
         QCOMPARE(f.call("ui_View.loadMacroIni('Macro_1')").toStringList(), QStringList({"3,MS-R", "4,MS-R", "1"}));
-    }
-
-    void reset_and_copy()
-    {
-        ViewFixture f;
-        f.call("ui_View.ui_02H_SetCurrentProfile(1); ui_View.setXYSensitive(1, 0)");
-        f.call("ui_View.copyProfile(3, 1)");
-        f.call("ui_View.resetProfile(1)");
-        QCOMPARE(f.call("ui_View.getXYSensitive(1)").toInt(), 4);
-        f.call("ui_View.ui_02H_SetCurrentProfile(3)");
-        QCOMPARE(f.call("ui_View.getXYSensitive(1)").toInt(), 0);
-        QCOMPARE(read(f.dir.filePath(QStringLiteral("setting/p2.bin"))),
-                 read(f.dir.filePath(QStringLiteral("setting/pD.bin"))));
     }
 };
 

@@ -96,36 +96,6 @@ private slots:
         }
     }
 
-    void set_commands_reach_the_firmware()
-    {
-        Hid_Thread hid;
-        const int unit = attachMouse(hid);
-        QByteArray colours = bytes(24, 0x10), packed = bytes(4, 0xA0), matrix = bytes(64, 1), macro = bytes(192, 0x40);
-        hid.hid_01H_SetReportRate(8);
-        hid.hid_08H_SetDPISet(50, 60, 70, 80, 0xF0);
-        hid.hid_07H_SetDPISet(1, 0x3F, 10, 20, 30, 40);
-        hid.hid_06H_SetRGBLedEffect(2, 7, 3, 4);
-        hid.hid_0EH_SetXYSensitive(40, 60);
-        hid.hid_LEDColor(u(colours));
-        hid.hid_10H_SetLED8StageColor(2, u(packed));
-        hid.hidARM_03H_SetKeyMatrix(u(matrix));
-        hid.hid_05H_SetMacroKey(11, u(macro));
-        const vmouse::FirmwareState s = vmouse::firmwareState(unit);
-        QCOMPARE(s.reportRate, uint8_t(8));
-        QCOMPARE(s.currentStage, uint8_t(1));
-        QCOMPARE(s.stageMask, uint8_t(0x3F));
-        QCOMPARE(s.stageCodes, (std::array<uint8_t, 8>{10, 20, 30, 40, 50, 60, 70, 80}));
-        QCOMPARE(s.highRangeMask, uint8_t(0xF0));
-        QCOMPARE(int(s.ledEffect), 2);
-        QCOMPARE(int(s.ledOption2), 4);
-        QCOMPARE(int(s.axisY), 60);
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(s.ledColours.data()), 24), colours);
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(s.stageColours.data()), 4), packed);
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(s.keyMatrix.data()), 64), matrix);
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(s.macros[11].data()), 192), macro);
-        QCOMPARE(vmouse::rejects(unit).total(), 0);
-    }
-
     void queries_golden_traces_and_answers()
     {
         Hid_Thread hid;

@@ -95,35 +95,6 @@ private slots:
         QCOMPARE(s.ledColours, (std::array<uint8_t, 24>{}));
     }
 
-    void key_matrix_and_options_share_03H()
-    {
-        const int unit = vmouse::plugMouse();
-        Handle h(unit);
-        h.send(shortReport(0x03, {1, 2, 3, 0x40}));
-        h.send(shortReport(0x03, {0, 0, 1}));
-        h.write(dataReport(0x21));
-        const vmouse::FirmwareState s = vmouse::firmwareState(unit);
-        QCOMPARE(s.keyboardOptions, (std::array<uint8_t, 4>{1, 2, 3, 0x40}));
-        QCOMPARE(int(s.keyMatrix[0]), 0x21);
-        QCOMPARE(int(s.keyMatrix[63]), 0x21);
-    }
-
-    void macro_slots_collect_three_reports()
-    {
-        const int unit = vmouse::plugMouse();
-        Handle h(unit);
-        h.send(shortReport(0x05, {0, 11, 3}));
-        h.write(dataReport(1));
-        h.write(dataReport(2));
-        QCOMPARE(int(vmouse::firmwareState(unit).macros[11][0]), 0);  // not until the last report
-        h.write(dataReport(3));
-        const auto macro = vmouse::firmwareState(unit).macros[11];
-        QCOMPARE(int(macro[0]), 1);
-        QCOMPARE(int(macro[64]), 2);
-        QCOMPARE(int(macro[191]), 3);
-        QCOMPARE(vmouse::rejects(unit).total(), 0);
-    }
-
     void queries_answer_from_state_and_stage_events_follow_the_mask()
     {
         const int unit = vmouse::plugMouse();
@@ -147,61 +118,6 @@ private slots:
         QVERIFY(!vmouse::setStage(unit, 9));
         QVERIFY(!vmouse::setStage(unit, 0));
         QVERIFY(!vmouse::setStage(unit + 1, 1));
-    }
-
-    void faults_skip_then_count()
-    {
-        const int unit = vmouse::plugMouse();
-        Handle h(unit);
-        vmouse::failCall(vmouse::FailPoint::Send, 2, 1);
-        const Bytes r = shortReport(0x01, {1, 3, 3, 0x0F});
-        QCOMPARE(h.send(r), 9);
-        QCOMPARE(h.send(r), -1);
-        QCOMPARE(h.send(r), -1);
-        QCOMPARE(h.send(r), 9);
-        vmouse::failCall(vmouse::FailPoint::Open);
-        QVERIFY(!Handle(unit).dev);
-        QVERIFY(!Handle(unit).dev);
-        vmouse::clearFailures();
-        QVERIFY(Handle(unit).dev);
-    }
-
-    void silent_mouse_answers_nothing()
-    {
-        const int unit = vmouse::plugMouse();
-        Handle h(unit);
-        vmouse::setSilent(true);
-        h.send(shortReport(0x90, {0}));
-        QCOMPARE(h.get().size(), size_t(0));
-        uint8_t data[65];
-        QCOMPARE(hid_read_timeout(h.dev, data, sizeof data, 50), 0);
-        QCOMPARE(vmouse::firmwareState(unit).accepted, 1);  // it still takes what it is sent
-    }
-
-    void unplugged_unit_fails_every_call()
-    {
-        const int unit = vmouse::plugMouse();
-        Handle h(unit);
-        vmouse::unplug(unit);
-        QCOMPARE(h.send(shortReport(0x01, {1})), -1);
-        QCOMPARE(h.get().size(), size_t(0));
-        uint8_t data[4];
-        QCOMPARE(hid_read_timeout(h.dev, data, sizeof data, 10), -1);
-        QVERIFY(!Handle(unit).dev);
-    }
-
-    void state_dump_names_every_field()
-    {
-        const int unit = vmouse::plugMouse(vmouse::kProduct4090);
-        Handle h(unit);
-        h.send(shortReport(0x01, {8, 3, 3, 0x0F}));
-        const QString dump = QString::fromStdString(vmouse::dumpState());
-        QVERIFY(dump.contains(QStringLiteral("pid 1044\n")));
-        QVERIFY(dump.contains(QStringLiteral("reportRate 8\n")));
-        QVERIFY(dump.contains(QStringLiteral("macro11 00 00")));
-        QVERIFY(dump.contains(QStringLiteral("rejects.total 0\n")));
-        const QString trace = QString::fromStdString(vmouse::dumpTrace());
-        QVERIFY(trace.contains(QStringLiteral("send_feature_report virtual/unit1/if0 arg=9 result=9 00 01 08 03 03 0F 00 00 E1")));
     }
 };
 

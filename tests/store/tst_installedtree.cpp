@@ -1,12 +1,10 @@
 // The settings files installed beside the program: each parses, and holds
 // every key the program reads, with lengths and values it can use.
 
-#include "LanguageStrings.h"
 #include "SettingsGuard.h"
 #include "SettingsKeys.h"
 #include "SettingsLists.h"
 #include "SettingsPaths.h"
-#include "StageTexts.h"
 #include "StoreTestFiles.h"
 
 #include <QDir>
@@ -45,12 +43,6 @@ void checkNumber(const QSettings &file, const QString &key, uint low, uint high)
     QVERIFY2(file.contains(key) && ok && inRange(n, low, high), qPrintable(key));
 }
 
-// The four-byte button definitions the button page starts from.
-const uint kDefaultButtons[kButtonCount][kButtonDefinitionSize] = {
-    {1, 0, 0xF0, 0}, {1, 0, 0xF1, 0}, {1, 0, 0xF2, 0}, {1, 0, 0xF4, 0}, {1, 0, 0xF3, 0}, {7, 0, 1, 0},
-    {7, 0, 2, 0},    {0, 0, 0, 0},    {0, 0, 0, 0},    {0, 0, 0, 0},    {0, 0, 0, 0},    {0, 0, 0, 0},
-    {0, 0, 0, 0},    {0, 0, 0, 0},    {4, 0, 1, 0},    {4, 0, 2, 0},
-};
 }
 
 class InstalledTreeTest : public QObject
@@ -105,21 +97,6 @@ private slots:
     }
     void files_are_in_written_form_data() { every_settings_file_parses_data(); }
 
-    void app_config()
-    {
-        QSettings file(settingPath(QLatin1String(kAppConfigFileName)), QSettings::IniFormat);
-        file.setIniCodec(kUtf8Codec);
-        QVERIFY(file.contains(QLatin1String(kLanguageKey)));
-        QVERIFY(file.value(QLatin1String(kLanguageKey)).toString().isEmpty());
-        const QString chineseTitle = file.value(QLatin1String(kTitleChineseKey)).toString();
-        QVERIFY(std::any_of(chineseTitle.begin(), chineseTitle.end(), [](QChar c) { return c.unicode() >= 0x4E00; }));
-        QCOMPARE(file.value(QLatin1String(kTitleOtherKey)).toString(), QStringLiteral("ORVANE TALVEK MOUSE K812"));
-        checkNumber(file, QLatin1String(kProfileNoKey), 0, kProfileFileCount - 1);
-        QCOMPARE(file.value(QLatin1String(kProductNamesKey)).toStringList().size(), 2);
-        for (int n = 0; n < 2; ++n)
-            QCOMPARE(file.value(secrecyCodeKey(n)).toString(), QStringLiteral("518206"));
-    }
-
     void profiles_data()
     {
         QTest::addColumn<QString>("name");
@@ -146,8 +123,6 @@ private slots:
         checkNumbers(file, colorTypeKey(kStageColorTable), kColorTableSize, 0, 255);
         for (int k = 0; k < kButtonCount; ++k) {
             checkNumbers(file, keyDefineKey(k), kButtonDefinitionSize, 0, 255);
-            const QVector<uint> definition = readUIntList(file, keyDefineKey(k), kButtonDefinitionSize);
-            QCOMPARE(definition, (QVector<uint>(std::begin(kDefaultButtons[k]), std::end(kDefaultButtons[k]))));
             QVERIFY(file.contains(macroKey(k)));
         }
         checkNumber(file, QLatin1String(kCursorSpeedKey), 0, 11);
@@ -158,35 +133,6 @@ private slots:
         checkNumber(file, xySensitiveKey(QStringLiteral("1")), 0, 9);
         QVERIFY(file.contains(selectGunKey(QStringLiteral("0"))));
         QVERIFY(!file.contains(QLatin1String(kProfileMacroNamesKey)));
-    }
-
-    void name_list_holds_one_profile()
-    {
-        const QSettings file(settingPath(QLatin1String(kNameListFileName)), QSettings::IniFormat);
-        QCOMPARE(file.value(QStringLiteral("profile/profileName")).toStringList(),
-                 (QStringList{QStringLiteral("Standard0"), QStringLiteral("loadercorwel")}));
-        QVERIFY(!file.contains(QStringLiteral("macro/macroName")));
-        QVERIFY(!file.contains(QStringLiteral("gun/gunName")));
-    }
-
-    void chinese_texts_cover_every_table()
-    {
-        const LanguageStrings strings(kModules + QStringLiteral("/i18n"));
-        const QString code = QStringLiteral("lang_025044");
-        const int sizes[kLanguageGroupCount] = {45, 10, 45, 20, 15, 10, 8};
-        QSettings file(strings.filePath(code), QSettings::IniFormat);
-        file.setIniCodec(kUtf8Codec);
-        for (uint type = 0; type < kLanguageGroupCount; ++type) {
-            const QString group = languageGroupName(type);
-            QCOMPARE(file.value(group + QStringLiteral("/total")).toInt(), sizes[type]);
-            for (int i = 0; i < sizes[type]; ++i)
-                QVERIFY2(file.contains(group + QLatin1Char('/') + QString::number(i)), qPrintable(group));
-            QCOMPARE(strings.getGlobalStrings(type, code).size(), sizes[type]);
-        }
-        resetStageTexts();
-        strings.getGlobalStrings(uint(LanguageGroup::Other), code);
-        for (int i = 0; i < kStageTextCount; ++i)
-            QVERIFY(stageText(i) != QLatin1String(kDefaultStageText) && !stageText(i).isEmpty());
     }
 };
 

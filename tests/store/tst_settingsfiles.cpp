@@ -32,20 +32,6 @@ private slots:
         QVERIFY(m_dir->isValid());
     }
 
-    void opens_ten_profiles_in_order()
-    {
-        SettingsFiles files(m_dir->path());
-        QCOMPARE(files.profileCount(), kProfileFileCount);
-        for (int i = 0; i < kProfileFileCount; ++i)
-            QCOMPARE(QFileInfo(files.fileName(i)).fileName(), QStringLiteral("p%1.bin").arg(i + 1));
-        QCOMPARE(QFileInfo(files.appConfig()->fileName()).fileName(), QStringLiteral("apConfig.bin"));
-        QCOMPARE(files.currentProfileIndex(), 0);
-        QVERIFY(!files.is4090());
-        QCOMPARE(files.currentProfile(), files.profile(0));
-        QVERIFY(!files.profile(-1));
-        QVERIFY(!files.profile(10));
-    }
-
     void current_index_routes_profile_keys()
     {
         {
@@ -131,24 +117,6 @@ private slots:
         QCOMPARE(readSettingsList(*files.profile(0), QStringLiteral("profile/names")).size(), 2);
     }
 
-    void replace_takes_source_and_drops_pending_changes()
-    {
-        writeFile(path(QStringLiteral("pD.bin")), "[sensor]\ncursorSpeed_Tarn=5\n");
-        SettingsFiles files(m_dir->path());
-        QSettings *old = files.profile(2);
-        old->setValue(QLatin1String(kCursorSpeedKey), 9);
-        old->setValue(QLatin1String(kScrollLinesKey), 100);
-
-        QVERIFY(files.replaceProfileFile(2, path(QStringLiteral("pD.bin"))));
-        QVERIFY(files.profile(2) != old);
-        QCOMPARE(files.fileName(2), profilePath(2));
-        flushDeferredDeletes();
-
-        QCOMPARE(files.profile(2)->value(QLatin1String(kCursorSpeedKey)).toInt(), 5);
-        QVERIFY(!files.profile(2)->contains(QLatin1String(kScrollLinesKey)));
-        QCOMPARE(readFile(profilePath(2)), QByteArray("[sensor]\ncursorSpeed_Tarn=5\n"));
-    }
-
     void replace_with_equal_size_file_is_reread()
     {
         writeFile(profilePath(4), "[sensor]\ncursorSpeed_Tarn=1\n");
@@ -158,21 +126,6 @@ private slots:
         QVERIFY(files.replaceProfileFile(4, path(QStringLiteral("src.bin"))));
         QCOMPARE(files.profile(4)->value(QLatin1String(kCursorSpeedKey)).toInt(), 2);
         flushDeferredDeletes();
-    }
-
-    void replace_keeps_old_file_when_source_is_unusable()
-    {
-        const QByteArray original("[sensor]\ncursorSpeed_Tarn=3\n");
-        writeFile(profilePath(1), original);
-        writeFile(path(QStringLiteral("garbage.pf")), QByteArray("\x89PNG\r\n\x1a\n\0\0", 10));
-        SettingsFiles files(m_dir->path());
-        QSettings *before = files.profile(1);
-
-        QVERIFY(!files.replaceProfileFile(1, path(QStringLiteral("missing.pf"))));
-        QVERIFY(!files.replaceProfileFile(1, path(QStringLiteral("garbage.pf"))));
-        QVERIFY(!files.replaceProfileFile(10, path(QStringLiteral("garbage.pf"))));
-        QCOMPARE(files.profile(1), before);
-        QCOMPARE(readFile(profilePath(1)), original);
     }
 
     void replace_copies_between_profiles_and_onto_itself()

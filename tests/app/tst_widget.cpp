@@ -180,20 +180,6 @@ private slots:
         QCOMPARE(balloons(w), before + 1);
     }
 
-    void hot_key_shows_the_hidden_window()
-    {
-        Widget w;
-        w.checkDevice();  // no mouse: hidden
-        QVERIFY(!w.isVisible());
-        Widget::keyboardHandler(0x45, true, &w);
-        QVERIFY(!w.isVisible());
-        Widget::keyboardHandler(0xE1, true, &w);
-        Widget::keyboardHandler(0xE2, true, &w);
-        Widget::keyboardHandler(0x45, true, &w);
-        QVERIFY(w.isVisible());
-        Widget::keyboardHandler(0x45, true, nullptr);  // no context: nothing
-    }
-
     void quit_stops_the_listener()
     {
         vmouse::plugMouse();

@@ -43,13 +43,8 @@ private slots:
         QWidget window;
         Tray english = buildTray(&window, QString());
         QCOMPARE(english.quit->text(), QStringLiteral("Quit (&Q)"));
-        QCOMPARE(english.menu->actions().size(), 1);
         QCOMPARE(english.icon->contextMenu(), english.menu);
         QCOMPARE(english.icon->toolTip(), QStringLiteral("ORVANE TALVEK MOUSE K812"));
-        QVERIFY(english.menu->styleSheet().startsWith(QStringLiteral("QMenu { border: 1px solid rgb(100, 100, 100);")));
-        QVERIFY(english.menu->styleSheet().endsWith(QStringLiteral("padding-right: 2px; } ")));
-        QCOMPARE(english.icon->parent(), &window);
-        QCOMPARE(english.quit->parent(), &window);
         QVERIFY(english.icon->icon().availableSizes().isEmpty());  // no icon file here: no image, no failure
 
         QVERIFY(QDir().mkpath(QStringLiteral("modules/img")));

@@ -42,22 +42,6 @@ class KeyMapsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void maps_entryCounts()
-    {
-        int plain = 0;
-        int extended = 0;
-        int usages = 0;
-        for (unsigned n = 0; n < 256; ++n) {
-            plain += input::virtualKeyForScanCode(input::scanCodeKey(n, false)) != 0;
-            extended += input::virtualKeyForScanCode(input::scanCodeKey(n, true)) != 0;
-            usages += input::usageForVirtualKey(n) != 0;
-        }
-        QCOMPARE(plain, 86);
-        QCOMPARE(extended, 19);
-        QCOMPARE(usages, 121);
-        // Only 0 and 1 are extended flags: 0x1E02 is not A.
-        QCOMPARE(input::virtualKeyForScanCode(0x1E02), 0);
-    }
 
     // Every usage a key can ever report, over all scan codes and flags.
     void maps_reachableUsages()

@@ -47,21 +47,6 @@ private slots:
         QCOMPARE(f.run(QStringLiteral("mouseMain.selectKey")).toInt(), -1);
     }
 
-    void single_key_dialog_assigns_the_pressed_key()
-    {
-        PagesFixture f;
-        QVERIFY(f.ready());
-        f.run(QStringLiteral("mainIten.initPages(); mouseMain.selectKey = 2; singleKeyMain.showUI()"));
-        f.view->forwardKeyboard(true, 0x05);
-        f.view->forwardKeyboard(false, 0x05);
-        QTRY_COMPARE(f.run(QStringLiteral("singleKeyMain.keyName")).toString(), QStringLiteral("B"));
-        f.run(QStringLiteral("singleKeyMain.accept()"));
-        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/2"))), strings({1, 0, 5, 0}));
-        QCOMPARE(int(vmouse::firmwareState(f.unit).keyMatrix[9]), 5);
-        QVERIFY(!f.run(QStringLiteral("singleKeyMain.visible")).toBool());
-        QCOMPARE(f.run(QStringLiteral("keyMatrixMain.modKeys.get(2).keyText")).toString(), QStringLiteral("Keyboard Key-B"));
-    }
-
     void macro_key_assigns_with_play_mode_and_fills_the_slot()
     {
         PagesFixture f;

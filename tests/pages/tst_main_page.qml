@@ -198,25 +198,6 @@ TestCase {
         compare(args(spy, 1), [2, 0, 1])
     }
 
-    function test_scroll_field_falls_back_to_one() {
-        var scroll = child("scrollRateMain")
-        var spy = createTemporaryQmlObject("import QtTest 1.2; SignalSpy { signalName: 'linesChange' }", root)
-        spy.target = scroll
-        var field = findChild(scroll, "linesField")
-        scroll.option = 0
-        for (var text of ["0", ""]) {
-            field.forceActiveFocus()
-            scroll.fieldText = text
-            root.focusControl()
-            verify(!field.activeFocus)
-            compare(scroll.linesValue, 1, "after '" + text + "'")
-            compare(scroll.fieldText, "1")
-        }
-        compare(spy.count, 2)
-        scroll.chooseScreen()
-        compare(scroll.linesValue, 1000)
-    }
-
     function test_report_rate_quadrants() {
         var rate = child("reprotRateMain")
         child("rightColumn").contentY = rate.y
@@ -248,12 +229,5 @@ TestCase {
         help.visible = true
         root.focusControl()
         verify(!help.visible)
-    }
-
-    function test_change_to_the_current_profile_does_nothing() {
-        var profiles = child("profileMain")
-        root.profileChanged = false
-        root.changeProfile(profiles.profileNo)
-        verify(!root.profileChanged)
     }
 }

@@ -118,10 +118,13 @@ private slots:
         QCOMPARE(hex(vmouse::firmwareState(f.unit).stageColours, 6), QStringLiteral("ff 00 00 00 ff 00"));
         QCOMPARE(f.stored(0, QStringLiteral("color_Tarn/type1")).toStringList().mid(3, 3), QStringList({"0", "255", "0"}));
 
-        f.js(QStringLiteral("scrollRateMain.fieldText = '0'; scrollRateMain.chooseRows()"));
-        QCOMPARE(f.stored(0, QStringLiteral("sensor/verticalScrollLines_Tarn")).toInt(), 1);
-        f.js(QStringLiteral("scrollRateMain.chooseScreen()"));
-        QCOMPARE(f.stored(0, QStringLiteral("sensor/verticalScrollLines_Tarn")).toInt(), 1000);
+        // A field left at 0 or empty means 1 line.
+        for (const char *text : {"0", ""}) {
+            f.js(QStringLiteral("scrollRateMain.chooseScreen()"));
+            QCOMPARE(f.stored(0, QStringLiteral("sensor/verticalScrollLines_Tarn")).toInt(), 1000);
+            f.js(QStringLiteral("scrollRateMain.fieldText = '%1'; scrollRateMain.chooseRows()").arg(text));
+            QCOMPARE(f.stored(0, QStringLiteral("sensor/verticalScrollLines_Tarn")).toInt(), 1);
+        }
 
         // A profile without scroll lines sends 1, not 0.
         f.view->settings().currentProfile()->remove(QStringLiteral("sensor/verticalScrollLines_Tarn"));

@@ -47,27 +47,6 @@ private slots:
             QVERIFY2(parseCatalogueBool(QString::fromLatin1(t)), t);
     }
 
-    void shipped_catalogue()
-    {
-        const Catalogue c = readCatalogue(QString::fromLatin1(kCatalogueResource), {QStringLiteral("A"), QStringLiteral("B")});
-        QCOMPARE(c.isEncode, false);
-        QCOMPARE(c.records.size(), 2);
-        const uint16_t pids[] = {0x1040, 0x1044};
-        for (int n = 0; n < 2; ++n) {
-            const CatalogueRecord &r = c.records.at(n);
-            QCOMPARE(r.type, 1);
-            QCOMPARE(r.vid, uint16_t(0x260D));
-            QCOMPARE(r.pid, pids[n]);
-            QCOMPARE(r.usagePage, uint16_t(0xFF01));
-            QCOMPARE(r.usage, uint16_t(1));
-            QCOMPARE(r.usagePage2, uint16_t(0xFF02));
-            QCOMPARE(r.usage2, uint16_t(1));
-            QCOMPARE(r.reportLength, 64u);
-        }
-        QCOMPARE(c.records.at(0).productName, QStringLiteral("A"));
-        QCOMPARE(c.records.at(1).productName, QStringLiteral("B"));
-    }
-
     void blanks_high_bits_and_missing_keys()
     {
         const Catalogue c = readCatalogue(write("[common]\ntotal = 2\nisEncode = TRUE\n"

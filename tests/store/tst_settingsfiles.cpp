@@ -107,16 +107,6 @@ private slots:
         QCOMPARE(readWindowTitle(path(QStringLiteral("en.bin"))), QStringLiteral("en"));
     }
 
-    void one_element_text_list_reads_as_text()
-    {
-        writeFile(profilePath(0), "[profile]\nname=Macro_0\nnames=Macro_0, Macro_1\n");
-        SettingsFiles files(m_dir->path());
-        const QVariant single = files.profile(0)->value(QLatin1String(kProfileMacroNamesKey));
-        QCOMPARE(single.userType(), int(QMetaType::QString));
-        QVERIFY(readSettingsList(*files.profile(0), QLatin1String(kProfileMacroNamesKey)).isEmpty());
-        QCOMPARE(readSettingsList(*files.profile(0), QStringLiteral("profile/names")).size(), 2);
-    }
-
     void replace_with_equal_size_file_is_reread()
     {
         writeFile(profilePath(4), "[sensor]\ncursorSpeed_Tarn=1\n");

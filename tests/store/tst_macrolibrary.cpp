@@ -111,20 +111,6 @@ private slots:
         QCOMPARE(events.at(1), QStringLiteral("0"));
     }
 
-    void rename_refuses_a_taken_name()
-    {
-        MacroFiles files(macroDir());
-        QVERIFY(files.create(QStringLiteral("a"), 0));
-        QVERIFY(files.create(QStringLiteral("b"), 1));
-        QVERIFY(!files.rename(QStringLiteral("a"), QStringLiteral("b")));
-        QVERIFY(!files.rename(QStringLiteral("a"), QStringLiteral("../c")));
-        QVERIFY(!files.rename(QStringLiteral("missing"), QStringLiteral("c")));
-        QCOMPARE(files.index(QStringLiteral("b")).toInt(), 1);
-        QVERIFY(files.rename(QStringLiteral("a"), QStringLiteral("c")));
-        QVERIFY(!files.exists(QStringLiteral("a")));
-        QCOMPARE(files.index(QStringLiteral("c")).toInt(), 0);
-    }
-
     void name_list_golden_files()
     {
         const QString settingDir = path(QStringLiteral("setting"));

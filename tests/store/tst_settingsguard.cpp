@@ -66,16 +66,6 @@ private slots:
         QCOMPARE(QFileInfo(path(QStringLiteral("p1.bin"))).size(), 0);
     }
 
-    void sound_or_absent_file_is_left_alone()
-    {
-        const QByteArray good("[a]\nk=v\n");
-        writeFile(path(QStringLiteral("good.bin")), good);
-        QVERIFY(setAsideDamagedFile(path(QStringLiteral("good.bin")), false).isEmpty());
-        QCOMPARE(readFile(path(QStringLiteral("good.bin"))), good);
-        QVERIFY(setAsideDamagedFile(path(QStringLiteral("absent.bin")), false).isEmpty());
-        QVERIFY(!QFile::exists(path(QStringLiteral("absent.bin"))));
-    }
-
     void oversized_file_is_set_aside()
     {
         QByteArray big("[a]\n");

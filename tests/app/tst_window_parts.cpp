@@ -2,14 +2,10 @@
 #include "Notifier.h"
 #include "Tray.h"
 #include "Ui_Controler.h"
-#include "myQQuickView.h"
 
 #include <QAction>
 #include <QDir>
 #include <QMenu>
-#include <QQmlEngine>
-#include <QQuickItem>
-#include <QQuickWidget>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -72,7 +68,7 @@ private slots:
         QCOMPARE(n.history().last(), QStringLiteral("debug: %1").arg(Notifier::kHistoryMax + 9));
     }
 
-    void controller_moves_hides_and_protects()
+    void controller_moves_and_hides()
     {
         Ui_Controler none;
         none.onXChanged(5);  // no window: nothing happens
@@ -89,21 +85,6 @@ private slots:
         QCOMPARE(window.pos(), QPoint(115, 180));
         c.onClose();
         QVERIFY(!window.isVisible());
-
-        QTemporaryDir dir;
-        const QString page = dir.filePath(QStringLiteral("page.qml"));
-        QFile f(page);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("import QtQuick 2.15\nItem { property var got: []\n"
-                "function setProtectUI(ms) { got = got.concat([ms]) } }\n");
-        f.close();
-        myQQuickView view(dir.path(), dir.path());
-        view.setSource(QUrl::fromLocalFile(page));
-        QVERIFY(view.rootObject());
-        c.setView(&view);
-        c.setBusy(1200);
-        c.setBusy();
-        QCOMPARE(view.rootObject()->property("got").toList(), QVariantList({1200, 0}));
     }
 };
 

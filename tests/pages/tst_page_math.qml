@@ -32,10 +32,6 @@ TestCase {
 
     function test_level_stops_and_report_quadrants() {
         compare([0, 33, 34, 62, 63, 92, 93, 121, 122, 200].map(PanelMath.levelForX), [0, 0, 1, 1, 2, 2, 3, 3, 4, 4])
-        compare(PanelMath.reportRateAt(200, 10, 226, 130), 1)
-        compare(PanelMath.reportRateAt(200, 100, 226, 130), 2)
-        compare(PanelMath.reportRateAt(10, 100, 226, 130), 4)
-        compare(PanelMath.reportRateAt(10, 10, 226, 130), 8)
         compare([0, 1, 2, 3, 4, 8, 16].map(PanelMath.validReportRate), [8, 1, 2, 8, 4, 8, 8])
         compare([1, 2, 4, 8, 0].map(PanelMath.reportRateImage), [0, 1, 2, 3, 3])
     }

@@ -54,7 +54,7 @@ class MacroCaptureTest : public QObject
     // Records "a" then "b" with a pause between, with or without the gaps.
     static void recordAB(PagesFixture &f, bool recTime, QString &name)
     {
-        f.run(QStringLiteral("mainIten.initPages()"));
+        f.start();
         name = f.run(QStringLiteral("macroEditorMain.newMacro()")).toString();
         f.run(QStringLiteral("macroEditorMain.recTime = %1; macroEditorMain.startRecord()").arg(recTime ? "true" : "false"));
         QVERIFY(f.run(QStringLiteral("macroEditorMain.isInputting")).toBool());
@@ -76,7 +76,6 @@ private slots:
     void recorded_macro_plays_from_a_button()
     {
         PagesFixture f;
-        QVERIFY(f.ready());
         startCapture(f);
         QString name;
         recordAB(f, false, name);
@@ -100,7 +99,6 @@ private slots:
     void recorded_gaps_are_tens_of_milliseconds()
     {
         PagesFixture f;
-        QVERIFY(f.ready());
         startCapture(f);
         QString name;
         recordAB(f, true, name);
@@ -131,42 +129,12 @@ private slots:
                                                  pause >> 8, pause & 0xFF, 0x81, 0x05, 0x00, 0x00}));
     }
 
-    void root_page_routes_typed_keys_to_the_editor()
-    {
-        PagesFixture f(PagesFixture::RootPage);
-        QVERIFY(f.ready());
-        startCapture(f);
-        f.view->initUI(0);
-        QTRY_VERIFY(f.view->rootObject()->property("isPowerOn").toBool());
-        QObject *editor = f.page("macroEditorMain");
-        QObject *macroKey = f.page("macroKeyMain");
-        QVERIFY(editor && macroKey && f.page("mouseMain"));
-
-        QVariant name;
-        QMetaObject::invokeMethod(editor, "newMacro", Q_RETURN_ARG(QVariant, name));
-        QMetaObject::invokeMethod(editor, "startRecord");
-        QVERIFY(xdotool({"key", "z"}));
-        auto *sequence = editor->property("sequenceModel").value<QObject *>();
-        QTRY_COMPARE_WITH_TIMEOUT(sequence->property("count").toInt(), 2, kWaitMs);
-        QMetaObject::invokeMethod(editor, "stopRecord");
-        QCOMPARE(storedEvents(f, name.toString()), QStringList({"1,Z", "2,Z"}));
-
-        f.page("mouseMain")->setProperty("selectKey", 5);
-        QMetaObject::invokeMethod(macroKey, "showUI");
-        QMetaObject::invokeMethod(macroKey, "choose", Q_ARG(QVariant, 0));
-        macroKey->setProperty("playMode", 1);
-        QMetaObject::invokeMethod(macroKey, "accept");
-        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/5"))), QStringList({"10", "0", "2", "5"}));
-        QCOMPARE(f.slotStart(5, 8), QList<int>({0, 1, 0x01, 0x1D, 0x81, 0x1D, 0x00, 0x00}));
-        QCOMPARE(f.page("mouseMain")->property("selectKey").toInt(), -1);
-    }
-
     void single_key_assigned_by_pressing_it()
     {
         PagesFixture f;
-        QVERIFY(f.ready());
         startCapture(f);
-        f.run(QStringLiteral("mainIten.initPages(); mouseMain.selectKey = 6; singleKeyMain.showUI()"));
+        f.start();
+        f.run(QStringLiteral("mouseMain.selectKey = 6; singleKeyMain.showUI()"));
         QVERIFY(xdotool({"key", "F5"}));
         QTRY_COMPARE_WITH_TIMEOUT(f.run(QStringLiteral("singleKeyMain.keyName")).toString(), QStringLiteral("F5"), kWaitMs);
         f.run(QStringLiteral("singleKeyMain.accept()"));

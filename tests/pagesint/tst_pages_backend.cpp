@@ -1,5 +1,6 @@
-// The button, macro, gun and axis pages against the real view and the
-// virtual mouse: what they store in the files and what reaches the mouse.
+// The button, macro, gun and axis pages of the root page against the real
+// view and the virtual mouse: what they store in the files and what reaches
+// the mouse.
 #include "PagesFixture.h"
 
 class PagesBackendTest : public QObject
@@ -27,11 +28,8 @@ private slots:
     void init_reads_the_profile_and_refresh_stores_and_sends()
     {
         PagesFixture f;
-        QVERIFY(f.ready());
         f.view->settings().currentProfile()->setValue(QStringLiteral("keydefine_Tarn/2"), QVariantList{9, 0, 3, 0});
-        f.run(QStringLiteral("mainIten.initPages()"));
-        // Loading without sending leaves the mouse alone.
-        QVERIFY(vmouse::trace().empty());
+        f.start();
         // A stored macro position is shown one lower and stored one higher again.
         QCOMPARE(f.run(QStringLiteral("keyMatrixMain.modKeys.get(2).keyCode2")).toInt(), 2);
 
@@ -50,8 +48,7 @@ private slots:
     void macro_key_assigns_with_play_mode_and_fills_the_slot()
     {
         PagesFixture f;
-        QVERIFY(f.ready());
-        f.run(QStringLiteral("mainIten.initPages()"));
+        f.start();
         makeMacro(f, QStringLiteral("'1,A', '0,200', '2,A', '1,B', '2,B'"));
         makeMacro(f, QString());
 
@@ -70,13 +67,12 @@ private slots:
     void deleting_the_third_macro_renumbers_the_rest()
     {
         PagesFixture f;
-        QVERIFY(f.ready());
         // Profile 2 plays the third and fourth macro by list position.
         QSettings p2(f.path("setting/p2.bin"), QSettings::IniFormat);
         p2.setValue(QStringLiteral("keydefine_Tarn/0"), QVariantList{9, 0, 3, 0});
         p2.setValue(QStringLiteral("keydefine_Tarn/1"), QVariantList{9, 0, 4, 0});
         p2.sync();
-        f.run(QStringLiteral("mainIten.initPages()"));
+        f.start();
         for (int i = 0; i < 4; ++i)
             makeMacro(f, QStringLiteral("'1,A', '2,A'"));
         f.run(QStringLiteral("macroEditorMain.selectMacro(2); macroEditorMain.deleteMacro()"));
@@ -94,8 +90,7 @@ private slots:
     void deleting_a_played_macro_resets_its_button()
     {
         PagesFixture f;
-        QVERIFY(f.ready());
-        f.run(QStringLiteral("mainIten.initPages()"));
+        f.start();
         makeMacro(f, QStringLiteral("'1,A', '2,A'"));
         f.run(QStringLiteral("mouseMain.selectKey = 5; macroKeyMain.showUI(); macroKeyMain.choose(0); macroKeyMain.accept()"));
         QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/5"))), strings({10, 0, 1, 5}));
@@ -107,8 +102,7 @@ private slots:
     void renaming_a_played_macro_renames_the_buttons()
     {
         PagesFixture f;
-        QVERIFY(f.ready());
-        f.run(QStringLiteral("mainIten.initPages()"));
+        f.start();
         makeMacro(f, QStringLiteral("'1,A', '2,A'"));
         makeMacro(f, QStringLiteral("'1,B', '2,B'"));
         f.run(QStringLiteral("mouseMain.selectKey = 3; macroKeyMain.showUI(); macroKeyMain.choose(0); macroKeyMain.accept()"));
@@ -130,8 +124,7 @@ private slots:
     void editing_a_played_macro_resends_it()
     {
         PagesFixture f;
-        QVERIFY(f.ready());
-        f.run(QStringLiteral("mainIten.initPages()"));
+        f.start();
         makeMacro(f, QStringLiteral("'1,A', '2,A'"));
         f.run(QStringLiteral("mouseMain.selectKey = 6; macroKeyMain.showUI(); macroKeyMain.choose(0); macroKeyMain.accept()"));
         QCOMPARE(f.slotStart(6, 6), QList<int>({0, 1, 0x01, 0x04, 0x81, 0x04}));
@@ -154,8 +147,7 @@ private slots:
     void sending_another_macro_keeps_the_editors_loop_count()
     {
         PagesFixture f;
-        QVERIFY(f.ready());
-        f.run(QStringLiteral("mainIten.initPages()"));
+        f.start();
         makeMacro(f, QStringLiteral("'1,A', '2,A'"));
         makeMacro(f, QStringLiteral("'1,B', '2,B'"));
         f.run(QStringLiteral("ui_View.saveMacroIni('Macro_1', ['1,B', '2,B'], [], 9)"));
@@ -170,10 +162,9 @@ private slots:
     void axis_slider_click_stores_both_and_sends_both()
     {
         PagesFixture f;
-        QVERIFY(f.ready());
         f.view->settings().currentProfile()->setValue(QStringLiteral("XYSensitive/0"), 4);
         f.view->settings().currentProfile()->setValue(QStringLiteral("XYSensitive/1"), 7);
-        f.run(QStringLiteral("mainIten.initPages()"));
+        f.start();
         vmouse::clearTrace();
         const QPointF track = f.run(QStringLiteral("var p = xySettingMain.mapToItem(mainIten, 10, 18 + 6 + 18);"
                                                    " Qt.point(p.x, p.y)")).toPointF();
@@ -193,8 +184,7 @@ private slots:
     void new_gun_is_saved_with_y_zero_until_ok()
     {
         PagesFixture f;
-        QVERIFY(f.ready());
-        f.run(QStringLiteral("mainIten.initPages()"));
+        f.start();
         const int before = f.run(QStringLiteral("gunControlMain.gunModel.count")).toInt();
         const QString name = f.run(QStringLiteral("gunControlMain.newGun()")).toString();
         QVERIFY(!name.isEmpty());

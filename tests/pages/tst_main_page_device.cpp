@@ -3,6 +3,8 @@
 // as wire traces and firmware state.
 #include "MainPageFixture.h"
 
+#include <QStandardPaths>
+
 namespace {
 
 QString hex(const std::array<uint8_t, 24> &bytes, int count)
@@ -254,11 +256,17 @@ private slots:
         QSettings(imported, QSettings::IniFormat).setValue(QStringLiteral("sensor/reportRate_Tarn"), 4);
         const QString exported = f.dir.filePath(QStringLiteral("exported.pf"));
         QString answer;
-        const auto dialog = [&answer](QWidget *, const QString &, const QString &, const QString &) { return answer; };
+        QStringList asked;  // caption, folder, filter of each dialog
+        const auto dialog = [&](QWidget *, const QString &caption, const QString &folder, const QString &filter) {
+            asked << caption << folder << filter;
+            return answer;
+        };
         f.view->setFileDialogs(dialog, dialog);
 
         // Cancelled: nothing changes and nothing is sent.
         QVERIFY(!f.js(QStringLiteral("profileMain.loadProfile()")).toBool());
+        QCOMPARE(asked, QStringList({"Open File", QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
+                                     "Profile(*.pf)"}));
         QVERIFY(f.sentShortReports().isEmpty());
         QCOMPARE(f.js(QStringLiteral("reprotRateMain.reportValue")).toInt(), 1);
 
@@ -271,6 +279,7 @@ private slots:
 
         answer = exported;
         f.js(QStringLiteral("profileMain.saveProfile()"));
+        QCOMPARE(asked.at(asked.size() - 3), QStringLiteral("Save File"));
         QCOMPARE(QSettings(exported, QSettings::IniFormat).value(QStringLiteral("sensor/reportRate_Tarn")).toInt(), 4);
     }
 

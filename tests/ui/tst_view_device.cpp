@@ -1,8 +1,6 @@
 #include "StageDpiTable.h"
 #include "ViewFixture.h"
 
-#include <QStandardPaths>
-
 class ViewDeviceTest : public QObject
 {
     Q_OBJECT
@@ -165,39 +163,6 @@ private slots:
         QCOMPARE(int(s.axisY), 200);
         QCOMPARE(int(s.gunData[2]), 246);
         QCOMPARE(vmouse::rejects(f.unit).total(), 0);
-    }
-
-    // Export and import through the file dialogs' slots: the macros travel with the profile.
-    void export_then_import_into_another_profile()
-    {
-        ViewFixture f;
-        QStringList asked;  // caption, folder, filter of each dialog
-        QString answer = f.dir.filePath(QStringLiteral("export.pf"));
-        const auto dialog = [&](QWidget *, const QString &caption, const QString &folder, const QString &filter) {
-            asked << caption << folder << filter;
-            return answer;
-        };
-        f.view->setFileDialogs(dialog, dialog);
-        f.call("ui_View.createMacroIni('Macro_0', 0); ui_View.saveMacroIni('Macro_0', ['1,A', '2,A'], [], 2);"
-               "ui_View.createMacroIni('Macro_1', 1); ui_View.saveMacroIni('Macro_1', ['3,MS-R', '4,MS-R'], [], 1);"
-               "ui_View.updataNameList(0, ['Macro_0', 'Macro_1']); ui_View.setXYSensitive(0, 7)");
-        f.call("ui_View.saveProfile(0, ['Macro_0', 'Macro_1'])");
-        QCOMPARE(asked.value(0), QStringLiteral("Save File"));
-
-        // Another computer: no macros yet.
-        QVERIFY(QDir(f.path("macro")).removeRecursively());
-        f.call("ui_View.updataNameList(0, []); ui_View.ui_02H_SetCurrentProfile(4)");
-        QCOMPARE(f.call("ui_View.getXYSensitive(0)").toInt(), 4);
-        asked.clear();
-        QCOMPARE(f.call("ui_View.loadProfile(4)").toBool(), true);
-        QCOMPARE(asked, QStringList({"Open File", QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
-                                     "Profile(*.pf)"}));
-        QCOMPARE(f.call("ui_View.loadProfileMacroData(4)").toBool(), true);
-        QCOMPARE(f.call("ui_View.getXYSensitive(0)").toInt(), 7);
-        QCOMPARE(f.call("ui_View.getNameList(0)").toStringList(), QStringList({"Macro_0", "Macro_1"}));
-        QCOMPARE(f.call("ui_View.loadMacroIni('Macro_1')").toStringList(), QStringList({"3,MS-R", "4,MS-R", "1"}));
-        answer.clear();  // cancelled
-        QCOMPARE(f.call("ui_View.loadProfile(4)").toBool(), false);
     }
 };
 

@@ -1,29 +1,14 @@
-#include "Catalogue.h"
-#include "Hid_Thread.h"
-#include "VirtualMouse.h"
+#include "WireTrace.h"
 
 #include <QtTest>
 
 namespace {
 
-CatalogueRecord record(uint16_t pid, uint16_t up = 0xFF01, uint16_t u = 1, uint16_t up2 = 0xFF02, uint16_t u2 = 1)
-{
-    CatalogueRecord r;
-    r.type = 1;
-    r.vid = vmouse::kVendorId;
-    r.pid = pid;
-    r.usagePage = up;
-    r.usage = u;
-    r.usagePage2 = up2;
-    r.usage2 = u2;
-    r.reportLength = 64;
-    r.productName = QStringLiteral("mouse %1").arg(pid, 0, 16);
-    return r;
-}
-
 QVector<CatalogueRecord> shipped()
 {
-    return {record(vmouse::kProduct3336), record(vmouse::kProduct4090)};
+    QVector<CatalogueRecord> records = {wire::mouseRecord(), wire::mouseRecord(vmouse::kProduct4090)};
+    records[0].productName = QStringLiteral("mouse 1040");
+    return records;
 }
 
 QString qs(const std::string &s)
@@ -131,7 +116,7 @@ private slots:
         const int other = vmouse::addUnit(0x1234, 0x5678);
         const std::string cmd = vmouse::addInterface(other, 0xFF01, 1);
         const std::string evt = vmouse::addInterface(other, 0xFF02, 1);
-        CatalogueRecord any = record(0);
+        CatalogueRecord any = wire::mouseRecord(0);
         any.vid = 0;
         Hid_Thread hid;
         hid.scanDevices({any});
@@ -145,7 +130,9 @@ private slots:
         const int unit = vmouse::addUnit(vmouse::kVendorId, vmouse::kProduct3336);
         const std::string only = vmouse::addInterface(unit, 0xFF01, 1);
         Hid_Thread hid;
-        hid.scanDevices({record(vmouse::kProduct3336, 0xFF01, 1, 0xFF01, 1)});
+        CatalogueRecord equal = wire::mouseRecord();
+        equal.usagePage2 = equal.usagePage;
+        hid.scanDevices({equal});
         QCOMPARE(hid.devices().at(0).cmdPath, qs(only));
         QCOMPARE(hid.devices().at(0).eventPath, qs(only));
     }

@@ -16,12 +16,6 @@ using namespace wire;
 
 namespace {
 
-
-QStringList messages()
-{
-    return DebugLog::lines();
-}
-
 // The event interface was never open twice at a time.
 bool eventOpensAlternate(const std::string &eventPath)
 {
@@ -129,7 +123,7 @@ private slots:
         QTRY_COMPARE(lost, 0u);
         QVERIFY(!hid.isListening());
         QVERIFY(hid.devices().at(0).eventPath.isEmpty());
-        QVERIFY(messages().contains(QStringLiteral("Device removed")));
+        QVERIFY(DebugLog::lines().contains(QStringLiteral("Device removed")));
         hid.waitEventListener();
     }
 
@@ -197,7 +191,7 @@ private slots:
         QVERIFY(hid.hidIsFree());
         QVERIFY(hid.isListening());
         QCOMPARE(currentSecrecyCode(), (SecrecyCode{'5', '1', '8', '2', '0', '6'}));
-        QVERIFY(messages().contains(QStringLiteral("Device Connect")));
+        QVERIFY(DebugLog::lines().contains(QStringLiteral("Device Connect")));
 
         // The mouse is gone: the connect step fails.
         hid.stopEventListener();
@@ -207,7 +201,7 @@ private slots:
         hid.chkDeviceIsEnCode();
         QCOMPARE(failed, QVector<uint32_t>({0}));
         QVERIFY(!hid.isListening());
-        QVERIFY(messages().contains(QStringLiteral("Device Error")));
+        QVERIFY(DebugLog::lines().contains(QStringLiteral("Device Error")));
         setCurrentSecrecyCode({});
     }
 
@@ -220,10 +214,10 @@ private slots:
         QCOMPARE(hid.currentDevice(), 1u);
         hid.swichCurDevice(0);  // entry 0 has no mouse
         QCOMPARE(hid.currentDevice(), 0u);
-        QVERIFY(messages().contains(QStringLiteral("Device Error")));
+        QVERIFY(DebugLog::lines().contains(QStringLiteral("Device Error")));
         hid.swichCurDevice(1);
         QCOMPARE(hid.currentDevice(), 1u);
-        QVERIFY(messages().contains(QStringLiteral("Device Connect")));
+        QVERIFY(DebugLog::lines().contains(QStringLiteral("Device Connect")));
         QVERIFY(hid.isListening());
     }
 };

@@ -57,20 +57,13 @@ TestCase {
 
     function test_key_names() {
         var k = root.keyCodes()
-        compare(k.keycodeTostr(0x04), "A")
-        compare(k.keycodeTostr(0x27), "0")
         compare(k.keycodeTostr(0x4F), "\u25BA")
-        compare(k.keycodeTostr(0xE0), "L Ctrl")
         compare(k.keycodeTostr(0x32), "\\ |")
         compare(k.keycodeTostr(0x74), "")
         compare(k.keycodeTostr(-1), "")
         // Both backslash usages share a name, which leads back to the later one.
         compare(k.strTokeycode("\\ |"), 0x32)
-        compare(k.strTokeycode("KP Enter"), 0x58)
         compare(k.strTokeycode("nothing"), undefined)
-        compare(k.strTomousecode("MS-B5"), 0xF4)
-        compare(k.mousecodeTostr(0xF1), "MS-R")
-        compare(k.mouseData2str["0c01f002"], "Double Click")
         compare(k.mouseData2str1["08000101"], "枪键开关")
         compare(k.mouseData2str["08000101"], undefined)
         compare([0, 1, 6, 0x80, 0x100, -1, 0xFFFFFF00].map(k.logByte), [0, 1, 2, 8, 0, 1, 0])

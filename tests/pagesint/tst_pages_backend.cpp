@@ -64,7 +64,7 @@ private slots:
         QCOMPARE(f.run(QStringLiteral("keyMatrixMain.modKeys.get(3).keyText")).toString(), QStringLiteral("Macro: Macro_0"));
     }
 
-    void deleting_the_third_macro_renumbers_the_rest()
+    void deleting_the_third_macro_renumbers_the_rest_and_resets_its_button()
     {
         PagesFixture f;
         // Profile 2 plays the third and fourth macro by list position.
@@ -75,7 +75,11 @@ private slots:
         f.start();
         for (int i = 0; i < 4; ++i)
             makeMacro(f, QStringLiteral("'1,A', '2,A'"));
+        // Button 5 of the current profile plays it from its slot.
+        f.run(QStringLiteral("mouseMain.selectKey = 5; macroKeyMain.showUI(); macroKeyMain.choose(2); macroKeyMain.accept()"));
+        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/5"))), strings({10, 0, 1, 5}));
         f.run(QStringLiteral("macroEditorMain.selectMacro(2); macroEditorMain.deleteMacro()"));
+        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/5"))), strings({7, 0, 1, 0}));
 
         p2.sync();
         QCOMPARE(PagesFixture::numbers(p2.value(QStringLiteral("keydefine_Tarn/0"))), strings({1, 0, 0xF0, 0}));
@@ -85,18 +89,6 @@ private slots:
         QCOMPARE(f.fileValue("macro/Macro_3.bin", QStringLiteral("config/index")).toInt(), 2);
         QVERIFY(!QFile::exists(f.path("macro/Macro_2.bin")));
         QCOMPARE(f.run(QStringLiteral("macroEditorMain.currentName()")).toString(), QStringLiteral("Macro_3"));
-    }
-
-    void deleting_a_played_macro_resets_its_button()
-    {
-        PagesFixture f;
-        f.start();
-        makeMacro(f, QStringLiteral("'1,A', '2,A'"));
-        f.run(QStringLiteral("mouseMain.selectKey = 5; macroKeyMain.showUI(); macroKeyMain.choose(0); macroKeyMain.accept()"));
-        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/5"))), strings({10, 0, 1, 5}));
-        f.run(QStringLiteral("macroEditorMain.selectMacro(0); macroEditorMain.deleteMacro()"));
-        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/5"))), strings({7, 0, 1, 0}));
-        QCOMPARE(f.fileValue("setting/name.bin", QStringLiteral("macro/macroName")), QVariant());
     }
 
     void renaming_a_played_macro_renames_the_buttons()

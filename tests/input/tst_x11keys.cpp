@@ -58,16 +58,6 @@ private slots:
             if (k != 84 && k != 85)
                 QVERIFY2(usageOfEvdev(k) != 0, qPrintable(QString::number(k)));
     }
-
-    void xButtons()
-    {
-        QCOMPARE(platform::messageForXButton(1, true), platform::kMsgLButtonDown);
-        QCOMPARE(platform::messageForXButton(1, false), platform::kMsgLButtonUp);
-        QCOMPARE(platform::messageForXButton(2, true), platform::kMsgMButtonDown);
-        QCOMPARE(platform::messageForXButton(3, false), platform::kMsgRButtonUp);
-        for (unsigned wheelOrExtra : {0u, 4u, 5u, 6u, 7u, 8u, 9u})
-            QCOMPARE(platform::messageForXButton(wheelOrExtra, true), 0u);
-    }
 };
 
 QTEST_GUILESS_MAIN(X11KeysTest)

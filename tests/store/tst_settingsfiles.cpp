@@ -49,21 +49,6 @@ private slots:
         QVERIFY(!QFile::exists(path(QStringLiteral("apConfig.bin"))));
     }
 
-    void sensor_selects_key_form()
-    {
-        {
-            SettingsFiles files(m_dir->path());
-            files.setIs4090(true);
-            files.currentProfile()->setValue(files.dpiListKey(), QVariantList{5000, 5100});
-            files.currentProfile()->setValue(files.reportRateKey(), 2);
-            files.setIs4090(false);
-            files.currentProfile()->setValue(files.ledEffectKey(), QVariantList{0, 0, 4, 255, 0, 0});
-        }
-        QCOMPARE(readFile(profilePath(0)),
-                 QByteArray("[color_Tarn]\nledEffect=0, 0, 4, 255, 0, 0\n\n"
-                            "[sensor]\ndpi_Tarn_4090=5000, 5100\nreportRate_Tarn_4090=2\n"));
-    }
-
     // The written form must stay what the toolkit has always written: lists
     // joined by ", ", non-ASCII as \x escapes in profile files, plain UTF-8
     // in apConfig.bin.

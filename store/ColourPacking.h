@@ -6,12 +6,14 @@
 //
 // so 1, 2, 3, 4, 5, 6, 7, 8 packs to 0x21, 0x43, 0x65, 0x87.
 
+#include "HidProtocol.h"
+
 #include <QVariantList>
 
 #include <array>
 #include <cstddef>
 
-constexpr std::size_t kColourTableSize = 24;  // 8 colours x 3 bytes
+using hidproto::kColourTableSize;  // 8 colours x 3 bytes
 constexpr std::size_t kPackedColourSize = 4;
 constexpr quint8 kPackedColourType = 2;
 

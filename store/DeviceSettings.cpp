@@ -93,7 +93,7 @@ QVariantList DeviceSettings::dpiSet()
 {
     const QVariantList values = readSettingsList(*m_files.currentProfile(), m_files.dpiListKey());
     const auto table = stageDpiTable(values);
-    for (int stage = 1; stage <= kStageDpiCount; ++stage)
+    for (int stage = 1; stage <= kDpiStageCount; ++stage)
         setStageDpi(stage, table[stage - 1]);
     return values;
 }
@@ -148,7 +148,7 @@ QVariantList DeviceSettings::stageColour(uchar type) const
 void DeviceSettings::setKeyMatrix(const QVariantList &src)
 {
     QSettings *profile = m_files.currentProfile();
-    for (int k = 0; k < kKeyMatrixButtons; ++k)
+    for (int k = 0; k < kButtonCount; ++k)
         profile->setValue(keyDefineKey(k), buttonDefinition(src, k));
     KeyMatrix matrix = buttonKeyMatrix(src);
     if (m_hid)

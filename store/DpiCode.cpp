@@ -42,7 +42,7 @@ unsigned dpiFromCode(bool is4090, quint8 code, bool highRange)
 quint8 dpiStageMask(const QVariantList &stageFlags)
 {
     quint8 mask = 0;
-    for (int i = 0; i < kDpiCodeCount; ++i) {
+    for (int i = 0; i < kDpiStageCount; ++i) {
         if (listElement(stageFlags, i).toUInt() != 0)
             mask |= static_cast<quint8>(1u << i);
     }
@@ -52,7 +52,7 @@ quint8 dpiStageMask(const QVariantList &stageFlags)
 quint8 dpiHighRangeMask(bool is4090, const QVariantList &dpiValues)
 {
     quint8 mask = 0;
-    for (int i = 0; i < kDpiCodeCount; ++i) {
+    for (int i = 0; i < kDpiStageCount; ++i) {
         if (dpiIsHighRange(is4090, listElement(dpiValues, i).toUInt()))
             mask |= static_cast<quint8>(1u << i);
     }
@@ -62,17 +62,17 @@ quint8 dpiHighRangeMask(bool is4090, const QVariantList &dpiValues)
 DpiSetPayload dpiSetPayload(bool is4090, const QVariantList &dpiValues, const QVariantList &stageFlags)
 {
     DpiSetPayload payload;
-    for (int i = 0; i < kDpiCodeCount; ++i)
+    for (int i = 0; i < kDpiStageCount; ++i)
         payload.codes[static_cast<std::size_t>(i)] = dpiCode(is4090, listElement(dpiValues, i).toUInt());
     payload.stageMask = dpiStageMask(stageFlags);
     payload.highRangeMask = dpiHighRangeMask(is4090, dpiValues);
     return payload;
 }
 
-std::array<quint32, kDpiCodeCount> stageDpiTable(const QVariantList &dpiValues)
+std::array<quint32, kDpiStageCount> stageDpiTable(const QVariantList &dpiValues)
 {
-    std::array<quint32, kDpiCodeCount> table{};
-    for (int i = 0; i < kDpiCodeCount; ++i)
+    std::array<quint32, kDpiStageCount> table{};
+    for (int i = 0; i < kDpiStageCount; ++i)
         table[static_cast<std::size_t>(i)] = listElement(dpiValues, i).toUInt();
     return table;
 }

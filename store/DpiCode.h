@@ -7,11 +7,12 @@
 //   4090    dpi / 100 - 1  <= 5000  dpi / 200 - 1
 //   3336    dpi / 50       <= 8000  dpi / 100
 
+#include "SettingsKeys.h"
+
 #include <QVariantList>
 
 #include <array>
 
-constexpr int kDpiCodeCount = 8;
 constexpr unsigned kHighRangeFrom4090 = 5000;  // values above this use the high range
 constexpr unsigned kHighRangeFrom3336 = 8000;
 
@@ -40,7 +41,7 @@ quint8 dpiHighRangeMask(bool is4090, const QVariantList &dpiValues);
 // Everything the pair of resolution commands carries, except the current
 // stage: codes of stages 0-3 go with the stage mask, codes of 4-7 with mul2.
 struct DpiSetPayload {
-    std::array<quint8, kDpiCodeCount> codes{};
+    std::array<quint8, kDpiStageCount> codes{};
     quint8 stageMask = 0;
     quint8 highRangeMask = 0;
 };
@@ -49,4 +50,4 @@ DpiSetPayload dpiSetPayload(bool is4090, const QVariantList &dpiValues, const QV
 
 // The stage DPI table filled from a stored resolution list; stages the list
 // lacks read 0.
-std::array<quint32, kDpiCodeCount> stageDpiTable(const QVariantList &dpiValues);
+std::array<quint32, kDpiStageCount> stageDpiTable(const QVariantList &dpiValues);

@@ -8,7 +8,7 @@ namespace {
 
 struct FixedButton {
     int button;
-    std::array<quint8, kKeyMatrixGroupSize> definition;  // page order
+    std::array<quint8, kButtonDefinitionSize> definition;  // page order
 };
 
 // Buttons the firmware needs for its own functions; the page cannot reassign them.
@@ -21,7 +21,7 @@ constexpr std::array<FixedButton, 4> kFixedButtons = {{
 
 std::size_t groupStart(int button)
 {
-    return static_cast<std::size_t>(button * kKeyMatrixGroupSize);
+    return static_cast<std::size_t>(button * kButtonDefinitionSize);
 }
 
 } // namespace
@@ -29,10 +29,10 @@ std::size_t groupStart(int button)
 QVariantList buttonDefinition(const QVariantList &src, int button)
 {
     QVariantList definition;
-    if (button < 0 || button >= kKeyMatrixButtons)
+    if (button < 0 || button >= kButtonCount)
         return definition;
-    for (int i = 0; i < kKeyMatrixGroupSize; ++i) {
-        const int index = button * kKeyMatrixGroupSize + i;
+    for (int i = 0; i < kButtonDefinitionSize; ++i) {
+        const int index = button * kButtonDefinitionSize + i;
         definition.append(index < src.size() ? src.at(index) : QVariant(0));
     }
     return definition;
@@ -43,9 +43,9 @@ KeyMatrix buttonKeyMatrix(const QVariantList &src)
     KeyMatrix matrix = bytesFromList<kKeyMatrixSize>(src);
     for (const FixedButton &fixed : kFixedButtons)
         std::copy(fixed.definition.begin(), fixed.definition.end(), matrix.begin() + groupStart(fixed.button));
-    for (int button = 0; button < kKeyMatrixButtons; ++button) {
+    for (int button = 0; button < kButtonCount; ++button) {
         auto group = matrix.begin() + groupStart(button);
-        std::reverse(group, group + kKeyMatrixGroupSize);
+        std::reverse(group, group + kButtonDefinitionSize);
     }
     return matrix;
 }

@@ -10,14 +10,15 @@
 //   14       05 01 01 00    00 01 01 05
 //   15       05 02 01 00    00 01 02 05
 
+#include "HidProtocol.h"
+#include "SettingsKeys.h"
+
 #include <QVariantList>
 
 #include <array>
 #include <cstddef>
 
-constexpr int kKeyMatrixButtons = 16;
-constexpr int kKeyMatrixGroupSize = 4;
-constexpr std::size_t kKeyMatrixSize = kKeyMatrixButtons * kKeyMatrixGroupSize;
+using hidproto::kKeyMatrixSize;
 
 using KeyMatrix = std::array<quint8, kKeyMatrixSize>;
 

@@ -2,6 +2,7 @@
 
 #include "PointerLevels.h"
 #include "PointerSettings.h"
+#include "SettingsKeys.h"
 
 #include <QDebug>
 #include <QString>
@@ -9,10 +10,6 @@
 #include <utility>
 
 namespace {
-
-const char kCursorSpeedKey[] = "sensor/cursorSpeed_Tarn";
-const char kDoubleClickSpeedKey[] = "sensor/doubleClickSpeed_Tarn";
-const char kScrollLinesKey[] = "sensor/verticalScrollLines_Tarn";
 
 void reportFailure(const char *text)
 {

@@ -37,7 +37,6 @@ constexpr int kButtonCount = 16;        // key-matrix entries, keydefine_Tarn/0.
 constexpr int kButtonDefinitionSize = 4;
 constexpr int kDpiStageCount = 8;
 constexpr int kLedEffectSize = 6;       // effect, colour mode, level, red, green, blue
-constexpr int kColorTableSize = 24;     // 8 colours as red, green, blue
 constexpr int kLightingColorTable = 0;  // color_Tarn/type0
 constexpr int kStageColorTable = 1;     // color_Tarn/type1
 constexpr int kXYSensitiveDefault = 4;

@@ -17,8 +17,9 @@ bool xdotool(const QStringList &arguments)
     p.start(QStringLiteral("xdotool"), arguments);
     if (!p.waitForStarted(5000))
         return false;
-    QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 10000);
-    return p.state() == QProcess::NotRunning && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    if (!QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 10000))
+        return false;
+    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
 void toView(std::uint8_t usage, bool pressed, void *context)

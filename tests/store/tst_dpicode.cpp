@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(int(dpiHighRangeMask(false, dpis)), 0x10);
 
         const DpiSetPayload p = dpiSetPayload(true, {800, 6000}, {1, 1, 1});
-        const std::array<quint8, kDpiCodeCount> codes{7, 29, 0, 0, 0, 0, 0, 0};  // absent: lowest, not 255
+        const std::array<quint8, kDpiStageCount> codes{7, 29, 0, 0, 0, 0, 0, 0};  // absent: lowest, not 255
         QCOMPARE(p.codes, codes);
         QCOMPARE(int(p.stageMask), 0x07);
         QCOMPARE(int(p.highRangeMask), 0x02);
@@ -64,7 +64,7 @@ private slots:
 
     void stage_table_from_stored_list()
     {
-        const std::array<quint32, kDpiCodeCount> expected{800, 1600, 0, 0, 0, 0, 0, 0};
+        const std::array<quint32, kDpiStageCount> expected{800, 1600, 0, 0, 0, 0, 0, 0};
         QCOMPARE(stageDpiTable({"800", "1600", "abc"}), expected);
         QVariantList longList;
         for (int i = 1; i <= 12; ++i)

@@ -11,9 +11,6 @@ public:
     // press completes the hot key.
     bool feed(uint8_t usage, bool down);
 
-    bool shiftHeld() const { return m_shift; }
-    bool altHeld() const { return m_alt; }
-
 private:
     bool m_shift = false;
     bool m_alt = false;

@@ -30,7 +30,6 @@ public:
     Hid_Thread &hid() { return m_hid; }
     myQQuickView *view() const;
     Notifier &notifier() { return m_notifier; }
-    QSystemTrayIcon *trayIcon() const { return m_tray; }
     bool deviceCheckPending() const { return m_checkTimer.isActive(); }
 
     // A device arrived or left: check again once the burst is over, unless a

@@ -12,10 +12,9 @@
 
 #include <algorithm>
 
-const char kUserTreeName[] = "mouse-utility";
-
 namespace {
 
+const char kUserTreeName[] = "mouse-utility";  // the user's copy, under $XDG_DATA_HOME
 const char kTreeDir[] = "modules";
 const char kPartSuffix[] = ".part";
 

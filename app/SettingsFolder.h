@@ -7,8 +7,6 @@
 
 #include <QString>
 
-extern const char kUserTreeName[];  // "mouse-utility", the folder under $XDG_DATA_HOME
-
 struct SettingsFolder
 {
     QString path;    // the folder that holds modules/

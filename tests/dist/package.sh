@@ -56,7 +56,10 @@ export DISPLAY=":$(cat "$work/display")"
 # start USER: the installed program as USER; sets `pid` (the program's, not
 # runuser's) and `wid`.
 start() {
+  # Its runtime and temporary files (single-instance lock) go with $work.
+  install -d -m 700 -o "$1" "$work/tmp-$1"
   runuser -u "$1" -- env -i HOME="/home/$1" PATH=/usr/bin:/bin DISPLAY="$DISPLAY" \
+    TMPDIR="$work/tmp-$1" XDG_RUNTIME_DIR="$work/tmp-$1" \
     LD_PRELOAD="$work/libvirtualmouse.so" VIRTUALMOUSE_ATTACH=1040 /usr/bin/mouse-utility >"$work/$1.log" 2>&1 &
   pids+=($!); pid=; wid=
   for ((i = 0; i < 300; i++)); do

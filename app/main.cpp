@@ -2,10 +2,8 @@
 #include "InputHooks.h"
 #include "QtSingleCoreApplication.h"
 #include "SceneGraphBackend.h"
-#include "SettingsFolderCheck.h"
+#include "SettingsFolder.h"
 #include "Widget.h"
-
-#include <QDir>
 
 int main(int argc, char *argv[])
 {
@@ -16,10 +14,9 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    // Every installed path (./modules/..., ./update/...) is relative to the
-    // executable's folder, wherever the program was started from.
-    const QString exePath = QCoreApplication::applicationFilePath();
-    QDir::setCurrent(exePath.left(exePath.lastIndexOf(QLatin1Char('/'))));
+    // Every path of the settings tree (./modules/...) is relative to the
+    // folder that holds it, wherever the program was started from.
+    const QString settingsNotice = chooseSettingsFolder();
     // Hiding the window leaves the program running in the tray.
     app.setQuitOnLastWindowClosed(false);
 
@@ -35,8 +32,8 @@ int main(int argc, char *argv[])
     copyDataFilter.setHandler(showCopyDataMessage, window);
     app.installNativeEventFilter(&copyDataFilter);
 
-    if (!settingsFolderWritable())
-        window->notifier().balloon(QStringLiteral("Info"), settingsReadOnlyNotice(QString::fromLatin1(kSettingsFolder)));
+    if (!settingsNotice.isEmpty())
+        window->notifier().balloon(QStringLiteral("Info"), settingsNotice);
 
     window->showNormal();
     window->checkDevice();

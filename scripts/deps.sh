@@ -9,6 +9,7 @@ packages=(
   libhidapi-dev libudev-dev libxi-dev libx11-dev
   xvfb xauth xdotool
   fonts-wqy-microhei
+  qtdeclarative5-dev-tools dpkg-dev file lintian desktop-file-utils appstream
   g++-mingw-w64-x86-64
 )
 

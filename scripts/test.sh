@@ -16,6 +16,15 @@ cmake -S . -B build -G Ninja >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
+# Installs the package on this machine, creates two users and removes both
+# again: only where that is ours to do (CI runs as root on a throwaway machine).
+echo "== Debian package: build, validate, install, two users, remove"
+if [ "$(id -u)" -eq 0 ]; then
+  tests/dist/package.sh build
+else
+  echo "skipped: needs root"
+fi
+
 echo "== sanitizer build (address, undefined) and test"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMOUSE_SANITIZE=ON >/dev/null
 cmake --build build-asan -j "$jobs"

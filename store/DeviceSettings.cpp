@@ -10,7 +10,9 @@
 #include "SettingsLists.h"
 #include "StageDpiTable.h"
 
+#include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QProcess>
 #include <QThread>
 
@@ -181,7 +183,9 @@ void DeviceSettings::openUpdateProgram(QObject *owner)
         m_hid->stopEventListener();
     QThread::msleep(kUpdatePauseMs);
     const bool is3336 = m_hid && m_hid->currentDevice() == kDevice3336;
-    const QString program = QString::fromLatin1(is3336 ? kUpdateProgram3336 : kUpdateProgram4090);
+    // Update programs stay beside the executable; the settings tree may be a per-user copy elsewhere.
+    const QString program = QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
+                                                .filePath(QString::fromLatin1(is3336 ? kUpdateProgram3336 : kUpdateProgram4090)));
     auto *process = new QProcess(owner);
     QObject::connect(process, &QProcess::errorOccurred, process, [process, program](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)

@@ -10,6 +10,7 @@
 class Hid_Thread;
 class SettingsFiles;
 
+// Relative to the executable's folder.
 extern const char kUpdateProgram3336[];  // "./update/3336.exe" on Windows, "./update/3336" elsewhere
 extern const char kUpdateProgram4090[];
 

@@ -1,0 +1,45 @@
+# mu_qml_depends(<var> <qml folder>): the Debian packages that provide the QML
+# modules the pages under <qml folder> import, found by Qt's import scanner
+# and the package database (the owner of each module's qmldir file).
+function(mu_qml_depends var qml_folder)
+  set(${var} "" PARENT_SCOPE)
+  get_target_property(qmake Qt5::qmake IMPORTED_LOCATION)
+  get_filename_component(qt_bin ${qmake} DIRECTORY)
+  find_program(MU_QMLIMPORTSCANNER qmlimportscanner HINTS ${qt_bin})
+  find_program(MU_DPKG_QUERY dpkg-query)
+  if(NOT MU_QMLIMPORTSCANNER OR NOT MU_DPKG_QUERY)
+    message(WARNING "qmlimportscanner or dpkg-query missing: the package will not depend on its QML modules")
+    return()
+  endif()
+  execute_process(COMMAND ${qmake} -query QT_INSTALL_QML OUTPUT_VARIABLE qml_dir OUTPUT_STRIP_TRAILING_WHITESPACE)
+  execute_process(COMMAND ${MU_QMLIMPORTSCANNER} -rootPath ${qml_folder} -importPath ${qml_dir}
+                  OUTPUT_VARIABLE imports RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "qmlimportscanner failed on ${qml_folder}")
+  endif()
+  set(packages)
+  string(JSON count LENGTH "${imports}")
+  if(count GREATER 0)
+    math(EXPR last "${count} - 1")
+    foreach(i RANGE ${last})
+      string(JSON path ERROR_VARIABLE no_path GET "${imports}" ${i} path)
+      if(no_path OR NOT EXISTS "${path}/qmldir")
+        continue()  # the pages' own folders, not an installed module
+      endif()
+      execute_process(COMMAND ${MU_DPKG_QUERY} -S "${path}/qmldir" OUTPUT_VARIABLE owner
+                      RESULT_VARIABLE unowned OUTPUT_STRIP_TRAILING_WHITESPACE)
+      if(unowned)
+        message(FATAL_ERROR "no Debian package provides the QML module in ${path}")
+      endif()
+      string(REGEX REPLACE ":.*" "" owner "${owner}")
+      string(REGEX REPLACE ":[a-z0-9]+$" "" owner "${owner}")  # drop an architecture qualifier
+      list(APPEND packages ${owner})
+    endforeach()
+  endif()
+  list(REMOVE_DUPLICATES packages)
+  list(SORT packages)
+  list(JOIN packages ", " depends)
+  set(${var} "${depends}" PARENT_SCOPE)
+  # Scanned again when a page changes.
+  file(GLOB_RECURSE pages CONFIGURE_DEPENDS ${qml_folder}/*.qml ${qml_folder}/*.js)
+endfunction()

@@ -18,6 +18,7 @@ const char kSensor3336[] = "3336";
 const char kSensor4090[] = "4090";
 constexpr qint64 kMaxProfileFileBytes = 4 << 20;
 constexpr int kReportRateBaseHz = 1000;
+constexpr int kShownNameLength = 64;
 // Names of the lighting effects 0 .. 13, as the lighting panel shows them.
 const char *const kEffectNames[] = {"Static", "Breath", "Neon", "Finger", "RGB", "RainBow", "Horse",
                                     "Color Run", "Trailing", "Trailing1", "Streamer1", "Flash", "Police light",
@@ -66,6 +67,23 @@ QString importFileError(const QString &file)
         return QStringLiteral("%1: cannot be read").arg(printable(file));
     if (info.size() > kMaxProfileFileBytes)
         return QStringLiteral("%1: too large for a profile file").arg(printable(file));
+    return {};
+}
+
+// What is hostile about the macros a .pf file carries: the profile menu's
+// load would skip them, a command refuses the whole file instead.
+QString carriedMacrosError(const QString &file)
+{
+    const QSettings pf(file, QSettings::IniFormat);
+    const QStringList names = carriedMacroNames(pf);
+    if (names.size() > kMaxMacroNames)
+        return QStringLiteral("%1: carries %2 macros, more than %3").arg(printable(file)).arg(names.size()).arg(kMaxMacroNames);
+    for (int i = 0; i < names.size(); ++i) {
+        const QStringList content = carriedMacroContent(pf, i);
+        if (!content.isEmpty() && !isRestorableMacro(names.at(i), content))
+            return QStringLiteral("%1: carried macro '%2' has an unsafe name or malformed events")
+                .arg(printable(file), printable(names.at(i).left(kShownNameLength)));
+    }
     return {};
 }
 
@@ -214,7 +232,10 @@ Reply CommandRunner::exportProfile(int index, const QString &file)
 
 Reply CommandRunner::importProfile(int index, const QString &file)
 {
-    if (QString error = importFileError(file); !error.isEmpty())
+    QString error = importFileError(file);
+    if (error.isEmpty())
+        error = carriedMacrosError(file);
+    if (!error.isEmpty())
         return failed(kBadInput, error);
     const bool current = index == m_files.currentProfileIndex();
     if (current && !mousePresent())

@@ -10,6 +10,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
+#include <QSettings>
 
 #include <cstdio>
 
@@ -50,12 +52,29 @@ void dropDebugLines(QtMsgType type, const QMessageLogContext &, const QString &m
         print(stderr, message + QLatin1Char('\n'));
 }
 
+// Settings handles write back on their own when events are processed, and
+// the device link processes events before every report: each write-back
+// would sit between two reports. Here they write back once, at the end.
+class DeferredSettingsWrites : public QObject
+{
+public:
+    DeferredSettingsWrites() { QCoreApplication::instance()->installEventFilter(this); }
+    ~DeferredSettingsWrites() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        return event->type() == QEvent::UpdateRequest && qobject_cast<QSettings *>(watched);
+    }
+};
+
 cli::Reply runHere(const cli::Options &options)
 {
     // Every installed path is relative to the executable's folder.
     const QString exePath = QCoreApplication::applicationFilePath();
     QDir::setCurrent(exePath.left(exePath.lastIndexOf(QLatin1Char('/'))));
     const QString settingDir = QString::fromLatin1(kSettingDir);
+    DeferredSettingsWrites deferred;
     SettingsFiles files(settingDir);
     Hid_Thread hid;
     const bool found = cli::findMouse(hid, *files.appConfig());

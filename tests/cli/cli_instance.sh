@@ -10,13 +10,7 @@ ctl=$2 grab=$3
 export VIRTUALMOUSE_CONTROL="$work/vmouse.sock"
 "$prog" >"$work/log" 2>&1 & pids+=($!)
 pid=${pids[-1]}
-wid=
-for ((i = 0; i < 100; i++)); do
-  wid=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -1)
-  [ -n "$wid" ] && break
-  sleep 0.1
-done
-[ -n "$wid" ] || fail "no window"
+wid=$(pid_window "$pid") || fail "no window"
 "$grab" "$wid" "$work/shot.png" 10 || fail "no full page"
 
 "$ctl" clear-trace >/dev/null

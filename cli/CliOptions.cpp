@@ -70,9 +70,21 @@ QString fileError(const QString &file)
 
 bool wantsCommandLine(const QStringList &arguments)
 {
-    for (const QString &a : arguments)
+    // The toolkit's own options that take the next argument as their value
+    // (a session manager restarts the program with "-session <id>").
+    static const QStringList toolkitValueOptions = {
+        QStringLiteral("-platform"), QStringLiteral("-platformpluginpath"), QStringLiteral("-platformtheme"),
+        QStringLiteral("-plugin"), QStringLiteral("-qwindowgeometry"), QStringLiteral("-qwindowicon"),
+        QStringLiteral("-qwindowtitle"), QStringLiteral("-session"), QStringLiteral("-display"),
+        QStringLiteral("-geometry"), QStringLiteral("-title"), QStringLiteral("-name"), QStringLiteral("-style"),
+        QStringLiteral("-stylesheet")};
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &a = arguments.at(i);
         if (a.startsWith(QLatin1String("--")) || !a.startsWith(QLatin1Char('-')) || a == QLatin1String("-h"))
             return true;
+        if (toolkitValueOptions.contains(a))
+            ++i;
+    }
     return false;
 }
 

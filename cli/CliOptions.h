@@ -22,7 +22,7 @@ struct Options {
 constexpr int kProfileCount = 6;
 
 // Whether the arguments ask for the command line rather than the window:
-// any argument but the toolkit's own single-dash options.
+// any argument but the toolkit's own single-dash options and their values.
 bool wantsCommandLine(const QStringList &arguments);
 
 // Parses the arguments after the program name; relative files are taken

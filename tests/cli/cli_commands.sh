@@ -40,6 +40,9 @@ expect 2 "contains a path separator" --profile ../p1
 expect 2 'contains a control character' --profile $'Std\x1b[2J'
 expect 2 "no profile named 'Nobody'" --profile Nobody
 expect 2 "the file name is empty" --import 1 ""
+# The toolkit's own options still start the window (which fails here, without a display).
+out=$(timeout 20 "$exe" -session restored-id 2>&1)
+[[ "$out" != *"unknown option"* ]] || fail "a session restart was taken for a command: $out"
 
 VIRTUALMOUSE_ATTACH=none expect 1 "no mouse connected" --status
 VIRTUALMOUSE_ATTACH=none expect 1 "no mouse connected" --list

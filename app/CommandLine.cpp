@@ -107,9 +107,12 @@ int runCommandLine(int argc, char **argv)
     LocalPeer peer(QCoreApplication::applicationFilePath());
     if (peer.isClient()) {
         const auto answer = peer.request(cli::encodeRequest(options), kRequestTimeoutMs);
-        if (!answer)
+        if (answer)
+            return finish(cli::decodeReply(*answer));
+        // A command line of another process ended without answering: the
+        // instance is free now, and this process takes it.
+        if (peer.isClient())
             return finish({cli::kDeviceFailed, {}, QStringLiteral("the running program did not answer\n")});
-        return finish(cli::decodeReply(*answer));
     }
     // This process holds the instance now; another command waits its turn.
     QObject::connect(&peer, &LocalPeer::messageReceived, &peer, [&peer](const QString &message) {

@@ -138,12 +138,13 @@ int CommandRunner::resolveProfile(const QString &profile) const
     return -1;
 }
 
-QString CommandRunner::profileName(int index) const
+QString CommandRunner::profileLabel(int index) const
 {
+    QString label = QString::number(index + 1);
     for (const auto &entry : listedProfiles(NameLists(m_settingDir)))
         if (entry.second == index)
-            return entry.first;
-    return {};
+            return label + QLatin1Char(' ') + entry.first;
+    return label;
 }
 
 bool CommandRunner::mousePresent() const
@@ -183,7 +184,7 @@ Reply CommandRunner::status()
     const int current = m_files.currentProfileIndex();
     const int rate = panel::validReportRate(stores.device.reportRate());
     Reply reply;
-    reply.out = QStringLiteral("profile: %1 %2\n").arg(current + 1).arg(profileName(current));
+    reply.out = QStringLiteral("profile: %1\n").arg(profileLabel(current));
     reply.out += QStringLiteral("dpi stage: %1\n").arg(int(stage) + 1);
     reply.out += QStringLiteral("dpi: %1\n").arg(stage < dpi.size() ? dpi.at(stage).toString() : QStringLiteral("unknown"));
     reply.out += QStringLiteral("report rate: %1 Hz\n").arg(kReportRateBaseHz / rate);
@@ -215,7 +216,7 @@ Reply CommandRunner::profile(int index)
     ProfileStores(m_files, m_settingDir, &m_hid).profiles.setStartProfile(index);
     if (!taken)
         return failed(kDeviceFailed, QStringLiteral("the mouse did not take profile %1").arg(index + 1));
-    return {kDone, QStringLiteral("profile %1 %2 sent\n").arg(index + 1).arg(profileName(index)), {}};
+    return {kDone, QStringLiteral("profile %1 sent\n").arg(profileLabel(index)), {}};
 }
 
 Reply CommandRunner::exportProfile(int index, const QString &file)

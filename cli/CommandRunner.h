@@ -40,7 +40,8 @@ private:
     Reply importProfile(int index, const QString &file);
     // Index 0 .. 5 of a profile name or number; -1 when none matches.
     int resolveProfile(const QString &profile) const;
-    QString profileName(int index) const;
+    // The profile's number, and its name when it is listed.
+    QString profileLabel(int index) const;
     bool mousePresent() const;
     // Sends the current profile; false when the mouse did not take it all.
     bool sendCurrentProfile(int selectIndex);

@@ -52,7 +52,7 @@ expect 0 "profile: 1 Standard" --status
 
 # A profile switch by name and by number, without a display.
 expect 0 "profile 1 Standard sent" --profile Standard
-expect 0 "profile 2  sent" --profile 2
+expect 0 "profile 2 sent" --profile 2
 grep -q '^profileNo=1$' "$setting/apConfig.bin" || fail "profile 2 is not the start profile"
 expect 0 "profile: 2" --status
 

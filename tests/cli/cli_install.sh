@@ -5,10 +5,10 @@
 set -u
 source "$(dirname "$0")/../e2e/lib.sh"
 cmake --install "$1" --prefix "$work/usr" >/dev/null || fail "install failed"
-page="$work/usr/share/man/man1/mouse-utility.1"
+page="$work/usr/share/man/man1/mouse-utility.1.gz"
 completion="$work/usr/share/bash-completion/completions/mouse-utility"
 [ -f "$page" ] || fail "no manual page"
-grep -q '^\.TH MOUSE-UTILITY 1' "$page" || fail "manual page has no title line"
+gzip -dc "$page" | grep -q '^\.TH MOUSE-UTILITY 1' || fail "manual page has no title line"
 [ -f "$completion" ] || fail "no bash completion"
 
 # What bash-completion itself provides, reduced to what the function uses.

@@ -32,6 +32,36 @@ QString socketNameFor(const QString &appId)
         .arg(QString::fromStdString(platform::logonId()));
 }
 
+QByteArray frameOf(const QByteArray &bytes)
+{
+    QByteArray frame;
+    QDataStream out(&frame, QIODevice::WriteOnly);
+    out << bytes;
+    return frame;
+}
+
+// The first frame of `buffer`, taken out of it: nothing while it is
+// incomplete, a null array for a length no peer of ours sends.
+std::optional<QByteArray> takeFrame(QByteArray &buffer)
+{
+    if (buffer.size() < 4)
+        return std::nullopt;
+    QDataStream in(buffer);
+    quint32 length = 0;
+    in >> length;
+    if (length == 0xFFFFFFFFu)
+        length = 0;  // QDataStream's form of a null byte array
+    if (length > kMaxMessageBytes)
+        return QByteArray();
+    if (static_cast<quint32>(buffer.size()) - 4 < length)
+        return std::nullopt;
+    QByteArray bytes = buffer.mid(4, static_cast<int>(length));
+    buffer.remove(0, 4 + static_cast<int>(length));
+    if (bytes.isNull())
+        bytes = QByteArray("");
+    return bytes;
+}
+
 } // namespace
 
 LocalPeer::LocalPeer(const QString &appId, QObject *parent)
@@ -70,16 +100,8 @@ bool LocalPeer::isClient()
     return false;
 }
 
-bool LocalPeer::sendMessage(const QString &message, int timeoutMs)
+bool LocalPeer::deliver(QLocalSocket &socket, const QString &message, const std::function<int()> &remaining)
 {
-    if (!isClient())
-        return false;
-
-    QElapsedTimer clock;
-    clock.start();
-    auto remaining = [&] { return qMax(0, timeoutMs - static_cast<int>(clock.elapsed())); };
-
-    QLocalSocket socket;
     for (;;) {
         socket.connectToServer(m_socketName);
         if (socket.waitForConnected(remaining()))
@@ -89,11 +111,7 @@ bool LocalPeer::sendMessage(const QString &message, int timeoutMs)
             return false;
         QThread::msleep(kRetryPauseMs);
     }
-
-    QByteArray frame;
-    QDataStream out(&frame, QIODevice::WriteOnly);
-    out << message.toUtf8();
-    socket.write(frame);
+    socket.write(frameOf(message.toUtf8()));
     if (!socket.waitForBytesWritten(remaining()))
         return false;
     while (socket.bytesAvailable() < kAckSize) {
@@ -101,6 +119,44 @@ bool LocalPeer::sendMessage(const QString &message, int timeoutMs)
             return false;
     }
     return socket.read(kAckSize) == kAck;
+}
+
+bool LocalPeer::sendMessage(const QString &message, int timeoutMs)
+{
+    if (!isClient())
+        return false;
+    QElapsedTimer clock;
+    clock.start();
+    QLocalSocket socket;
+    return deliver(socket, message, [&] { return qMax(0, timeoutMs - static_cast<int>(clock.elapsed())); });
+}
+
+std::optional<QString> LocalPeer::request(const QString &message, int timeoutMs)
+{
+    if (!isClient())
+        return std::nullopt;
+    QElapsedTimer clock;
+    clock.start();
+    auto remaining = [&] { return qMax(0, timeoutMs - static_cast<int>(clock.elapsed())); };
+    QLocalSocket socket;
+    if (!deliver(socket, message, remaining))
+        return std::nullopt;
+    QByteArray buffer;
+    for (;;) {
+        buffer += socket.readAll();
+        if (const auto reply = takeFrame(buffer))
+            return reply->isNull() ? std::nullopt : std::optional<QString>(QString::fromUtf8(*reply));
+        if (!socket.waitForReadyRead(remaining()))
+            return std::nullopt;
+    }
+}
+
+void LocalPeer::answer(const QString &reply)
+{
+    if (!m_handling)
+        return;
+    m_handling->write(frameOf(reply.toUtf8()));
+    m_handling->flush();
 }
 
 void LocalPeer::acceptConnections()
@@ -115,26 +171,22 @@ void LocalPeer::acceptConnections()
 void LocalPeer::readFrom(QLocalSocket *socket)
 {
     QByteArray buffer = socket->property(kBufferProperty).toByteArray() + socket->readAll();
-    if (buffer.size() < 4) {
-        socket->setProperty(kBufferProperty, buffer);
-        return;
-    }
-    QDataStream in(buffer);
-    quint32 length = 0;
-    in >> length;
-    if (length == 0xFFFFFFFFu)
-        length = 0;  // QDataStream's form of a null byte array
-    if (length > kMaxMessageBytes) {
-        socket->abort();
-        return;
-    }
-    if (static_cast<quint32>(buffer.size()) - 4 < length) {
+    const auto frame = takeFrame(buffer);
+    if (!frame) {
         socket->setProperty(kBufferProperty, buffer);
         return;
     }
     socket->setProperty(kBufferProperty, QByteArray());
-    const QString message = QString::fromUtf8(buffer.constData() + 4, static_cast<int>(length));
+    if (frame->isNull()) {
+        socket->abort();
+        return;
+    }
     socket->write(kAck, kAckSize);
     socket->flush();
-    emit messageReceived(message);
+    // A command may let events through while it runs, and with them another
+    // message: each one answers its own sender.
+    const QPointer<QLocalSocket> outer = m_handling;
+    m_handling = socket;
+    emit messageReceived(QString::fromUtf8(*frame));
+    m_handling = outer;
 }

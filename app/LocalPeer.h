@@ -3,10 +3,14 @@
 // id, and a local socket on which that instance receives texts from later ones.
 
 #include <QLockFile>
+#include <QPointer>
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 #include <memory>
+#include <optional>
 
 class QLocalServer;
 class QLocalSocket;
@@ -25,6 +29,12 @@ public:
     // a process that died is taken over.
     bool isClient();
     bool sendMessage(const QString &message, int timeoutMs);
+    // Sends `message` and waits for the running instance's answer to it;
+    // nothing when there is no instance or no answer within the time.
+    std::optional<QString> request(const QString &message, int timeoutMs);
+    // Answers the message being handled (inside messageReceived); the
+    // sender of a plain message does not wait for one and it is dropped.
+    void answer(const QString &reply);
 
     QString socketName() const { return m_socketName; }
     QString lockFilePath() const;
@@ -35,8 +45,11 @@ signals:
 private:
     void acceptConnections();
     void readFrom(QLocalSocket *socket);
+    // Connects and sends one frame; false on time-out.
+    bool deliver(QLocalSocket &socket, const QString &message, const std::function<int()> &remaining);
 
     QString m_socketName;
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer *m_server = nullptr;
+    QPointer<QLocalSocket> m_handling;  // sender of the message being handled
 };

@@ -19,3 +19,9 @@ bool QtSingleCoreApplication::sendMessage(const QString &message, int timeout)
 {
     return m_peer->sendMessage(message, timeout);
 }
+
+void QtSingleCoreApplication::answerMessage(const QString &reply)
+{
+    if (auto *app = qobject_cast<QtSingleCoreApplication *>(QCoreApplication::instance()))
+        app->m_peer->answer(reply);
+}

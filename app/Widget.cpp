@@ -2,8 +2,11 @@
 
 #include "AppConfig.h"
 #include "Catalogue.h"
+#include "CliRequest.h"
+#include "CommandLine.h"
 #include "DeviceChange.h"
 #include "DevicePresence.h"
+#include "QtSingleCoreApplication.h"
 #include "SettingsFiles.h"
 #include "StageDpiTable.h"
 #include "StageTexts.h"
@@ -152,7 +155,10 @@ void Widget::trayIconActivated(QSystemTrayIcon::ActivationReason reason)
 
 void Widget::receiveMessage(QString msg)
 {
-    Q_UNUSED(msg)
+    if (cli::isRequest(msg)) {
+        QtSingleCoreApplication::answerMessage(carryOutRequest(msg, *this));
+        return;
+    }
     if (devicePresent())
         postRestoreRequest();
 }

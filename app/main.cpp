@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "CopyDataFilter.h"
 #include "InputHooks.h"
 #include "QtSingleCoreApplication.h"
@@ -7,6 +8,9 @@
 
 int main(int argc, char *argv[])
 {
+    // A command runs before anything of the window starts, and may need no display.
+    if (isCommandLine(argc, argv))
+        return runCommandLine(argc, argv);
     chooseSceneGraphBackend();
     QtSingleCoreApplication app(argc, argv);
     if (app.isRunning()) {

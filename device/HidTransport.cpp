@@ -29,6 +29,7 @@ bool Hid_Thread::waitHidFree()
             return true;
         }
     }
+    ++m_transportFailures;
     return false;
 }
 
@@ -83,6 +84,7 @@ void Hid_Thread::closeCmdHandle()
 
 bool Hid_Thread::fail()
 {
+    ++m_transportFailures;
     m_hidFree = true;
     return false;
 }

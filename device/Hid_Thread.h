@@ -69,6 +69,10 @@ public:
     // Gives the transport back whoever holds it (the connect step, the view's clearHidBusy).
     void releaseHid() { m_hidFree = true; }
     bool hidIsFree() const { return m_hidFree; }
+    // Exchanges that failed or never got the transport since the object was
+    // built: the commands return nothing, so callers that must know whether
+    // the mouse took a sequence compare this before and after it.
+    int transportFailures() const { return m_transportFailures; }
     // (Re)open an interface of entry `did` in blocking mode; a failed open
     // empties the path. The handle belongs to this object.
     hid_device *openCmdInterface(uint32_t did);
@@ -153,6 +157,7 @@ private:
     hid_device *m_cmdHandle = nullptr;
     hid_device *m_eventHandle = nullptr;  // the listener's alone
     bool m_hidFree = true;
+    int m_transportFailures = 0;
     std::atomic<bool> m_listening{false};
     QFuture<void> m_listener;
 

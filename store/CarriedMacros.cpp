@@ -25,7 +25,15 @@ QStringList toStringList(const QVariantList &list)
     return result;
 }
 
-QStringList carriedNames(const QSettings &profile)
+bool loopCountOf(const QString &text, int &count)
+{
+    bool ok = false;
+    count = text.toInt(&ok);
+    return ok && count >= 0 && count <= kMaxLoopCount;
+}
+} // namespace
+
+QStringList carriedMacroNames(const QSettings &profile)
 {
     const QVariant value = profile.value(QLatin1String(kProfileMacroNamesKey));
     if (!value.isValid())
@@ -36,18 +44,23 @@ QStringList carriedNames(const QSettings &profile)
     return {value.toString()};
 }
 
-bool loopCountOf(const QString &text, int &count)
+QStringList carriedMacroContent(const QSettings &profile, int index)
 {
-    bool ok = false;
-    count = text.toInt(&ok);
-    return ok && count >= 0 && count <= kMaxLoopCount;
+    return toStringList(readSettingsList(profile, profileMacroKey(index)));
 }
-} // namespace
 
 bool isMacroEventText(const QString &event)
 {
     return event.size() > kEventSeparatorIndex && event.at(0) >= QLatin1Char('0') &&
            event.at(0) <= QLatin1Char('0' + kEventTypeLast) && event.at(kEventSeparatorIndex) == QLatin1Char(',');
+}
+
+bool isRestorableMacro(const QString &name, const QStringList &content)
+{
+    const QStringList events = content.mid(0, content.size() - 1);
+    int loops = 0;
+    return !content.isEmpty() && isSafeMacroName(name) && events.size() <= kMaxMacroEvents &&
+           loopCountOf(content.last(), loops) && std::all_of(events.begin(), events.end(), isMacroEventText);
 }
 
 void writeCarriedMacros(QSettings &target, const QStringList &names, const MacroFiles &macros)
@@ -61,23 +74,23 @@ void writeCarriedMacros(QSettings &target, const QStringList &names, const Macro
 
 int restoreCarriedMacros(const QSettings &profile, MacroFiles &macros, NameLists &names)
 {
-    const QStringList carried = carriedNames(profile);
+    const QStringList carried = carriedMacroNames(profile);
     if (carried.isEmpty())
         return 0;
     QStringList listed = withoutNameListSentinel(toStringList(names.nameList(kMacroNameList)));
     int restored = 0;
     for (int i = 0; i < carried.size(); ++i) {
         const QString &name = carried.at(i);
-        const QStringList content = toStringList(readSettingsList(profile, profileMacroKey(i)));
+        const QStringList content = carriedMacroContent(profile, i);
         if (content.isEmpty())
             continue;  // no events, or nothing stored for this name
-        const QStringList events = content.mid(0, content.size() - 1);
-        int loops = 0;
-        if (!isSafeMacroName(name) || events.size() > kMaxMacroEvents || !loopCountOf(content.last(), loops) ||
-            !std::all_of(events.begin(), events.end(), isMacroEventText)) {
+        if (!isRestorableMacro(name, content)) {
             qDebug().noquote() << "Carried macro skipped:" << name.left(kLoggedNameLength);
             continue;
         }
+        const QStringList events = content.mid(0, content.size() - 1);
+        int loops = 0;
+        loopCountOf(content.last(), loops);
         if (!listed.contains(name)) {
             if (listed.size() >= kMaxMacroNames || !macros.create(name, 0)) {
                 qDebug().noquote() << "Carried macro not added:" << name.left(kLoggedNameLength);

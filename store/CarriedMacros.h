@@ -21,6 +21,14 @@ constexpr int kMaxLoopCount = 65535;
 // Whether `event` is "<type digit 0-4>,<info>".
 bool isMacroEventText(const QString &event);
 
+// The names a profile carries under profile/name.
+QStringList carriedMacroNames(const QSettings &profile);
+// Carried macro `index` of `profile`: its events, then its loop count.
+QStringList carriedMacroContent(const QSettings &profile, int index);
+// Whether a carried macro is one the editor could have made: a safe name,
+// well-formed events within the limit and a loop count 0 .. 65535.
+bool isRestorableMacro(const QString &name, const QStringList &content);
+
 // Writes profile/name and profile/<i> for `names` into `target`, in place
 // of any macros it carried before.
 void writeCarriedMacros(QSettings &target, const QStringList &names, const MacroFiles &macros);

@@ -30,4 +30,15 @@ wait_window() {
   return 1
 }
 
+# pid_window PID [SECONDS]: prints the id of the process's first visible window.
+pid_window() {
+  local pid=$1 limit=${2:-10} i wid
+  for ((i = 0; i < limit * 10; i++)); do
+    wid=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -1)
+    [ -n "$wid" ] && { echo "$wid"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
 fail() { echo "FAIL: $*" >&2; exit 1; }

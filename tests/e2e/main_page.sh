@@ -12,13 +12,7 @@ install_copy "$exe" "$work/app"
 export VIRTUALMOUSE_CONTROL="$work/vmouse.sock"
 "$work/app/$(basename "$exe")" >"$work/log" 2>&1 & pids+=($!)
 pid=${pids[-1]}
-wid=
-for ((i = 0; i < 100; i++)); do
-  wid=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -1)
-  [ -n "$wid" ] && break
-  sleep 0.1
-done
-[ -n "$wid" ] || fail "no window"
+wid=$(pid_window "$pid") || fail "no window"
 "$grab" "$wid" "$shot" 10 || fail "no full page (screenshot: $shot)"
 
 state() { "$ctl" state | sed -n "s/^$1 //p"; }

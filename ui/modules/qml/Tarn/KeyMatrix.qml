@@ -94,8 +94,22 @@ Frame {
             setEntry(i, Data.shownEntry(stored))
             list.push(Number(stored[0]), Number(stored[1]), Number(stored[2]), Number(stored[3]))
         }
-        if (isSendData)
+        if (isSendData) {
             ui_View.mouseSetKeyMatrix(list)
+            sendMacros(list)
+        }
+    }
+
+    // The mouse keeps one macro per slot: a button that plays a macro gets
+    // this profile's macro in its slot, after the matrix that points there.
+    function sendMacros(list) {
+        if (typeof macroEditorMain === "undefined")
+            return
+        for (var i = 0; i < Data.ENTRY_COUNT; ++i) {
+            var base = i * Data.ENTRY_BYTES
+            if (list[base] === Data.KIND_MACRO)
+                macroEditorMain.sendMacro(i, ui_View.getMacroKey(list[base + 3]))
+        }
     }
 
     function modifyData(index, b0, b1, b2, b3) {

@@ -11,7 +11,6 @@ Image {
 
     readonly property int kProfileList: 2
     readonly property int kMacroList: 0
-    readonly property int kMacroKind: 0x0A
     readonly property int kButtons: 16
     readonly property int rowHeight: 18
 
@@ -140,18 +139,21 @@ Image {
         return list
     }
 
+    // A loaded file re-sends the whole profile, macros included; otherwise
+    // the macros of the current buttons go out again.
     function loadProfile() {
         var loaded = ui_View.loadProfile(profileNo)
         ui_View.loadProfileMacroData(profileNo)
-        if (typeof macroEditorMain !== "undefined") {
+        if (loaded) {
+            profileLoaded()
+        } else if (typeof keyMatrixMain !== "undefined") {
+            var list = []
             for (var b = 0; b < kButtons; ++b) {
                 var def = ui_View.getKeydefine(b)
-                if (def.length >= 4 && Number(def[0]) === kMacroKind)
-                    macroEditorMain.sendMacro(b, ui_View.getMacroKey(Number(def[3])))
+                list.push(Number(def[0]), Number(def[1]), Number(def[2]), Number(def[3]))
             }
+            keyMatrixMain.sendMacros(list)
         }
-        if (loaded)
-            profileLoaded()
         return loaded
     }
 

@@ -1,0 +1,256 @@
+#include "CommandRunner.h"
+
+#include "CarriedMacros.h"
+#include "Hid_Thread.h"
+#include "NameLists.h"
+#include "PanelValues.h"
+#include "ProfileSender.h"
+#include "SettingsFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace cli {
+
+namespace {
+
+const char kSensor3336[] = "3336";
+const char kSensor4090[] = "4090";
+constexpr qint64 kMaxProfileFileBytes = 4 << 20;
+constexpr int kReportRateBaseHz = 1000;
+constexpr int kShownNameLength = 64;
+// Names of the lighting effects 0 .. 13, as the lighting panel shows them.
+const char *const kEffectNames[] = {"Static", "Breath", "Neon", "Finger", "RGB", "RainBow", "Horse",
+                                    "Color Run", "Trailing", "Trailing1", "Streamer1", "Flash", "Police light",
+                                    "Color Static"};
+constexpr int kEffectNameCount = int(sizeof kEffectNames / sizeof kEffectNames[0]);
+
+Reply failed(int status, const QString &message)
+{
+    return {status, {}, message + QLatin1Char('\n')};
+}
+
+Reply noMouse()
+{
+    return failed(kDeviceFailed, QStringLiteral("no mouse connected"));
+}
+
+// Listed profile entries: display name followed by the index digit.
+QVector<QPair<QString, int>> listedProfiles(const NameLists &names)
+{
+    QVector<QPair<QString, int>> out;
+    bool taken[kProfileCount] = {};
+    for (const QVariant &v : names.nameList(kProfileNameList)) {
+        const QString entry = v.toString();
+        if (entry.isEmpty() || entry == QLatin1String(kNameListSentinel) || !entry.back().isDigit())
+            continue;
+        const int index = entry.back().digitValue();
+        if (index >= kProfileCount || taken[index])
+            continue;
+        taken[index] = true;
+        out.append({entry.chopped(1), index});
+    }
+    return out;
+}
+
+// Why `file` cannot be imported; empty when it can be read.
+QString importFileError(const QString &file)
+{
+    const QFileInfo info(file);
+    if (!info.exists())
+        return QStringLiteral("%1: no such file").arg(printable(file));
+    if (info.isDir())
+        return QStringLiteral("%1: is a folder, not a profile file").arg(printable(file));
+    if (!info.isFile())
+        return QStringLiteral("%1: is not a regular file").arg(printable(file));
+    if (!info.isReadable())
+        return QStringLiteral("%1: cannot be read").arg(printable(file));
+    if (info.size() > kMaxProfileFileBytes)
+        return QStringLiteral("%1: too large for a profile file").arg(printable(file));
+    return {};
+}
+
+// What is hostile about the macros a .pf file carries: the profile menu's
+// load would skip them, a command refuses the whole file instead.
+QString carriedMacrosError(const QString &file)
+{
+    const QSettings pf(file, QSettings::IniFormat);
+    const QStringList names = carriedMacroNames(pf);
+    if (names.size() > kMaxMacroNames)
+        return QStringLiteral("%1: carries %2 macros, more than %3").arg(printable(file)).arg(names.size()).arg(kMaxMacroNames);
+    for (int i = 0; i < names.size(); ++i) {
+        const QStringList content = carriedMacroContent(pf, i);
+        if (!content.isEmpty() && !isRestorableMacro(names.at(i), content))
+            return QStringLiteral("%1: carried macro '%2' has an unsafe name or malformed events")
+                .arg(printable(file), printable(names.at(i).left(kShownNameLength)));
+    }
+    return {};
+}
+
+QString exportFileError(const QString &file)
+{
+    const QFileInfo info(file);
+    if (info.isDir())
+        return QStringLiteral("%1: is a folder").arg(printable(file));
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("%1: is not a regular file").arg(printable(file));
+    if (!info.dir().exists())
+        return QStringLiteral("%1: the folder does not exist").arg(printable(file));
+    return {};
+}
+
+} // namespace
+
+CommandRunner::CommandRunner(SettingsFiles &files, const QString &settingDir, Hid_Thread &hid, PageHooks hooks)
+    : m_files(files)
+    , m_settingDir(settingDir)
+    , m_hid(hid)
+    , m_hooks(std::move(hooks))
+{
+}
+
+Reply CommandRunner::run(const Options &options)
+{
+    int index = -1;
+    if (options.command >= Command::Profile) {
+        index = resolveProfile(options.profile);
+        if (index < 0)
+            return failed(kBadInput, QStringLiteral("no profile named '%1'").arg(printable(options.profile)));
+    }
+    switch (options.command) {
+    case Command::List: return list();
+    case Command::Status: return status();
+    case Command::Profile: return profile(index);
+    case Command::Export: return exportProfile(index, options.file);
+    case Command::Import: return importProfile(index, options.file);
+    default: return failed(kBadInput, QStringLiteral("not a command the program carries out"));
+    }
+}
+
+int CommandRunner::resolveProfile(const QString &profile) const
+{
+    const int number = profileNumberIndex(profile);
+    if (number >= 0)
+        return number;
+    for (const auto &entry : listedProfiles(NameLists(m_settingDir)))
+        if (entry.first == profile)
+            return entry.second;
+    return -1;
+}
+
+QString CommandRunner::profileLabel(int index) const
+{
+    QString label = QString::number(index + 1);
+    for (const auto &entry : listedProfiles(NameLists(m_settingDir)))
+        if (entry.second == index)
+            return label + QLatin1Char(' ') + entry.first;
+    return label;
+}
+
+bool CommandRunner::mousePresent() const
+{
+    const QVector<DeviceEntry> devices = m_hid.devices();
+    const uint32_t current = m_hid.currentDevice();
+    return current < uint32_t(devices.size()) && !devices.at(int(current)).cmdPath.isEmpty();
+}
+
+Reply CommandRunner::list() const
+{
+    Reply reply;
+    for (const DeviceEntry &d : m_hid.devices()) {
+        if (d.cmdPath.isEmpty())
+            continue;
+        reply.out += QStringLiteral("%1\tsensor %2\tcommand %3\tevent %4\n")
+                         .arg(d.productName.isEmpty() ? QStringLiteral("(unnamed)") : d.productName,
+                              QLatin1String(d.index == 0 ? kSensor3336 : kSensor4090), d.cmdPath, d.eventPath);
+    }
+    return reply.out.isEmpty() ? noMouse() : reply;
+}
+
+Reply CommandRunner::status()
+{
+    if (!mousePresent())
+        return noMouse();
+    const int failuresBefore = m_hid.transportFailures();
+    uchar stage = 0;
+    m_hid.hid_8BH_GetCurrentDPIStage(stage);
+    uchar effect = 0, option1 = 0, option2 = 0;
+    m_hid.hid_8DH_GetRGBLedEffect(effect, option1, option2);
+    if (m_hid.transportFailures() != failuresBefore || !mousePresent())
+        return failed(kDeviceFailed, QStringLiteral("the mouse did not answer"));
+
+    ProfileStores stores(m_files, m_settingDir, &m_hid);
+    const QVariantList dpi = stores.device.dpiSet();
+    const int current = m_files.currentProfileIndex();
+    const int rate = panel::validReportRate(stores.device.reportRate());
+    Reply reply;
+    reply.out = QStringLiteral("profile: %1\n").arg(profileLabel(current));
+    reply.out += QStringLiteral("dpi stage: %1\n").arg(int(stage) + 1);
+    reply.out += QStringLiteral("dpi: %1\n").arg(stage < dpi.size() ? dpi.at(stage).toString() : QStringLiteral("unknown"));
+    reply.out += QStringLiteral("report rate: %1 Hz\n").arg(kReportRateBaseHz / rate);
+    reply.out += QStringLiteral("lighting: %1 (effect %2)\n")
+                     .arg(QLatin1String(effect < kEffectNameCount ? kEffectNames[effect] : "unknown"))
+                     .arg(effect);
+    return reply;
+}
+
+bool CommandRunner::sendCurrentProfile(int selectIndex)
+{
+    const int failuresBefore = m_hid.transportFailures();
+    ProfileStores stores(m_files, m_settingDir, &m_hid);
+    if (selectIndex >= 0 && selectIndex != m_files.currentProfileIndex()) {
+        if (!m_hooks.selectProfile || !m_hooks.selectProfile(selectIndex))
+            ProfileSender(stores).select(selectIndex);
+    } else if (m_hooks.reloadProfile) {
+        m_hooks.reloadProfile();
+    }
+    ProfileSender(stores).sendAll();
+    return m_hid.transportFailures() == failuresBefore && mousePresent();
+}
+
+Reply CommandRunner::profile(int index)
+{
+    if (!mousePresent())
+        return noMouse();
+    const bool taken = sendCurrentProfile(index);
+    ProfileStores(m_files, m_settingDir, &m_hid).profiles.setStartProfile(index);
+    if (!taken)
+        return failed(kDeviceFailed, QStringLiteral("the mouse did not take profile %1").arg(index + 1));
+    return {kDone, QStringLiteral("profile %1 sent\n").arg(profileLabel(index)), {}};
+}
+
+Reply CommandRunner::exportProfile(int index, const QString &file)
+{
+    if (QString error = exportFileError(file); !error.isEmpty())
+        return failed(kBadInput, error);
+    ProfileStores stores(m_files, m_settingDir, &m_hid);
+    const QStringList macroNames =
+        withoutNameListSentinel(QVariant(stores.names.nameList(kMacroNameList)).toStringList());
+    if (!stores.profiles.exportProfile(index, file, macroNames))
+        return failed(kBadInput, QStringLiteral("%1: cannot be written").arg(printable(file)));
+    return {kDone, QStringLiteral("profile %1 written to %2\n").arg(index + 1).arg(file), {}};
+}
+
+Reply CommandRunner::importProfile(int index, const QString &file)
+{
+    QString error = importFileError(file);
+    if (error.isEmpty())
+        error = carriedMacrosError(file);
+    if (!error.isEmpty())
+        return failed(kBadInput, error);
+    const bool current = index == m_files.currentProfileIndex();
+    if (current && !mousePresent())
+        return noMouse();
+    {
+        ProfileStores stores(m_files, m_settingDir, &m_hid);
+        if (!stores.profiles.importProfile(index, file))
+            return failed(kBadInput, QStringLiteral("%1: not a profile file").arg(printable(file)));
+        restoreCarriedMacros(*m_files.profile(index), stores.macros, stores.names);
+    }
+    Reply reply{kDone, QStringLiteral("profile %1 replaced from %2\n").arg(index + 1).arg(file), {}};
+    if (current && !sendCurrentProfile(-1))
+        return failed(kDeviceFailed, QStringLiteral("profile %1 was replaced, but the mouse did not take it").arg(index + 1));
+    return reply;
+}
+
+} // namespace cli

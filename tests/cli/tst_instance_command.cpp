@@ -1,0 +1,96 @@
+// A command from another process carried out by the running program: the
+// pages show the new profile and the mouse has it; a command that arrives
+// while one runs is refused as busy, and the plain message of a second
+// start still reaches the window.
+#include "CommandLine.h"
+#include "CliRequest.h"
+#include "LocalPeer.h"
+#include "SettingsFiles.h"
+#include "VirtualMouse.h"
+#include "Widget.h"
+#include "myQQuickView.h"
+
+#include <QQmlExpression>
+#include <QQuickItem>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class InstanceCommandTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    static QString request(const QStringList &arguments)
+    {
+        return cli::encodeRequest(cli::parse(arguments, QDir::currentPath()));
+    }
+
+    static QVariant page(Widget &w, const QString &code)
+    {
+        QQuickItem *root = w.view()->rootObject();
+        return QQmlExpression(qmlContext(root), root, code).evaluate();
+    }
+
+private slots:
+    void profile_command_updates_the_pages_and_the_mouse()
+    {
+        const QString setting = m_dir.filePath(QStringLiteral("modules/setting/"));
+        QDir().mkpath(setting);
+        for (const QString &f : QDir(QStringLiteral(SOURCE_DIR "/modules/setting")).entryList(QDir::Files))
+            QFile::copy(QStringLiteral(SOURCE_DIR "/modules/setting/") + f, setting + f);
+        QDir().mkpath(m_dir.filePath(QStringLiteral("modules/macro")));
+        QDir::setCurrent(m_dir.path());
+        vmouse::reset();
+        const int unit = vmouse::plugMouse();
+        Widget w;
+        w.show();
+        w.checkDevice();
+        QTRY_VERIFY(page(w, QStringLiteral("isPowerOn && fullPage")).toBool());
+        w.view()->settings().profile(1)->setValue(QStringLiteral("sensor/reportRate_Tarn"), 2);
+
+        const cli::Reply reply = cli::decodeReply(carryOutRequest(request({"--profile", "2"}), w));
+        QCOMPARE(reply.status, int(cli::kDone));
+        QCOMPARE(page(w, QStringLiteral("profileMain.profileNo")).toInt(), 1);
+        QCOMPARE(page(w, QStringLiteral("reprotRateMain.reportValue")).toInt(), 2);
+        QCOMPARE(int(vmouse::firmwareState(unit).reportRate), 2);
+        QVERIFY(!page(w, QStringLiteral("profileChanged")).toBool());
+
+        // The next request arrives while the device link waits inside this one.
+        QString inner;
+        w.hid().waitHidFree();
+        QTimer::singleShot(50, &w, [&] { inner = carryOutRequest(request({"--status"}), w); });
+        QTimer::singleShot(100, &w, [&] { w.hid().releaseHid(); });
+        QCOMPARE(cli::decodeReply(carryOutRequest(request({"--profile", "1"}), w)).status, int(cli::kDone));
+        QCOMPARE(cli::decodeReply(inner).err, cli::busyReply().err);
+    }
+
+    void request_is_answered_over_the_channel_and_a_plain_message_is_not()
+    {
+        const QString id = m_dir.filePath(QStringLiteral("peer-id"));
+        LocalPeer server(id);
+        QVERIFY(!server.isClient());
+        QStringList received;
+        connect(&server, &LocalPeer::messageReceived, this, [&](const QString &m) {
+            received << m;
+            if (!m.isEmpty())
+                server.answer(QStringLiteral("answer to ") + m);
+        });
+        QString plain = QStringLiteral("unset");
+        std::optional<QString> answer;
+        QThread *client = QThread::create([&] {
+            LocalPeer peer(id);
+            plain = peer.sendMessage(QString(), 5000) ? QString() : QStringLiteral("failed");
+            answer = peer.request(QStringLiteral("ask"), 5000);
+        });
+        client->start();
+        QTRY_VERIFY(client->isFinished());
+        delete client;
+        QCOMPARE(received, QStringList({QString(), QStringLiteral("ask")}));
+        QCOMPARE(plain, QString());
+        QCOMPARE(answer.value_or(QString()), QStringLiteral("answer to ask"));
+    }
+};
+
+QTEST_MAIN(InstanceCommandTest)
+#include "tst_instance_command.moc"

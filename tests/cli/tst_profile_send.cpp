@@ -1,0 +1,104 @@
+// A whole profile sent by the pages and by the command line, against the
+// real view and the virtual mouse: the macros of macro buttons follow each
+// switch, and `--profile 2` puts on the wire what the profile manager does.
+#include "PagesFixture.h"
+#include "WireTrace.h"
+
+#include "CommandRunner.h"
+#include "HeadlessDevice.h"
+
+class ProfileSendTest : public QObject
+{
+    Q_OBJECT
+
+    // Button 3 of profile `index` plays the macro `name`; the profile's
+    // report rate and axis levels differ from the first one's.
+    static void playOnButton3(PagesFixture &f, int index, const QString &name)
+    {
+        QSettings *p = f.profile(index);
+        p->setValue(QStringLiteral("keydefine_Tarn/3"), QVariantList{10, 0, 2, 3});
+        p->setValue(QStringLiteral("macro/3"), name);
+        if (index > 0) {
+            p->setValue(QStringLiteral("sensor/reportRate_Tarn"), 2);
+            p->setValue(QStringLiteral("XYSensitive/0"), 7);
+            p->setValue(QStringLiteral("color_Tarn/ledEffect"), QVariantList{2, 0, 1, 0, 0, 255});
+        }
+        p->sync();
+    }
+
+    static QString makeMacro(PagesFixture &f, const QString &events)
+    {
+        const QString name = f.run(QStringLiteral("macroEditorMain.newMacro()")).toString();
+        f.run(QStringLiteral("ui_View.saveMacroIni('%1', [%2], [], 1)").arg(name, events));
+        return name;
+    }
+
+    static void chooseInProfileManager(PagesFixture &f, int index)
+    {
+        f.run(QStringLiteral("mainIten.showProfileManager(true); profileMain.changeProfile(%1); profileMain.closeUI()")
+                  .arg(index));
+    }
+
+private slots:
+    void switching_profiles_puts_each_profiles_macro_in_the_slot()
+    {
+        PagesFixture f;
+        f.start();
+        playOnButton3(f, 0, makeMacro(f, QStringLiteral("'1,A', '0,200', '2,A'")));
+        playOnButton3(f, 1, makeMacro(f, QStringLiteral("'1,B', '2,B'")));
+        const QList<int> macroA{0, 1, 1, 0x04, 0x81, 0x04, 0, 0};
+        const QList<int> macroB{0, 1, 1, 0x05, 0x81, 0x05, 0, 0};
+
+        chooseInProfileManager(f, 1);
+        QCOMPARE(f.slotStart(3, 8), macroB);
+        chooseInProfileManager(f, 0);
+        QCOMPARE(f.slotStart(3, 8), macroA);
+    }
+
+    void profile_command_sends_what_the_profile_manager_sends()
+    {
+        PagesFixture f;
+        f.start();
+        playOnButton3(f, 0, makeMacro(f, QStringLiteral("'1,A', '2,A'")));
+        playOnButton3(f, 1, makeMacro(f, QStringLiteral("'1,B', '0,300', '2,B', '3,MS-L', '4,MS-L'")));
+        // The command line's copy of the tree as the pages see it now.
+        QTemporaryDir copy;
+        for (int i = 0; i < 10; ++i)
+            f.profile(i)->sync();
+        f.appConfig()->sync();
+        for (const char *folder : {"setting/", "macro/", "gun/"})
+            ViewHarness::copyFolder(f.path(folder), copy.filePath(QLatin1String(folder)));
+
+        vmouse::clearTrace();
+        chooseInProfileManager(f, 1);
+        const QString pages = wire::trace();
+        QVERIFY(pages.contains(QStringLiteral("F> 00 05 00 03 03")));
+
+        const QString settingDir = copy.filePath(QStringLiteral("setting/"));
+        SettingsFiles files(settingDir);
+        Hid_Thread hid;
+        QVERIFY(cli::findMouse(hid, *files.appConfig()));
+        vmouse::clearTrace();
+        const cli::Reply reply =
+            cli::CommandRunner(files, settingDir, hid).run(cli::parse({QStringLiteral("--profile"), QStringLiteral("2")}, {}));
+        QCOMPARE(reply.status, int(cli::kDone));
+        QCOMPARE(wire::trace(), pages);
+        files.appConfig()->sync();
+        QCOMPARE(files.appConfig()->value(QStringLiteral("Tarn/profileNo")).toInt(), 1);
+
+        // A mouse that stops answering: the status cannot be read, the
+        // profile is not taken.
+        vmouse::setSilent(true);
+        QCOMPARE(cli::CommandRunner(files, settingDir, hid).run(cli::parse({QStringLiteral("--status")}, {})).status,
+                 int(cli::kDeviceFailed));
+        vmouse::setSilent(false);
+        vmouse::unplug(f.unit);
+        const cli::Reply lost =
+            cli::CommandRunner(files, settingDir, hid).run(cli::parse({QStringLiteral("--profile"), QStringLiteral("1")}, {}));
+        QCOMPARE(lost.status, int(cli::kDeviceFailed));
+        QCOMPARE(lost.err, QStringLiteral("the mouse did not take profile 1\n"));
+    }
+};
+
+QTEST_MAIN(ProfileSendTest)
+#include "tst_profile_send.moc"

@@ -1,9 +1,11 @@
+// A plain X11 session: Xvfb's devices have no libinput properties, so the
+// property handling is checked on its own and acceleration on the core
+// pointer control.
+#include "DesktopSession.h"
 #include "PointerSettings.h"
 #include "XvfbServer.h"
-
-#include <QApplication>
-#include <QThread>
-#include <QtTest>
+#include "linux/pointer/LibinputProperties.h"
+#include "linux/pointer/PointerScale.h"
 
 #include <X11/Xlib.h>
 
@@ -65,22 +67,38 @@ private slots:
         }
     }
 
-    void toolkit_settings_apply_to_the_program()
+    void settings_without_a_home_fail()
     {
-        QVERIFY(platform::setDoubleClickTime(130));
-        QCOMPARE(QApplication::doubleClickInterval(), 130);
-        QVERIFY(platform::setWheelScrollLines(1000));
-        QCOMPARE(QApplication::wheelScrollLines(), 1000);
+        uint value = 5;
+        QVERIFY(!platform::setDoubleClickTime(400) && !platform::setWheelScrollLines(3));
+        QVERIFY(!platform::getDoubleClickTime(&value) && !platform::getWheelScrollLines(&value) && value == 5);
+    }
 
-        QVERIFY(!platform::setDoubleClickTime(0x80000000u));
-        QVERIFY(!platform::setWheelScrollLines(0xFFFFFFFFu));
-        bool fromWorker = true;
-        std::unique_ptr<QThread> worker(QThread::create([&] { fromWorker = platform::setWheelScrollLines(5); }));
-        worker->start();
-        QVERIFY(worker->wait(5000));
-        QVERIFY(!fromWorker);
-        QCOMPARE(QApplication::doubleClickInterval(), 130);
-        QCOMPARE(QApplication::wheelScrollLines(), 1000);
+    void libinput_properties()
+    {
+        using namespace platform;
+        const unsigned long floatType = 7, integerType = 19;
+        QVERIFY(isSpeedProperty({floatType, 32, speedBytes(0.4)}, floatType));
+        QVERIFY(!isSpeedProperty({integerType, 32, speedBytes(0.4)}, floatType));
+        QVERIFY(!isSpeedProperty({floatType, 8, {1, 0, 0, 0}}, floatType));
+        QVERIFY(!isProfileProperty({integerType, 8, {1}}, integerType));
+        QCOMPARE(speedFromBytes(speedBytes(0.4)), double(0.4f));
+        QCOMPARE(speedFromBytes(speedBytes(-3)), -1.0);
+
+        // Older drivers know two profiles, newer ones three (custom last).
+        QCOMPARE(profileFlags(2, AccelProfile::Flat), (std::vector<uint8_t>{0, 1}));
+        QCOMPARE(profileFlags(3, AccelProfile::Adaptive), (std::vector<uint8_t>{1, 0, 0}));
+        QCOMPARE(profileFlags(3, AccelProfile::Default), (std::vector<uint8_t>{1, 0, 0}));
+        QCOMPARE(profileFromFlags({0, 1, 0}), AccelProfile::Flat);
+        QCOMPARE(profileFromFlags({1, 0}), AccelProfile::Adaptive);
+        QCOMPARE(profileFromFlags({0, 0, 1}), AccelProfile::Default);
+
+        for (uint speed = kPointerSpeedMin; speed <= kPointerSpeedMax; ++speed)
+            QCOMPARE(pointerSpeedFromLibinputSpeed(libinputSpeedFromPointerSpeed(speed)), speed);
+        QCOMPARE(libinputSpeedFromPointerSpeed(1), -0.9);
+        QCOMPARE(pointerSpeedFromLibinputSpeed(-1.0), 1u);
+        QCOMPARE(pointerSpeedFromLibinputSpeed(0.26), 13u);
+        QCOMPARE(pointerSpeedFromLibinputSpeed(qQNaN()), 1u);
     }
 
     void server_gone_reports_failure()  // last: stops the server
@@ -92,6 +110,7 @@ private slots:
     }
 
 private:
+    DesktopSession m_session{""};
     XvfbServer m_server;
 };
 

@@ -1,0 +1,114 @@
+#include "PointerSettings.h"
+
+#include "pointer/OriginalPointerSettings.h"
+#include "pointer/PointerBackend.h"
+#include "pointer/PointerScale.h"
+
+#include <limits>
+
+// The interface's units on the chosen desktop back end. Each call chooses
+// anew, so a desktop service that starts or stops later is followed.
+
+namespace platform {
+
+namespace {
+
+constexpr std::uint32_t kIntMax = static_cast<std::uint32_t>(std::numeric_limits<int>::max());
+
+bool change(PointerSetting setting, const std::function<bool(PointerBackend &)> &apply)
+{
+    const std::unique_ptr<PointerBackend> backend = choosePointerBackend();
+    return changeKeepingOriginal(*backend, setting, [&] { return apply(*backend); });
+}
+
+template <typename T, typename Read>
+bool readValue(T *out, Read read)
+{
+    const std::unique_ptr<PointerBackend> backend = choosePointerBackend();
+    return out && read(*backend, out);
+}
+
+} // namespace
+
+bool setPointerSpeed(std::uint32_t speed)
+{
+    if (speed < kPointerSpeedMin || speed > kPointerSpeedMax)
+        return false;
+    return change(PointerSetting::Speed,
+                  [speed](PointerBackend &b) { return b.setSpeed(libinputSpeedFromPointerSpeed(speed)); });
+}
+
+bool getPointerSpeed(std::uint32_t *speed)
+{
+    return readValue(speed, [](PointerBackend &b, std::uint32_t *out) {
+        double value = 0;
+        if (!b.speed(&value))
+            return false;
+        *out = pointerSpeedFromLibinputSpeed(value);
+        return true;
+    });
+}
+
+bool setDoubleClickTime(std::uint32_t milliseconds)
+{
+    if (milliseconds == 0 || milliseconds > kIntMax)
+        return false;
+    return change(PointerSetting::DoubleClick,
+                  [milliseconds](PointerBackend &b) { return b.setDoubleClickMs(static_cast<int>(milliseconds)); });
+}
+
+bool getDoubleClickTime(std::uint32_t *milliseconds)
+{
+    return readValue(milliseconds, [](PointerBackend &b, std::uint32_t *out) {
+        int value = 0;
+        if (!b.doubleClickMs(&value) || value <= 0)
+            return false;
+        *out = static_cast<std::uint32_t>(value);
+        return true;
+    });
+}
+
+bool setWheelScrollLines(std::uint32_t lines)
+{
+    if (lines == 0 || lines > kIntMax)
+        return false;
+    return change(PointerSetting::WheelLines,
+                  [lines](PointerBackend &b) { return b.setWheelLines(static_cast<int>(lines)); });
+}
+
+bool getWheelScrollLines(std::uint32_t *lines)
+{
+    return readValue(lines, [](PointerBackend &b, std::uint32_t *out) {
+        int value = 0;
+        if (!b.wheelLines(&value) || value <= 0)
+            return false;
+        *out = static_cast<std::uint32_t>(value);
+        return true;
+    });
+}
+
+bool setPointerAcceleration(bool enabled)
+{
+    return change(PointerSetting::AccelProfile, [enabled](PointerBackend &b) {
+        return b.setAccelProfile(enabled ? AccelProfile::Adaptive : AccelProfile::Flat);
+    });
+}
+
+bool getPointerAcceleration(bool *enabled)
+{
+    return readValue(enabled, [](PointerBackend &b, bool *out) {
+        AccelProfile profile = AccelProfile::Default;
+        if (!b.accelProfile(&profile))
+            return false;
+        *out = profile != AccelProfile::Flat;
+        return true;
+    });
+}
+
+bool restoreOriginalPointerSettings()
+{
+    const std::unique_ptr<PointerBackend> backend = choosePointerBackend();
+    return restoreOriginals(*backend);
+}
+
+} // namespace platform

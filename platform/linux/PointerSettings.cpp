@@ -28,6 +28,17 @@ bool readValue(T *out, Read read)
     return out && read(*backend, out);
 }
 
+bool readPositive(std::uint32_t *out, bool (PointerBackend::*read)(int *))
+{
+    return readValue(out, [read](PointerBackend &b, std::uint32_t *value) {
+        int stored = 0;
+        if (!(b.*read)(&stored) || stored <= 0)
+            return false;
+        *value = static_cast<std::uint32_t>(stored);
+        return true;
+    });
+}
+
 } // namespace
 
 bool setPointerSpeed(std::uint32_t speed)
@@ -59,13 +70,7 @@ bool setDoubleClickTime(std::uint32_t milliseconds)
 
 bool getDoubleClickTime(std::uint32_t *milliseconds)
 {
-    return readValue(milliseconds, [](PointerBackend &b, std::uint32_t *out) {
-        int value = 0;
-        if (!b.doubleClickMs(&value) || value <= 0)
-            return false;
-        *out = static_cast<std::uint32_t>(value);
-        return true;
-    });
+    return readPositive(milliseconds, &PointerBackend::doubleClickMs);
 }
 
 bool setWheelScrollLines(std::uint32_t lines)
@@ -78,13 +83,7 @@ bool setWheelScrollLines(std::uint32_t lines)
 
 bool getWheelScrollLines(std::uint32_t *lines)
 {
-    return readValue(lines, [](PointerBackend &b, std::uint32_t *out) {
-        int value = 0;
-        if (!b.wheelLines(&value) || value <= 0)
-            return false;
-        *out = static_cast<std::uint32_t>(value);
-        return true;
-    });
+    return readPositive(lines, &PointerBackend::wheelLines);
 }
 
 bool setPointerAcceleration(bool enabled)

@@ -70,10 +70,12 @@ private slots:
 
 private:
     static QString keyfile() { return QStringLiteral("glib-2.0/settings/keyfile"); }
+    // Read from the file itself: QSettings may keep a copy it thinks current.
     QVariant mouse(const char *key) const
     {
-        return QSettings(m_session.path(keyfile()), QSettings::IniFormat)
-            .value(QStringLiteral("org/gnome/desktop/peripherals/mouse/") + key);
+        const QString text = QString::fromUtf8(m_session.file(keyfile()));
+        return QRegularExpression(QStringLiteral("^%1=(.*)$").arg(key), QRegularExpression::MultilineOption)
+            .match(text).captured(1);
     }
 
     DesktopSession m_session{"GNOME"};

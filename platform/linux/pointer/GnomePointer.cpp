@@ -2,7 +2,6 @@
 
 #include <gio/gio.h>
 
-#include <cstring>
 #include <initializer_list>
 
 namespace platform {
@@ -13,16 +12,6 @@ constexpr const char *kMouseSchema = "org.gnome.desktop.peripherals.mouse";
 constexpr const char *kSpeedKey = "speed";
 constexpr const char *kAccelProfileKey = "accel-profile";
 constexpr const char *kDoubleClickKey = "double-click";
-
-struct ProfileNick {
-    AccelProfile profile;
-    const char *nick;
-};
-constexpr ProfileNick kProfileNicks[] = {
-    {AccelProfile::Default, "default"},
-    {AccelProfile::Flat, "flat"},
-    {AccelProfile::Adaptive, "adaptive"},
-};
 
 } // namespace
 
@@ -82,22 +71,13 @@ bool GnomePointer::speed(double *value)
 
 bool GnomePointer::setAccelProfile(AccelProfile profile)
 {
-    for (const ProfileNick &entry : kProfileNicks)
-        if (entry.profile == profile)
-            return write(kAccelProfileKey, g_variant_new_string(entry.nick));
-    return false;
+    return write(kAccelProfileKey, g_variant_new_string(accelProfileName(profile)));
 }
 
 bool GnomePointer::accelProfile(AccelProfile *profile)
 {
     gchar *nick = g_settings_get_string(m_settings, kAccelProfileKey);
-    bool found = false;
-    for (const ProfileNick &entry : kProfileNicks) {
-        if (std::strcmp(nick, entry.nick) == 0) {
-            *profile = entry.profile;
-            found = true;
-        }
-    }
+    const bool found = accelProfileFromName(nick, profile);
     g_free(nick);
     return found;
 }

@@ -104,28 +104,36 @@ bool KdePointer::setAccelProfile(AccelProfile profile)
     return setPointers(nullptr, &profile);
 }
 
-bool KdePointer::speed(double *value)
+bool KdePointer::firstPointer(KWinPointer *pointer, bool *viaKWin) const
 {
     QVector<KWinPointer> pointers;
-    if (m_kwin.list(&pointers)) {
-        if (pointers.isEmpty())
-            return false;
-        *value = pointers.first().speed;
-        return true;
-    }
-    return m_x11 && isX11Session() && m_x11->speed(value);
+    *viaKWin = m_kwin.list(&pointers);
+    if (!*viaKWin || pointers.isEmpty())
+        return false;
+    *pointer = pointers.first();
+    return true;
+}
+
+bool KdePointer::speed(double *value)
+{
+    KWinPointer first;
+    bool viaKWin = false;
+    if (firstPointer(&first, &viaKWin))
+        *value = first.speed;
+    else if (viaKWin || !m_x11 || !isX11Session())
+        return false;
+    return viaKWin || m_x11->speed(value);
 }
 
 bool KdePointer::accelProfile(AccelProfile *profile)
 {
-    QVector<KWinPointer> pointers;
-    if (m_kwin.list(&pointers)) {
-        if (pointers.isEmpty())
-            return false;
-        *profile = pointers.first().profile;
-        return true;
-    }
-    return m_x11 && isX11Session() && m_x11->accelProfile(profile);
+    KWinPointer first;
+    bool viaKWin = false;
+    if (firstPointer(&first, &viaKWin))
+        *profile = first.profile;
+    else if (viaKWin || !m_x11 || !isX11Session())
+        return false;
+    return viaKWin || m_x11->accelProfile(profile);
 }
 
 bool KdePointer::setGlobal(const char *key, int value)

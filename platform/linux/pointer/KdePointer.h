@@ -32,6 +32,8 @@ public:
 
 private:
     bool setPointers(const double *speed, const AccelProfile *profile);
+    // The first of KWin's pointers; *viaKWin tells whether KWin answered.
+    bool firstPointer(KWinPointer *pointer, bool *viaKWin) const;
     bool setGlobal(const char *key, int value);
     bool global(const char *key, int fallback, int *value) const;
 

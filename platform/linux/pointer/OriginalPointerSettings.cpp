@@ -11,16 +11,6 @@ namespace {
 const char *const kAppFolder = "mouse-utility";
 const char *const kFileName = "original-pointer-settings.ini";
 
-struct ProfileName {
-    AccelProfile profile;
-    const char *name;
-};
-constexpr ProfileName kProfileNames[] = {
-    {AccelProfile::Default, "default"},
-    {AccelProfile::Flat, "flat"},
-    {AccelProfile::Adaptive, "adaptive"},
-};
-
 // One setting as text in the desktop's own units, both ways.
 struct Access {
     const char *key;
@@ -66,16 +56,12 @@ Access access(PointerSetting setting)
                     AccelProfile profile = AccelProfile::Default;
                     if (!b.accelProfile(&profile))
                         return false;
-                    for (const ProfileName &p : kProfileNames)
-                        if (p.profile == profile)
-                            *text = QLatin1String(p.name);
+                    *text = QLatin1String(accelProfileName(profile));
                     return true;
                 },
                 [](PointerBackend &b, const QString &text) {
-                    for (const ProfileName &p : kProfileNames)
-                        if (text == QLatin1String(p.name))
-                            return b.setAccelProfile(p.profile);
-                    return false;
+                    AccelProfile profile = AccelProfile::Default;
+                    return accelProfileFromName(text.toLatin1().constData(), &profile) && b.setAccelProfile(profile);
                 }};
     case PointerSetting::DoubleClick:
         return intAccess("double-click", &PointerBackend::doubleClickMs, &PointerBackend::setDoubleClickMs);

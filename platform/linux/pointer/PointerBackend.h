@@ -11,6 +11,10 @@ namespace platform {
 
 enum class AccelProfile { Default, Flat, Adaptive };
 
+// GNOME's names for the profiles, also used in the file of kept originals.
+const char *accelProfileName(AccelProfile profile);
+bool accelProfileFromName(const char *name, AccelProfile *profile);
+
 class PointerBackend
 {
 public:

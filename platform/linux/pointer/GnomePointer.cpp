@@ -1,7 +1,10 @@
 #include "GnomePointer.h"
 
+#define G_SETTINGS_ENABLE_BACKEND
 #include <gio/gio.h>
+#include <gio/gsettingsbackend.h>
 
+#include <cstring>
 #include <initializer_list>
 
 namespace platform {
@@ -13,10 +16,26 @@ constexpr const char *kSpeedKey = "speed";
 constexpr const char *kAccelProfileKey = "accel-profile";
 constexpr const char *kDoubleClickKey = "double-click";
 
+// GIO's fallbacks when no real store (dconf, keyfile) is there: they take
+// every value and keep none past this process.
+constexpr const char *kUnsavedBackends[] = {"GMemorySettingsBackend", "GNullSettingsBackend"};
+
+bool backendSaves()
+{
+    GSettingsBackend *backend = g_settings_backend_get_default();
+    bool saves = true;
+    for (const char *type : kUnsavedBackends)
+        saves = saves && std::strcmp(G_OBJECT_TYPE_NAME(backend), type) != 0;
+    g_object_unref(backend);
+    return saves;
+}
+
 } // namespace
 
 std::unique_ptr<GnomePointer> GnomePointer::open()
 {
+    if (!backendSaves())
+        return nullptr;
     // Looked up first: GSettings aborts the process on a schema it lacks.
     GSettingsSchemaSource *source = g_settings_schema_source_get_default();
     GSettingsSchema *schema = source ? g_settings_schema_source_lookup(source, kMouseSchema, TRUE) : nullptr;

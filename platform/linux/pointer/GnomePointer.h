@@ -14,7 +14,8 @@ namespace platform {
 class GnomePointer : public PointerBackend
 {
 public:
-    // Null when the mouse schema is not installed or lacks a key we use.
+    // Null when the mouse schema is not installed or lacks a key we use, or
+    // when GIO found no settings store that outlives this process.
     static std::unique_ptr<GnomePointer> open();
     ~GnomePointer() override;
 

@@ -39,7 +39,6 @@ private slots:
         QCOMPARE(log.lines(), QStringList({"setVerticalScrollLines Failed", "setCursorSpeed Failed",
                                            "setDoubleClickSpeed Failed"}));
         QCOMPARE(m_session.file(keyfile()), before);
-        QCOMPARE(store.getCursorSpeed(), 12u);  // the profile keeps what it was given
 
         // The values from before the first change come back.
         QVERIFY(platform::restoreOriginalPointerSettings());
@@ -61,8 +60,7 @@ private slots:
                 child.setProcessEnvironment(env);
                 child.start(QCoreApplication::applicationFilePath(), {"missing_schema_or_store_fails_without_a_crash"});
                 QVERIFY(child.waitForFinished(60000));
-                QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-                QVERIFY2(child.exitCode() == 0, child.readAllStandardOutput());
+                QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, child.readAll());
             }
             return;
         }

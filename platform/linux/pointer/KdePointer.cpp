@@ -52,33 +52,41 @@ bool KdePointer::setPointers(const double *speed, const AccelProfile *profile)
     if (!input.load())
         return false;
     QVector<KWinPointer> pointers;
-    if (m_kwin.list(&pointers)) {
-        if (pointers.isEmpty() || (speed && !m_kwin.setSpeed(pointers, *speed))
-            || (profile && !m_kwin.setProfile(pointers, *profile)))
-            return false;
-        for (const KWinPointer &p : pointers) {
-            const QStringList group = {QStringLiteral("Libinput"), QString::number(p.vendor),
-                                       QString::number(p.product), p.name};
-            if (speed)
-                input.setValue(group, kSpeedKey, QString::number(*speed));
-            if (profile)
-                input.setValue(group, kProfileKey,
-                               QString::number(*profile == AccelProfile::Flat ? kLibinputProfileFlat
-                                                                              : kLibinputProfileAdaptive));
-        }
-        if (input.save())
-            return true;
+    if (m_kwin.list(&pointers))
+        return setThroughKWin(pointers, input, speed, profile);
+    return m_x11 && isX11Session() && setThroughX11(input, speed, profile);
+}
+
+bool KdePointer::setThroughKWin(const QVector<KWinPointer> &pointers, KdeConfigFile &input, const double *speed,
+                                const AccelProfile *profile)
+{
+    if (pointers.isEmpty() || (speed && !m_kwin.setSpeed(pointers, *speed))
+        || (profile && !m_kwin.setProfile(pointers, *profile)))
+        return false;
+    for (const KWinPointer &p : pointers) {
+        const QStringList group = {QStringLiteral("Libinput"), QString::number(p.vendor),
+                                   QString::number(p.product), p.name};
         if (speed)
-            m_kwin.putBackSpeed(pointers);
+            input.setValue(group, kSpeedKey, QString::number(*speed));
         if (profile)
-            m_kwin.putBackProfile(pointers);
-        return false;
+            input.setValue(group, kProfileKey,
+                           QString::number(*profile == AccelProfile::Flat ? kLibinputProfileFlat
+                                                                          : kLibinputProfileAdaptive));
     }
-    if (!m_x11 || !isX11Session())
-        return false;
+    if (input.save())
+        return true;
+    if (speed)
+        m_kwin.putBackSpeed(pointers);
+    if (profile)
+        m_kwin.putBackProfile(pointers);
+    return false;
+}
+
+bool KdePointer::setThroughX11(KdeConfigFile &input, const double *speed, const AccelProfile *profile)
+{
     double oldSpeed = 0;
     AccelProfile oldProfile = AccelProfile::Default;
-    if (!m_x11->speed(&oldSpeed) || !m_x11->accelProfile(&oldProfile))
+    if ((speed && !m_x11->speed(&oldSpeed)) || (profile && !m_x11->accelProfile(&oldProfile)))
         return false;
     if ((speed && !m_x11->setSpeed(*speed)) || (profile && !m_x11->setAccelProfile(*profile)))
         return false;
@@ -89,8 +97,10 @@ bool KdePointer::setPointers(const double *speed, const AccelProfile *profile)
                        QLatin1String(*profile == AccelProfile::Flat ? "true" : "false"));
     if (input.save())
         return true;
-    m_x11->setSpeed(oldSpeed);
-    m_x11->setAccelProfile(oldProfile);
+    if (speed)
+        m_x11->setSpeed(oldSpeed);
+    if (profile)
+        m_x11->setAccelProfile(oldProfile);
     return false;
 }
 

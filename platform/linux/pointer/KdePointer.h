@@ -31,7 +31,11 @@ public:
     bool wheelLines(int *lines) override;
 
 private:
+    // Sets the speed or the profile (whichever is given) and keeps it in kcminputrc.
     bool setPointers(const double *speed, const AccelProfile *profile);
+    bool setThroughKWin(const QVector<KWinPointer> &pointers, KdeConfigFile &input, const double *speed,
+                        const AccelProfile *profile);
+    bool setThroughX11(KdeConfigFile &input, const double *speed, const AccelProfile *profile);
     // The first of KWin's pointers; *viaKWin tells whether KWin answered.
     bool firstPointer(KWinPointer *pointer, bool *viaKWin) const;
     bool setGlobal(const char *key, int value);

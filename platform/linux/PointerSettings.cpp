@@ -21,6 +21,13 @@ bool change(PointerSetting setting, const std::function<bool(PointerBackend &)> 
     return changeKeepingOriginal(*backend, setting, [&] { return apply(*backend); });
 }
 
+bool changePositive(PointerSetting setting, std::uint32_t value, bool (PointerBackend::*set)(int))
+{
+    if (value == 0 || value > kIntMax)
+        return false;
+    return change(setting, [&](PointerBackend &b) { return (b.*set)(static_cast<int>(value)); });
+}
+
 template <typename T, typename Read>
 bool readValue(T *out, Read read)
 {
@@ -62,10 +69,7 @@ bool getPointerSpeed(std::uint32_t *speed)
 
 bool setDoubleClickTime(std::uint32_t milliseconds)
 {
-    if (milliseconds == 0 || milliseconds > kIntMax)
-        return false;
-    return change(PointerSetting::DoubleClick,
-                  [milliseconds](PointerBackend &b) { return b.setDoubleClickMs(static_cast<int>(milliseconds)); });
+    return changePositive(PointerSetting::DoubleClick, milliseconds, &PointerBackend::setDoubleClickMs);
 }
 
 bool getDoubleClickTime(std::uint32_t *milliseconds)
@@ -75,10 +79,7 @@ bool getDoubleClickTime(std::uint32_t *milliseconds)
 
 bool setWheelScrollLines(std::uint32_t lines)
 {
-    if (lines == 0 || lines > kIntMax)
-        return false;
-    return change(PointerSetting::WheelLines,
-                  [lines](PointerBackend &b) { return b.setWheelLines(static_cast<int>(lines)); });
+    return changePositive(PointerSetting::WheelLines, lines, &PointerBackend::setWheelLines);
 }
 
 bool getWheelScrollLines(std::uint32_t *lines)

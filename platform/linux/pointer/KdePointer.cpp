@@ -114,36 +114,26 @@ bool KdePointer::setAccelProfile(AccelProfile profile)
     return setPointers(nullptr, &profile);
 }
 
-bool KdePointer::firstPointer(KWinPointer *pointer, bool *viaKWin) const
+template <typename T>
+bool KdePointer::readPointers(T KWinPointer::*field, bool (PointerBackend::*readX11)(T *), T *value)
 {
     QVector<KWinPointer> pointers;
-    *viaKWin = m_kwin.list(&pointers);
-    if (!*viaKWin || pointers.isEmpty())
+    if (!m_kwin.list(&pointers))
+        return m_x11 && isX11Session() && (m_x11.get()->*readX11)(value);
+    if (pointers.isEmpty())
         return false;
-    *pointer = pointers.first();
+    *value = pointers.first().*field;
     return true;
 }
 
 bool KdePointer::speed(double *value)
 {
-    KWinPointer first;
-    bool viaKWin = false;
-    if (firstPointer(&first, &viaKWin))
-        *value = first.speed;
-    else if (viaKWin || !m_x11 || !isX11Session())
-        return false;
-    return viaKWin || m_x11->speed(value);
+    return readPointers(&KWinPointer::speed, &PointerBackend::speed, value);
 }
 
 bool KdePointer::accelProfile(AccelProfile *profile)
 {
-    KWinPointer first;
-    bool viaKWin = false;
-    if (firstPointer(&first, &viaKWin))
-        *profile = first.profile;
-    else if (viaKWin || !m_x11 || !isX11Session())
-        return false;
-    return viaKWin || m_x11->accelProfile(profile);
+    return readPointers(&KWinPointer::profile, &PointerBackend::accelProfile, profile);
 }
 
 bool KdePointer::setGlobal(const char *key, int value)

@@ -36,8 +36,9 @@ private:
     bool setThroughKWin(const QVector<KWinPointer> &pointers, KdeConfigFile &input, const double *speed,
                         const AccelProfile *profile);
     bool setThroughX11(KdeConfigFile &input, const double *speed, const AccelProfile *profile);
-    // The first of KWin's pointers; *viaKWin tells whether KWin answered.
-    bool firstPointer(KWinPointer *pointer, bool *viaKWin) const;
+    // A value of KWin's first pointer, or of the X server's when KWin does not answer.
+    template <typename T>
+    bool readPointers(T KWinPointer::*field, bool (PointerBackend::*readX11)(T *), T *value);
     bool setGlobal(const char *key, int value);
     bool global(const char *key, int fallback, int *value) const;
 

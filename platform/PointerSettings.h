@@ -1,31 +1,48 @@
 #pragma once
 // The system's pointer settings: pointer speed, double-click time, wheel
-// scroll lines and pointer acceleration. Values are in the system's units
-// (pointer speed 1-20 with 10 unscaled, milliseconds, lines); levels and
-// their conversion live with the caller. Call from the GUI thread.
+// scroll lines and pointer acceleration. Values are in the system's units:
+// pointer speed kPointerSpeedMin-kPointerSpeedMax with kPointerSpeedNeutral
+// unscaled, milliseconds, lines. Levels and their conversion live with the
+// caller. Call from the GUI thread.
 //
-// Every function returns true only when the system holds the new value
-// afterwards; false means nothing could be applied (no display, value
-// refused, setting not available on this platform). Nothing is retried.
+// Every setter returns true only when the system holds the new value
+// afterwards; false means nothing was changed (no display or desktop service,
+// value refused or out of range, setting not kept by the running desktop).
+// A getter returns false and leaves its argument untouched when the value
+// cannot be read. Nothing is retried.
 //
-// Linux: acceleration goes to the X server's pointer control of the display
-// named by DISPLAY (on = the server's usual factor 2/1, off = 1/1; the
-// threshold is left as it is). The X pointer control has no equivalent of a
-// plain speed factor, so setPointerSpeed reports false. Double-click time and
-// wheel lines apply to this program's own toolkit settings and need its
-// application object.
+// Linux: the back end is chosen at each call from the session's environment
+// (XDG_CURRENT_DESKTOP, XDG_SESSION_TYPE, WAYLAND_DISPLAY, DISPLAY) and what
+// answers: GNOME's settings schemas, KDE's config files with KWin's input
+// devices, the libinput properties of an X server's pointers. The first change
+// of each setting keeps the value the desktop had before, so that
+// restoreOriginalPointerSettings can put it back.
 
 #include <cstdint>
 
 namespace platform {
 
+constexpr std::uint32_t kPointerSpeedMin = 1;
+constexpr std::uint32_t kPointerSpeedNeutral = 10;
+constexpr std::uint32_t kPointerSpeedMax = 20;
+
 bool setPointerSpeed(std::uint32_t speed);
+bool getPointerSpeed(std::uint32_t *speed);
+
 bool setDoubleClickTime(std::uint32_t milliseconds);
+bool getDoubleClickTime(std::uint32_t *milliseconds);
+
 bool setWheelScrollLines(std::uint32_t lines);
+bool getWheelScrollLines(std::uint32_t *lines);
 
 // Turns acceleration on or off and leaves its thresholds as they were.
 bool setPointerAcceleration(bool enabled);
-// On success *enabled tells whether acceleration is on; on failure it is untouched.
 bool getPointerAcceleration(bool *enabled);
+
+// Puts back the values the desktop had before this program first changed
+// them, and forgets them once all are back. True when nothing is left to
+// restore; false where the platform keeps no originals (Windows) or one could
+// not be applied (it stays kept for the next try).
+bool restoreOriginalPointerSettings();
 
 } // namespace platform

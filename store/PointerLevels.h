@@ -1,22 +1,32 @@
 #pragma once
-// The pages' dial levels (0-11) as the values the system's pointer settings
-// take. Profiles keep the level, never the converted value.
+// The pages' levels as the values the system's pointer settings take, and
+// back. Profiles keep the level, never the converted value, so a profile
+// written on one desktop means the same on another.
 //
-//   level                 0    1    2    3  ...  10   11
+//   dial level            0    1    2    3  ...  10   11
 //   pointer speed         1    2    4    6  ...  20   20
+//   libinput speed      -0.9 -0.8 -0.6 -0.4 ... 1.0  1.0  (GNOME, KDE, X11)
 //   double-click (ms)   900  830  760  690  ... 200  130
+//
+// Wheel lines are 1 to 100 lines per notch, or 1000 for one screen (Qt
+// applications scroll at most a page per notch, so the count itself does).
+// Anything else in a profile is refused, not clamped: the system keeps what
+// it had. Reading a system value back gives the nearest level.
 
 #include <cstdint>
+#include <optional>
 
-constexpr std::uint32_t kPointerSpeedMin = 1;
-constexpr std::uint32_t kPointerSpeedMax = 20;  // the system rejects anything faster
+constexpr std::uint32_t kDialLevelMax = 11;
+constexpr std::uint32_t kPointerSpeedPerLevel = 2;
 constexpr std::uint32_t kDoubleClickSlowestMs = 900;
 constexpr std::uint32_t kDoubleClickStepMs = 70;
-constexpr std::uint32_t kDialLevelMax = 11;
+constexpr std::uint32_t kScrollLinesMax = 100;
+constexpr std::uint32_t kScrollOneScreen = 1000;
 
-// Twice the level, at least kPointerSpeedMin and at most kPointerSpeedMax.
-std::uint32_t pointerSpeedFromLevel(std::uint32_t level);
+// None for a level past the dial's end.
+std::optional<std::uint32_t> pointerSpeedFromLevel(std::uint32_t level);
+std::optional<std::uint32_t> doubleClickTimeFromLevel(std::uint32_t level);
+bool scrollLinesValid(std::uint32_t lines);
 
-// 900 ms less 70 ms per level; levels past the dial's end count as its end,
-// so the time never runs below 130 ms or wraps around.
-std::uint32_t doubleClickTimeFromLevel(std::uint32_t level);
+std::uint32_t levelFromPointerSpeed(std::uint32_t speed);
+std::uint32_t levelFromDoubleClickTime(std::uint32_t milliseconds);

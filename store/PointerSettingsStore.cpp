@@ -26,7 +26,8 @@ PointerSettingsStore::PointerSettingsStore(ProfileSource currentProfile)
 void PointerSettingsStore::setCursorSpeed(uint cursorSpeed)
 {
     store(kCursorSpeedKey, cursorSpeed);
-    if (!platform::setPointerSpeed(pointerSpeedFromLevel(cursorSpeed)))
+    const std::optional<std::uint32_t> speed = pointerSpeedFromLevel(cursorSpeed);
+    if (!speed || !platform::setPointerSpeed(*speed))
         reportFailure("setCursorSpeed Failed");
 }
 
@@ -38,7 +39,8 @@ uint PointerSettingsStore::getCursorSpeed() const
 void PointerSettingsStore::setDoubleClickSpeed(uint speed)
 {
     store(kDoubleClickSpeedKey, speed);
-    if (!platform::setDoubleClickTime(doubleClickTimeFromLevel(speed)))
+    const std::optional<std::uint32_t> milliseconds = doubleClickTimeFromLevel(speed);
+    if (!milliseconds || !platform::setDoubleClickTime(*milliseconds))
         reportFailure("setDoubleClickSpeed Failed");
 }
 
@@ -50,7 +52,7 @@ uint PointerSettingsStore::getDoubleClickSpeed() const
 void PointerSettingsStore::setVerticalScrollLines(uint lines)
 {
     store(kScrollLinesKey, lines);
-    if (!platform::setWheelScrollLines(lines))
+    if (!scrollLinesValid(lines) || !platform::setWheelScrollLines(lines))
         reportFailure("setVerticalScrollLines Failed");
 }
 

@@ -4,8 +4,10 @@
 //
 // A setter stores the level first and then applies its converted value, so a
 // value the system refuses stays in the profile and is tried again at the
-// next profile load. A refusal writes one debug line ("setCursorSpeed Failed"
-// and the like). The getters read only the profile, 0 when the key is absent.
+// next profile load. A refusal, a level outside the pages' range or a setting
+// the running desktop does not keep writes one debug line ("setCursorSpeed
+// Failed" and the like) and changes nothing on the system. The getters read
+// only the profile, 0 when the key is absent.
 
 #include <QSettings>
 

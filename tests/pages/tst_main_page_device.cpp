@@ -2,6 +2,7 @@
 // start, the panels, a profile switch and a factory reset send, compared
 // as wire traces and firmware state.
 #include "MainPageFixture.h"
+#include "platform/DesktopSession.h"
 
 #include <QStandardPaths>
 
@@ -22,6 +23,9 @@ void writeSecondProfile(QSettings &p2)
     p2.setValue(QStringLiteral("color_Tarn/ledEffect"), QStringList({"1", "0", "2", "0", "0", "255"}));
     p2.setValue(QStringLiteral("XYSensitive/0"), 6);
     p2.setValue(QStringLiteral("XYSensitive/1"), 2);
+    p2.setValue(QStringLiteral("sensor/cursorSpeed_Tarn"), 8);
+    p2.setValue(QStringLiteral("sensor/doubleClickSpeed_Tarn"), 6);
+    p2.setValue(QStringLiteral("sensor/verticalScrollLines_Tarn"), 7);
 }
 
 } // namespace
@@ -137,6 +141,7 @@ private slots:
 
     void profile_switch_sends_the_whole_profile_when_the_manager_closes()
     {
+        DesktopSession plasma("KDE", "");
         MainPageFixture f;
         writeSecondProfile(*f.profile(1));
         f.start();
@@ -164,6 +169,10 @@ private slots:
         QCOMPARE(hex(s.ledColours, 3), QStringLiteral("00 00 ff"));
         QCOMPARE(vmouse::rejects(f.unit).total(), 0);
         QTRY_VERIFY_WITH_TIMEOUT(f.view->isEnabled(), 3000);
+        // Pointer speed, double-click time, wheel lines reach the desktop in that order.
+        QCOMPARE(plasma.calls(4), QStringList({"event3 pointerAcceleration 0.6", "event5 pointerAcceleration 0.6",
+                                               "notifyChange 3 0", "notifyChange 3 0"}));
+        QVERIFY(plasma.file("kdeglobals").endsWith("[KDE]\nDoubleClickInterval=480\nWheelScrollLines=7\n"));
 
         // Closing again without a change sends nothing.
         vmouse::clearTrace();

@@ -1,11 +1,16 @@
+// A plain X11 session on Xvfb. Its devices have no libinput driver: the core
+// pointer control takes acceleration, and the test gives the pointer the
+// driver's two properties itself to see them read and written (nothing acts
+// on them here).
+#include "DesktopSession.h"
 #include "PointerSettings.h"
 #include "XvfbServer.h"
+#include "linux/pointer/LibinputProperties.h"
+#include "linux/pointer/PointerScale.h"
 
-#include <QApplication>
-#include <QThread>
-#include <QtTest>
-
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/XInput2.h>
 
 // The server's pointer control as numerator, denominator, threshold, over a
 // connection of the test's own; a negative threshold sets nothing.
@@ -19,6 +24,33 @@ static QVector<int> serverControl(const QByteArray &display, QVector<int> set = 
         XCloseDisplay(d);
     }
     return c;
+}
+
+// Replaces (or with `set` false, reads) `name` on every slave pointer of the server.
+static QByteArray pointerProperty(const QByteArray &display, const char *name, const char *type, int format,
+                                  QByteArray bytes = {}, bool set = true)
+{
+    Display *d = XOpenDisplay(display.constData());
+    int count = 0;
+    XIDeviceInfo *devices = XIQueryDevice(d, XIAllDevices, &count);
+    for (int i = 0; i < count; ++i) {
+        const Atom atom = XInternAtom(d, name, False);
+        Atom actual = None;
+        int actualFormat = 0;
+        unsigned long items = 0, after = 0;
+        unsigned char *data = nullptr;
+        if (devices[i].use != XISlavePointer)
+            continue;
+        if (set)
+            XIChangeProperty(d, devices[i].deviceid, atom, XInternAtom(d, type, False), format, PropModeReplace,
+                             reinterpret_cast<unsigned char *>(bytes.data()), bytes.size() * 8 / format);
+        else if (XIGetProperty(d, devices[i].deviceid, atom, 0, 4, False, AnyPropertyType, &actual, &actualFormat,
+                               &items, &after, &data) == Success && data)
+            bytes = QByteArray(reinterpret_cast<char *>(data), int(items * actualFormat / 8)), XFree(data);
+    }
+    XIFreeDeviceInfo(devices);
+    XCloseDisplay(d);
+    return bytes;
 }
 
 class PointerSettingsTest : public QObject
@@ -65,22 +97,27 @@ private slots:
         }
     }
 
-    void toolkit_settings_apply_to_the_program()
+    void libinput_properties()  // after the cases above: the properties stay on the server
     {
-        QVERIFY(platform::setDoubleClickTime(130));
-        QCOMPARE(QApplication::doubleClickInterval(), 130);
-        QVERIFY(platform::setWheelScrollLines(1000));
-        QCOMPARE(QApplication::wheelScrollLines(), 1000);
+        const QByteArray d = m_server.display();
+        const float neutral = 0.0f;
+        pointerProperty(d, "libinput Accel Speed", "FLOAT", 32, QByteArray((const char *)&neutral, 4));
+        pointerProperty(d, "libinput Accel Profile Enabled", "INTEGER", 8, QByteArray("\1\0\0", 3));
+        uint speed = 0;
+        bool accelerated = true;
+        QVERIFY(platform::setPointerSpeed(14) && platform::getPointerSpeed(&speed) && speed == 14);
+        const float expected = 0.4f;
+        QCOMPARE(pointerProperty(d, "libinput Accel Speed", "", 32, {}, false), QByteArray((const char *)&expected, 4));
+        QVERIFY(platform::setPointerAcceleration(false) && platform::getPointerAcceleration(&accelerated));
+        QVERIFY(!accelerated);
+        QCOMPARE(pointerProperty(d, "libinput Accel Profile Enabled", "", 8, {}, false), QByteArray("\0\1\0", 3));
+        QCOMPARE(serverControl(d), (QVector<int>{1, 1, 7}));  // the core control is not the way here
 
-        QVERIFY(!platform::setDoubleClickTime(0x80000000u));
-        QVERIFY(!platform::setWheelScrollLines(0xFFFFFFFFu));
-        bool fromWorker = true;
-        std::unique_ptr<QThread> worker(QThread::create([&] { fromWorker = platform::setWheelScrollLines(5); }));
-        worker->start();
-        QVERIFY(worker->wait(5000));
-        QVERIFY(!fromWorker);
-        QCOMPARE(QApplication::doubleClickInterval(), 130);
-        QCOMPARE(QApplication::wheelScrollLines(), 1000);
+        using namespace platform;  // the two scales
+        for (uint speed = kPointerSpeedMin; speed <= kPointerSpeedMax; ++speed)
+            QCOMPARE(pointerSpeedFromLibinputSpeed(libinputSpeedFromPointerSpeed(speed)), speed);
+        QCOMPARE(pointerSpeedFromLibinputSpeed(0.26), 13u);
+        QCOMPARE(pointerSpeedFromLibinputSpeed(qQNaN()), 1u);
     }
 
     void server_gone_reports_failure()  // last: stops the server
@@ -92,6 +129,7 @@ private slots:
     }
 
 private:
+    DesktopSession m_session{""};
     XvfbServer m_server;
 };
 

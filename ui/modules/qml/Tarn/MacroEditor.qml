@@ -159,20 +159,40 @@ DialogFrame {
         return Codec.recordCount(events())
     }
 
+    // A recording in progress is saved only when it stops: until then the
+    // stored macro, and the mouse's slots, stay as they were.
     function autoSave() {
         var name = currentName()
-        if (name === "")
+        if (name === "" || isInputting)
             return
         var list = events()
         var loops = Number(loopCount)
         ui_View.saveMacroIni(name, Macros.eventStrings(list), Codec.deCode(list, loops), loops)
-        var used = ui_View.isMacroUse(name)
-        for (var i = 1; i < used.length; ++i)
-            sendMacro(Number(used[i]), name)
+        var slots = Macros.slotsPlaying(name, ui_View)
+        for (var i = 0; i < slots.length; ++i)
+            sendMacro(slots[i], name)
+    }
+
+    // Runs `change` on the sequence and saves the result; a change that would
+    // take the macro past what the mouse holds is undone instead.
+    function edit(change) {
+        var before = events()
+        var selected = currentEvent
+        change()
+        if (Codec.fits(sequenceModel, Number(loopCount))) {
+            autoSave()
+            return true
+        }
+        sequenceModel.clear()
+        for (var i = 0; i < before.length; ++i)
+            sequenceModel.append(before[i])
+        currentEvent = selected
+        return false
     }
 
     // Sends the stored form of a macro to a slot, with the macro's own loop
-    // count; a missing macro sends nothing.
+    // count; a missing macro sends nothing. A file edited past the budget
+    // goes out cut after its last whole event that fits.
     function sendMacro(index, macroName) {
         var list = ui_View.loadMacroIni(macroName)
         if (list.length === 0)
@@ -180,7 +200,11 @@ DialogFrame {
         var stored = Macros.parseStored(list)
         if (macroName === currentName())
             loopCount = stored.loops
-        ui_View.sendMacroData(Codec.deCode(stored.events, Number(stored.loops)), index)
+        var loops = Number(stored.loops)
+        var kept = Codec.fittingCount(stored.events, loops)
+        if (kept < stored.events.length)
+            console.log("Macro too long:", macroName, "sent with", kept, "of", stored.events.length, "events")
+        ui_View.sendMacroData(Codec.deCode(stored.events.slice(0, kept), loops), index)
     }
 
     // ---- recording ----
@@ -234,18 +258,20 @@ DialogFrame {
     function deleteEvent() {
         if (currentEvent < 0 || currentEvent >= sequenceModel.count)
             return
-        sequenceModel.remove(currentEvent)
-        currentEvent = Math.min(currentEvent, sequenceModel.count - 1)
-        autoSave()
+        edit(function () {
+            sequenceModel.remove(currentEvent)
+            currentEvent = Math.min(currentEvent, sequenceModel.count - 1)
+        })
     }
 
     function insertClick(info) {
         if (!canInsert())
             return
         var at = currentEvent < 0 || currentEvent >= sequenceModel.count - 1 ? sequenceModel.count : currentEvent + 1
-        sequenceModel.insert(at, { type: Macros.TYPE_MOUSE_PRESS, info: info })
-        sequenceModel.insert(at + 1, { type: Macros.TYPE_MOUSE_RELEASE, info: info })
-        autoSave()
+        edit(function () {
+            sequenceModel.insert(at, { type: Macros.TYPE_MOUSE_PRESS, info: info })
+            sequenceModel.insert(at + 1, { type: Macros.TYPE_MOUSE_RELEASE, info: info })
+        })
     }
 
     function insertAt() {
@@ -256,9 +282,10 @@ DialogFrame {
         if (!canInsert())
             return
         var at = insertAt()
-        sequenceModel.insert(at, { type: Macros.TYPE_DELAY, info: "50" })
-        currentEvent = at
-        autoSave()
+        edit(function () {
+            sequenceModel.insert(at, { type: Macros.TYPE_DELAY, info: "50" })
+            currentEvent = at
+        })
     }
 
     function openInsertKeys() {
@@ -282,11 +309,10 @@ DialogFrame {
     function acceptInsertKeys() {
         if (insertName !== "" && canInsert()) {
             var at = insertAt()
-            sequenceModel.insert(at, { type: Macros.TYPE_KEY_PRESS, info: insertName })
-            sequenceModel.insert(at + 1, { type: Macros.TYPE_KEY_RELEASE, info: insertName })
-            isInsertting = false
-            autoSave()
-            return
+            edit(function () {
+                sequenceModel.insert(at, { type: Macros.TYPE_KEY_PRESS, info: insertName })
+                sequenceModel.insert(at + 1, { type: Macros.TYPE_KEY_RELEASE, info: insertName })
+            })
         }
         isInsertting = false
     }
@@ -294,10 +320,8 @@ DialogFrame {
     function setDelay(position, text) {
         var old = sequenceModel.get(position).info
         var value = Macros.parseDelay(text, old)
-        if (value !== old) {
-            sequenceModel.setProperty(position, "info", value)
-            autoSave()
-        }
+        if (value !== old)
+            edit(function () { sequenceModel.setProperty(position, "info", value) })
     }
 
     function commitLoops(text) {

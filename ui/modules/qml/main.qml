@@ -58,9 +58,13 @@ SkinImages {
     // ---- calls from the back end ----
 
     function initUI(sensorIndex) {
+        var variantChanged = is4090 !== (sensorIndex ? true : false)
         is4090 = sensorIndex ? true : false
-        if (isPowerOn)
+        if (isPowerOn) {
+            if (variantChanged)
+                reloadVariant()
             return
+        }
         setProtectUI(kProtectStart)
         visible = true
         language = String(ui_View.getLang()) === "ChineseSimplified" ? 1 : 0
@@ -74,6 +78,14 @@ SkinImages {
     }
 
     function run() {
+    }
+
+    // The other sensor variant keeps its values under keys of its own: the
+    // panels take them from the store, and nothing is sent.
+    function reloadVariant() {
+        isPowerOn = false
+        initProfilePanels(false)
+        isPowerOn = true
     }
 
     // The key-name tables, for the pages and the tests.
@@ -327,14 +339,6 @@ SkinImages {
             id: keyMatrixMain
             objectName: "keyMatrixMain"
             onClickKeyMatrix: mainIten.openKeyMenu(index)
-            onEnterBtn: {
-                if (!keyMenuMain.visible)
-                    mouseMain.selectKey = index
-            }
-            onLeaveBtn: {
-                if (!keyMenuMain.visible)
-                    mouseMain.selectKey = -1
-            }
         }
 
         Rectangle {

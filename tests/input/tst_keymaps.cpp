@@ -112,31 +112,6 @@ private slots:
         QCOMPARE(r.keys, (Keys{{0x04, true}, {0xE1, true}, {0xE5, true}, {0x04, false}, {0xE5, false}, {0xE1, false}}));
     }
 
-    void capture_stateFollowsWithoutCallback()
-    {
-        CaptureRecorder r;
-        input::KeyCapture capture;
-        capture.keyEvent(key(0x1E));
-        capture.setKeyboardCallback(CaptureRecorder::onKey, &r);
-        capture.keyEvent(key(0x1E));  // still held
-        capture.keyEvent(up(0x1E));
-        QCOMPARE(r.keys, (Keys{{0x04, false}}));
-    }
-
-    void capture_laterRegistrationReplaces()
-    {
-        CaptureRecorder first;
-        CaptureRecorder second;
-        input::KeyCapture capture;
-        capture.setKeyboardCallback(CaptureRecorder::onKey, &first);
-        capture.setKeyboardCallback(CaptureRecorder::onKey, &second);
-        capture.keyEvent(key(0x1E));
-        capture.setKeyboardCallback(nullptr, nullptr);
-        capture.keyEvent(up(0x1E));
-        QVERIFY(first.keys.empty());
-        QCOMPARE(second.keys, (Keys{{0x04, true}}));
-    }
-
     void buttons_everyPressAndRelease()
     {
         CaptureRecorder r;

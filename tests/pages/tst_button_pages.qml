@@ -61,14 +61,6 @@ Item {
         name: "MouseViews"
         when: windowShown
 
-        function test_view_buttons_switch_between_top_and_side() {
-            verify(!mousePage.isSide)
-            // The two buttons sit in a row under the picture: Top View, then Side View.
-            mouseClick(mousePage, mousePage.pictureX + 90 + 96 + 20 + 48, 560 + 13)
-            verify(mousePage.isSide)
-            mouseClick(mousePage, mousePage.pictureX + 90 + 48, 560 + 13)
-            verify(!mousePage.isSide)
-        }
     }
 
     // The button list: the left-button guard and the text of each kind of
@@ -235,30 +227,6 @@ Item {
             for (var i = 0; i < editor.sequenceModel.count; ++i)
                 out.push(editor.sequenceModel.get(i).type + "," + editor.sequenceModel.get(i).info)
             return out
-        }
-
-        function test_keys_and_buttons_without_gaps() {
-            editor.startRecord()
-            verify(editor.isInputting)
-            editor.detectKeyboard(true, 0x04)
-            wait(30)
-            editor.detectKeyboard(false, 0x04)
-            editor.detectKeyboard(true, 0xF1)
-            editor.detectKeyboard(false, 0xF1)
-            // A usage without a name would be stored as code 0: not taken.
-            editor.detectKeyboard(true, 0x80)
-            compare(sequence(), ["1,A", "2,A", "3,MS-R", "4,MS-R"])
-        }
-
-        function test_start_clears_and_needs_a_macro() {
-            editor.sequenceModel.append({ type: 1, info: "A" })
-            editor.currentMacro = -1
-            editor.startRecord()
-            verify(!editor.isInputting)
-            compare(editor.sequenceModel.count, 1)
-            editor.currentMacro = 0
-            editor.startRecord()
-            compare(editor.sequenceModel.count, 0)
         }
 
         function test_recording_stops_growing_at_the_limit() {

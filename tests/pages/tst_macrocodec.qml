@@ -74,14 +74,6 @@ TestCase {
         compare(Codec.deCode(sequenceModel, 1), [0, 1, 1, 0x1D, 20 + 0x80, 0x1D, 1, 0xF2, 0, 0])
     }
 
-    function test_estimate_of_small_macros() {
-        compare(Codec.recordCount([]), 2)
-        compare(Codec.recordCount([delay(10), press("A")]), 2)
-        compare(Codec.recordCount([press("A"), release("A")]), 8)
-        compare(Codec.recordCount([press("A"), delay(127), release("A")]), 10)
-        compare(Codec.recordCount([press("A"), delay(126), release("A")]), 8)
-    }
-
     // The editor stops at the estimate; an encoding larger than it would not
     // fit the slot the estimate was meant to protect.
     function test_estimate_never_below_the_encoded_size() {

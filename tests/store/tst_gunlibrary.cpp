@@ -71,28 +71,6 @@ private slots:
         QCOMPARE(readFile(gunFile()), QByteArray());
     }
 
-    void profile_keys_follow_the_current_profile()
-    {
-        writeFile(m_dir.filePath(QStringLiteral("p3.bin")), "[XYSensitive]\n0=7\n1=high\n");
-        SettingsFiles files(m_dir.path());
-        ProfileGunAxis keys(files);
-        QCOMPARE(keys.xySensitive(0), QVariant(4));
-        QCOMPARE(keys.selectedGun(0), QVariant(QString()));
-        keys.setXYSensitive(0, 9);
-        keys.setXYSensitive(QStringLiteral("1"), 0);
-        keys.setSelectedGun(0, QStringLiteral("Gun0"));
-        QCOMPARE(keys.xySensitive(QStringLiteral("0")).toInt(), 9);
-        QCOMPARE(keys.xySensitive(1.0).toInt(), 0);
-        QCOMPARE(keys.selectedGun(0).toString(), QStringLiteral("Gun0"));
-        files.setCurrentProfileIndex(1);
-        QCOMPARE(keys.xySensitive(0), QVariant(4));
-        QCOMPARE(keys.selectedGun(0), QVariant(QString()));
-        // Stored text goes to the page as a number when it is one.
-        files.setCurrentProfileIndex(2);
-        QCOMPARE(keys.xySensitive(0).userType(), int(QMetaType::Int));
-        QCOMPARE(keys.xySensitive(0).toInt(), 7);
-        QCOMPARE(keys.xySensitive(1).userType(), int(QMetaType::QString));
-    }
 };
 
 QTEST_GUILESS_MAIN(GunLibraryTest)

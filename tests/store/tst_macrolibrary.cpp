@@ -65,43 +65,6 @@ private slots:
         QVERIFY(QDir(macroDir()).isEmpty());
     }
 
-    void macro_file_round_trip()
-    {
-        MacroFiles files(macroDir());
-        QVERIFY(files.load(QStringLiteral("none")).isEmpty());
-        QCOMPARE(files.index(QStringLiteral("none")), QVariant(0));
-        QCOMPARE(files.type(QStringLiteral("none")), QVariant(0));
-        QVERIFY(!files.save(QStringLiteral("none"), {QStringLiteral("1,A")}, 1));
-        QVERIFY(!QFile::exists(macroPath("none")));
-
-        QVERIFY(files.create(QStringLiteral("Macro_0"), 3));
-        QCOMPARE(readFile(macroPath("Macro_0")), QByteArray("[config]\ndid=-1\nindex=3\nrepeat=1\ntotal=0\n"));
-        QCOMPARE(files.load(QStringLiteral("Macro_0")), QStringList{"1"});
-
-        QVERIFY(files.save(QStringLiteral("Macro_0"), {"1,A", "0,50", "2,A"}, 7));
-        QCOMPARE(files.load(QStringLiteral("Macro_0")), QStringList({"1,A", "0,50", "2,A", "7"}));
-        QCOMPARE(files.index(QStringLiteral("Macro_0")).toInt(), 3);
-        QCOMPARE(files.type(QStringLiteral("Macro_0")).toInt(), -1);
-
-        // Saving fewer events drops the old ones; creating again hides them.
-        QVERIFY(files.save(QStringLiteral("Macro_0"), {"3,MS-L"}, 2));
-        QCOMPARE(files.load(QStringLiteral("Macro_0")), QStringList({"3,MS-L", "2"}));
-        QVERIFY(files.create(QStringLiteral("Macro_0"), 5));
-        QCOMPARE(files.load(QStringLiteral("Macro_0")), QStringList{"1"});
-        QVERIFY(readFile(macroPath("Macro_0")).contains("0=\"3,MS-L\""));
-
-        files.setIndex(QStringLiteral("Macro_0"), 9);
-        QCOMPARE(files.index(QStringLiteral("Macro_0")).toInt(), 9);
-        files.setIndex(QStringLiteral("none"), 9);
-        QVERIFY(!QFile::exists(macroPath("none")));
-
-        // Read from disk, list positions are numbers: the editor sorts by them.
-        writeFile(macroPath("disk"), "[config]\nindex=10\ndid=-1\n");
-        QCOMPARE(files.index(QStringLiteral("disk")).userType(), int(QMetaType::Int));
-        QCOMPARE(files.index(QStringLiteral("disk")).toInt(), 10);
-        QCOMPARE(files.type(QStringLiteral("disk")).userType(), int(QMetaType::Int));
-    }
-
     void hostile_total_is_read_only_so_far()
     {
         writeFile(macroPath("big"), "[config]\ntotal=2000000000\nrepeat=1\n[macro]\n0=\"1,A\"\n");

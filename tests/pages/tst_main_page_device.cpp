@@ -73,7 +73,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(f.view->isEnabled(), 200);
         QVERIFY(!f.js(QStringLiteral("protectUIItem.isBusy")).toBool());
 
-        f.js(QStringLiteral("changeProfile(0); showProfileManager(true); showProfileManager(false)"));
+        f.js(QStringLiteral("profileFlow.changeProfile(0); profileFlow.showProfileManager(true); profileFlow.showProfileManager(false)"));
         QVERIFY(f.sentShortReports().isEmpty());
         QVERIFY(f.view->isEnabled());
         QCOMPARE(f.view->settings().currentProfileIndex(), 0);
@@ -147,16 +147,16 @@ private slots:
         MainPageFixture f;
         writeSecondProfile(*f.profile(1));
         f.start();
-        f.js(QStringLiteral("showProfileManager(true)"));
-        f.js(QStringLiteral("changeProfile(0)"));
+        f.js(QStringLiteral("profileFlow.showProfileManager(true)"));
+        f.js(QStringLiteral("profileFlow.changeProfile(0)"));
         QVERIFY(f.sentShortReports().isEmpty());
-        f.js(QStringLiteral("changeProfile(1)"));
+        f.js(QStringLiteral("profileFlow.changeProfile(1)"));
         QCOMPARE(f.view->settings().currentProfileIndex(), 1);
         // Only the report rate goes at once: its panel sends every change.
         QCOMPARE(f.sentCommands(), QStringList({"01", "0c", "06"}));
         QCOMPARE(f.js(QStringLiteral("dpiSettingMain.valueForDpi()[1]")).toInt(), 1000);
         vmouse::clearTrace();
-        f.js(QStringLiteral("showProfileManager(false)"));
+        f.js(QStringLiteral("profileFlow.showProfileManager(false)"));
         // Buttons, axis, DPI with stage 2, its lighting refresh and colours,
         // lighting, report rate, then the colour again.
         QCOMPARE(f.sentCommands(), QStringList({"03", "0b", "08", "07", "0c", "06", "0a", "06", "0c", "06", "01",
@@ -174,7 +174,7 @@ private slots:
 
         // Closing again without a change sends nothing.
         vmouse::clearTrace();
-        f.js(QStringLiteral("showProfileManager(true); showProfileManager(false)"));
+        f.js(QStringLiteral("profileFlow.showProfileManager(true); profileFlow.showProfileManager(false)"));
         QVERIFY(f.sentShortReports().isEmpty());
     }
 
@@ -223,7 +223,7 @@ private slots:
         QCOMPARE(f.view->settings().currentProfileIndex(), 0);
         QCOMPARE(f.js(QStringLiteral("profileMain.currentRow")).toInt(), 0);
         QCOMPARE(f.appConfig()->value(QStringLiteral("Tarn/profileNo")).toInt(), 0);
-        f.js(QStringLiteral("showProfileManager(true); showProfileManager(false)"));
+        f.js(QStringLiteral("profileFlow.showProfileManager(true); profileFlow.showProfileManager(false)"));
         QVERIFY(f.sentShortReports().isEmpty());
 
         // Renaming: another profile's name or a blank name is refused.

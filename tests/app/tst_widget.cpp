@@ -157,21 +157,6 @@ private slots:
         QCOMPARE(balloons(w), before);
     }
 
-    void stage_changes_show_text_and_dpi()
-    {
-        const int unit = vmouse::plugMouse();
-        Widget w;
-        w.checkDevice();
-        w.view()->settings().currentProfile()->setValue(QStringLiteral("sensor/dpi_Tarn"),
-                                                       QVariantList({400, 800, 1600, 2400, 3200, 4800, 6400, 7200}));
-        w.view()->ui_91H_GetDPISet();
-        vmouse::setStage(unit, 3);
-        QTRY_COMPARE(w.notifier().history().last(), QStringLiteral("balloon: Info: DPI Switch to 1600"));
-        setStageText(6, QStringLiteral("Stage seven"));
-        vmouse::setStage(unit, 8);
-        QTRY_COMPARE(w.notifier().history().last(), QStringLiteral("balloon: Info: Stage seven 7200"));
-    }
-
     void quit_stops_the_listener()
     {
         vmouse::plugMouse();

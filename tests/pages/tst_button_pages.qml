@@ -25,8 +25,8 @@ Item {
 
     KeyCodeString { id: _KeyCodeString }
 
-    // The frame folds, and the mouse picture switches views. Both stay above
-    // the other pages here so that the clicks reach them.
+    // The frame folds; it stays above the other pages here so that the
+    // clicks reach it.
     Frame {
         id: frame
         z: 1
@@ -50,17 +50,6 @@ Item {
             tryCompare(frame, "sliding", false)
             compare(frame.height, 118)
         }
-    }
-
-    Mouse {
-        id: mousePage
-        z: 1
-    }
-
-    TestCase {
-        name: "MouseViews"
-        when: windowShown
-
     }
 
     // The button list: the left-button guard and the text of each kind of

@@ -120,12 +120,4 @@ TestCase {
         verify(String(picture.source).indexOf("reportRate2.png") > 0 || String(picture.source).indexOf("reportRateEn2.png") > 0)
     }
 
-    function test_help_menu_and_focus() {
-        var help = child("askMenu")
-        compare(help.entries[1], "update")
-        compare(help.entries[2], "verison:1.0")
-        help.visible = true
-        root.focusControl()
-        verify(!help.visible)
-    }
 }

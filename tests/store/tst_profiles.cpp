@@ -78,24 +78,6 @@ private slots:
         flushDeferredDeletes();
     }
 
-    void start_and_current_profile()
-    {
-        QCOMPARE(m_profiles->startProfile().toInt(), 0);
-        m_profiles->setStartProfile(QStringLiteral("3"));
-        QCOMPARE(m_profiles->startProfile().toInt(), 3);
-        QCOMPARE(m_files->currentProfileIndex(), 0);
-
-        m_profiles->selectProfile(4);
-        QCOMPARE(m_files->currentProfileIndex(), 4);
-        QCOMPARE(m_profiles->startProfile().toInt(), 4);
-        m_profiles->setStartProfile(1);
-        m_profiles->selectProfile(4);  // already current: nothing written
-        QCOMPARE(m_profiles->startProfile().toInt(), 1);
-        m_profiles->selectProfile(10);
-        QCOMPARE(m_files->currentProfileIndex(), 4);
-        QCOMPARE(m_profiles->startProfile().toInt(), 1);
-    }
-
     void export_and_import_carry_the_macros_data()
     {
         QTest::addColumn<QStringList>("macroNames");

@@ -33,8 +33,12 @@ private slots:
     void start_loads_without_sending_and_another_variant_reloads_the_panels()
     {
         MainPageFixture f;
+        // Values other than the panels' own defaults: loading them sends nothing.
+        f.profile(0)->setValue(QStringLiteral("sensor/reportRate_Tarn"), 4);
+        f.profile(0)->setValue(QStringLiteral("color_Tarn/ledEffect"), QStringList({"1", "3", "2", "0", "0", "255"}));
         f.view->initUI(0);
         QTRY_VERIFY(f.root()->property("isPowerOn").toBool());
+        QCOMPARE(f.js(QStringLiteral("reprotRateMain.reportValue")).toInt(), 4);
         QVERIFY(f.root()->isVisible());
         QVERIFY(!f.root()->property("fullPage").toBool());
         QCOMPARE(f.js(QStringLiteral("language")).toInt(), 0);
@@ -44,6 +48,12 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(f.root()->property("fullPage").toBool(), 3000);
         QVERIFY(f.view->isEnabled());
         QVERIFY(!f.js(QStringLiteral("protectUIItem.isBusy")).toBool());
+
+        // Sent again, the lighting effect carries the stored colour mode.
+        QSignalSpy led(f.root()->findChild<QQuickItem *>(QStringLiteral("lightControlMain")), SIGNAL(setLED(int, int, int)));
+        f.js(QStringLiteral("lightControlMain.init(true)"));
+        QCOMPARE(led.count(), 1);
+        QCOMPARE(led.first().at(1).toInt(), 3);
 
         // A reconnect of the same variant keeps what the panels show; the
         // other variant shows its own stored values. Neither sends.
@@ -310,6 +320,33 @@ private slots:
         QCOMPARE(f.js(QStringLiteral("mouseMain.selectKey")).toInt(), 2);
         f.js(QStringLiteral("singleKeyMain.detectKeyboard(true, 4); singleKeyMain.accept()"));
         QCOMPARE(f.stored(0, QStringLiteral("keydefine_Tarn/2")).toStringList(), QStringList({"1", "0", "4", "0"}));
+    }
+
+    // The title-bar images keep crossed names: the minimise bar is
+    // "closeBtn", the close cross "minBtn". The dials each store their own key.
+    void title_bar_buttons_and_dials_reach_their_targets()
+    {
+        MainPageFixture f;
+        f.start();
+        f.window.show();
+        QMap<QString, QQuickItem *> buttons;
+        for (QQuickItem *b : f.root()->findChild<QQuickItem *>(QStringLiteral("upItem"))->childItems())
+            buttons[b->objectName()] = b;
+        QQuickItem *minimise = buttons.value(QStringLiteral("titleButton0"));
+        QQuickItem *close = buttons.value(QStringLiteral("titleButton1"));
+        QVERIFY(minimise && close);
+        QVERIFY(minimise->property("source").toString().contains(QLatin1String("closeBtn")));
+        QVERIFY(close->property("source").toString().contains(QLatin1String("minBtn")));
+        QTest::mouseClick(f.view.get(), Qt::LeftButton, {}, minimise->mapToScene(QPointF(7, 7)).toPoint());
+        QVERIFY(f.window.isMinimized());
+        f.window.showNormal();
+        QTest::mouseClick(f.view.get(), Qt::LeftButton, {}, close->mapToScene(QPointF(7, 7)).toPoint());
+        QVERIFY(!f.window.isVisible());
+
+        f.js(QStringLiteral("mouseRateMain.mouseRateValue = 3; mouseRateMain.mouseRateChange()"));
+        f.js(QStringLiteral("doubleRateMain.doubleRateValue = 9; doubleRateMain.doubleRateChange()"));
+        QCOMPARE(f.stored(0, QStringLiteral("sensor/cursorSpeed_Tarn")).toInt(), 3);
+        QCOMPARE(f.stored(0, QStringLiteral("sensor/doubleClickSpeed_Tarn")).toInt(), 9);
     }
 
     void colour_picker_opens_inside_the_column_for_every_stage()

@@ -157,13 +157,22 @@ private slots:
         QCOMPARE(balloons(w), before);
     }
 
-    void quit_stops_the_listener()
+    // With a mouse, a second start brings the hidden window back; quit ends
+    // the running event loop with 0 and the listener with it.
+    void second_start_restores_and_quit_ends_the_loop()
     {
         vmouse::plugMouse();
         Widget w;
         w.checkDevice();
         QVERIFY(w.hid().isListening());
-        w.exitSYS();
+        w.hide();
+        w.receiveMessage(QString());
+        QTRY_VERIFY(w.isVisible());
+        QTimer::singleShot(0, &w, &Widget::exitSYS);
+        QTimer guard;  // a quit that does not end the loop fails instead of hanging
+        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(3); });
+        guard.start(10000);
+        QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(!w.hid().isListening());
     }
 };

@@ -11,10 +11,6 @@ private slots:
         f.view->initUI(0);
         f.call(QStringLiteral("ui_View.ui_06H_SetRGBLedEffect(13, 0, 7, [13, 0, 7, 255, 0, 0])"));
         f.call(QStringLiteral("ui_View.ui_10H_SetLED8StageColor(2, [1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24])"));
-        QVariantList matrix;
-        for (int i = 0; i < 64; ++i)
-            matrix << i;
-        f.view->mouseSetKeyMatrix(matrix);
         f.call(QStringLiteral("ui_View.ui_01H_SetReportRate(8)"));
 
         const vmouse::FirmwareState s = vmouse::firmwareState(f.unit);
@@ -23,12 +19,6 @@ private slots:
         QCOMPARE(int(s.stageColours[0]), 0x21);
         QCOMPARE(int(s.stageColours[3]), 0x87);
         QCOMPARE(int(s.stageColours[4]), 0);  // type 2 sends only the packed bytes
-        // Button 7 goes out fixed and reversed whatever the page gave; the file keeps the page's values.
-        QCOMPARE(int(s.keyMatrix[28]), 0x00);
-        QCOMPARE(int(s.keyMatrix[30]), 0x03);
-        QCOMPARE(int(s.keyMatrix[31]), 0x0C);
-        QCOMPARE(int(s.keyMatrix[0]), 3);
-        QCOMPARE(f.stored(QStringLiteral("keydefine_Tarn/7")).toStringList(), QStringList({"28", "29", "30", "31"}));
         QCOMPARE(int(s.reportRate), 8);
         QCOMPARE(f.stored(QStringLiteral("sensor/reportRate_Tarn")).toInt(), 8);
         QCOMPARE(vmouse::rejects(f.unit).total(), 0);

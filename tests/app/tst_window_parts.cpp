@@ -1,5 +1,4 @@
 #include "HotKey.h"
-#include "Notifier.h"
 #include "Tray.h"
 #include "Ui_Controler.h"
 
@@ -33,21 +32,6 @@ private slots:
         QCOMPARE(chinese.quit->text(), QStringLiteral("退出"));
         Tray other = buildTray(&window, QStringLiteral("chinesesimplified"));
         QCOMPARE(other.quit->text(), QStringLiteral("Quit (&Q)"));
-    }
-
-    void notifier_records_what_the_user_sees()
-    {
-        Notifier n;
-        QSignalSpy said(&n, &Notifier::said);
-        n.debugLine(QStringLiteral("Device Connect"));
-        n.balloon(QStringLiteral("Info"), QStringLiteral("Detect Mouse!"));
-        QCOMPARE(n.history(), QStringList({QStringLiteral("debug: Device Connect"),
-                                           QStringLiteral("balloon: Info: Detect Mouse!")}));
-        QCOMPARE(said.count(), 2);
-        for (int i = 0; i < Notifier::kHistoryMax + 10; ++i)
-            n.debugLine(QString::number(i));
-        QCOMPARE(n.history().size(), Notifier::kHistoryMax);
-        QCOMPARE(n.history().last(), QStringLiteral("debug: %1").arg(Notifier::kHistoryMax + 9));
     }
 
     void controller_moves_and_hides()

@@ -196,6 +196,9 @@ private slots:
         assign(f, 2, 0);
         QCOMPARE(f.slotLength(2), 128);
         QCOMPARE(f.slotStart(2, 4), QList<int>({0, 1, 0x01, 0x04}));
+        // Such a macro can still be shortened in the editor.
+        f.run(QStringLiteral("macroEditorMain.selectMacro(0); macroEditorMain.currentEvent = 0; macroEditorMain.deleteEvent()"));
+        QCOMPARE(f.run(QStringLiteral("ui_View.loadMacroIni('Macro_0')")).toStringList().size(), 80);
     }
 
     // A button of another profile that plays the edited macro keeps the

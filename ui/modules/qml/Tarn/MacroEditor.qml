@@ -174,12 +174,15 @@ DialogFrame {
     }
 
     // Runs `change` on the sequence and saves the result; a change that would
-    // take the macro past what the mouse holds is undone instead.
+    // take the macro past what the mouse holds is undone instead. A file
+    // edited past it by hand may still shrink.
     function edit(change) {
         var before = events()
         var selected = currentEvent
+        var loops = Number(loopCount)
+        var sizeBefore = Codec.deCode(before, loops).length
         change()
-        if (Codec.fits(sequenceModel, Number(loopCount))) {
+        if (Codec.fits(sequenceModel, loops) || Codec.deCode(sequenceModel, loops).length <= sizeBefore) {
             autoSave()
             return true
         }

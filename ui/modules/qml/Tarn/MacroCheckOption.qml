@@ -1,4 +1,5 @@
 import QtQuick 2.15
+import "Skin.js" as Skin
 
 // A tick box with its label; `toggled` asks the owner to flip it.
 Row {
@@ -13,7 +14,7 @@ Row {
         border.color: "#c0c0c0"
         Image {
             anchors.fill: parent
-            source: macroEditor.skin(parent.parent.checked ? "macroCheck1" : "macroCheck0")
+            source: Skin.image("macros", parent.parent.checked ? "macroCheck1" : "macroCheck0", mainIten.skin_No)
         }
         Rectangle {
             anchors.centerIn: parent

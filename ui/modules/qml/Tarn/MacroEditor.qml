@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import "MacroList.js" as Macros
 import "MacroCodec.js" as Codec
-import "Skin.js" as Skin
 
 // The "Macro Manager" window: the macro list, the event sequence of the
 // chosen macro, recording and options. Every change of a macro is saved at
@@ -345,11 +344,6 @@ DialogFrame {
     }
 
     // ---- window ----
-
-    // For the inline components, which do not see this file's script imports.
-    function skin(file) {
-        return Skin.image("macros", file, mainIten.skin_No)
-    }
 
     function showUI() {
         centre()

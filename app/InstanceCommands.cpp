@@ -14,6 +14,7 @@
 namespace {
 
 const char kMacroEditor[] = "macroEditorMain";
+const char kProfileFlow[] = "profileFlow";
 
 bool callPage(QObject *item, const char *function, const QVariantList &arguments = {})
 {
@@ -33,17 +34,21 @@ cli::PageHooks pageHooks(myQQuickView *view)
         if (!root || !root->property("isPowerOn").toBool())
             return false;
         // The choice in the profile manager; the whole profile follows from C++.
-        callPage(root, "setProtectUI", {root->property("kProtectProfile")});
-        callPage(root, "changeProfile", {profile});
-        root->setProperty("profileChanged", false);
+        QObject *flow = root->findChild<QObject *>(QLatin1String(kProfileFlow));
+        if (!flow)
+            return false;
+        callPage(root, "setProtectUI", {flow->property("kProtectProfile")});
+        callPage(flow, "changeProfile", {profile});
+        flow->setProperty("profileChanged", false);
         return true;
     };
     hooks.reloadProfile = [view] {
         QQuickItem *root = view->rootObject();
         if (!root || !root->property("isPowerOn").toBool())
             return;
-        callPage(root, "setProtectUI", {root->property("kProtectProfile")});
-        callPage(root, "initProfilePanels", {false});
+        QObject *flow = root->findChild<QObject *>(QLatin1String(kProfileFlow));
+        callPage(root, "setProtectUI", {flow ? flow->property("kProtectProfile") : QVariant()});
+        callPage(flow, "initProfilePanels", {false});
         callPage(root->findChild<QObject *>(QLatin1String(kMacroEditor)), "init");
     };
     return hooks;

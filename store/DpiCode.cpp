@@ -32,13 +32,6 @@ quint8 dpiCode(bool is4090, unsigned dpi)
     return saturatedCode(dpi / (high ? kDpiStepHigh3336 : kDpiStep3336));
 }
 
-unsigned dpiFromCode(bool is4090, quint8 code, bool highRange)
-{
-    if (is4090)
-        return static_cast<unsigned>(code + kOffset4090) * (highRange ? kDpiStepHigh4090 : kDpiStep4090);
-    return unsigned{code} * (highRange ? kDpiStepHigh3336 : kDpiStep3336);
-}
-
 quint8 dpiStageMask(const QVariantList &stageFlags)
 {
     quint8 mask = 0;

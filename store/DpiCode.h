@@ -28,10 +28,6 @@ bool dpiIsHighRange(bool is4090, unsigned dpi);
 // its nearest end rather than an unrelated resolution.
 quint8 dpiCode(bool is4090, unsigned dpi);
 
-// The resolution a code stands for; the inverse of dpiCode for every value
-// the sensor can hold.
-unsigned dpiFromCode(bool is4090, quint8 code, bool highRange);
-
 // Bit i set when flag i converts to a non-zero unsigned (stage enabled).
 quint8 dpiStageMask(const QVariantList &stageFlags);
 

@@ -57,7 +57,7 @@ bool SettingsFiles::replaceProfileFile(int index, const QString &sourcePath)
         return false;
     }
     const QByteArray content = source.readAll();
-    if (!isSettingsText(content, false)) {
+    if (!isSettingsText(content)) {
         qDebug().noquote() << "Profile source is not a settings file:" << sourcePath;
         return false;
     }

@@ -3,7 +3,6 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
-#include <QTextCodec>
 
 const char kUtf8Codec[] = "UTF-8";
 const char kDamagedSuffix[] = ".damaged";
@@ -44,14 +43,6 @@ bool endsWithContinuation(const QByteArray &line)
     return backslashes % 2 == 1;
 }
 
-bool isValidUtf8(const QByteArray &content)
-{
-    QTextCodec *codec = QTextCodec::codecForName(kUtf8Codec);
-    QTextCodec::ConverterState state;
-    codec->toUnicode(content.constData(), content.size(), &state);
-    return state.invalidChars == 0 && state.remainingChars == 0;
-}
-
 QString freeAsideName(const QString &path)
 {
     QString aside = path + QLatin1String(kDamagedSuffix);
@@ -61,14 +52,12 @@ QString freeAsideName(const QString &path)
 }
 }
 
-bool isSettingsText(const QByteArray &content, bool utf8)
+bool isSettingsText(const QByteArray &content)
 {
     for (char c : content) {
         if (isControlByte(c))
             return false;
     }
-    if (utf8 && !isValidUtf8(content))
-        return false;
     const QByteArray text = content.startsWith(kUtf8Bom) ? content.mid(int(sizeof kUtf8Bom) - 1) : content;
     bool continued = false;
     for (const QByteArray &line : text.split('\n')) {
@@ -79,14 +68,14 @@ bool isSettingsText(const QByteArray &content, bool utf8)
     return true;
 }
 
-QString setAsideDamagedFile(const QString &path, bool utf8)
+QString setAsideDamagedFile(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
         return QString();
     QFile file(path);
     const bool readable = info.isFile() && info.size() <= kMaxSettingsFileSize && file.open(QIODevice::ReadOnly);
-    if (readable && isSettingsText(file.readAll(), utf8))
+    if (readable && isSettingsText(file.readAll()))
         return QString();
     file.close();
 
@@ -103,7 +92,7 @@ QString setAsideDamagedFile(const QString &path, bool utf8)
 
 std::unique_ptr<QSettings> openSettingsFile(const QString &path, const char *codec, QObject *parent)
 {
-    setAsideDamagedFile(path, codec && qstrcmp(codec, kUtf8Codec) == 0);
+    setAsideDamagedFile(path);
     auto settings = std::make_unique<QSettings>(path, QSettings::IniFormat, parent);
     if (codec)
         settings->setIniCodec(codec);

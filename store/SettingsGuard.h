@@ -27,15 +27,16 @@ constexpr qint64 kMaxSettingsFileSize = 4 * 1024 * 1024;
 
 // Whether `content` is a settings file the program can take over: only lines
 // that are blank, comments (';' or '#'), "[section]" headers or "key=value";
-// no control characters but tab, CR and LF; valid UTF-8 when `utf8` is set.
-bool isSettingsText(const QByteArray &content, bool utf8);
+// no control characters but tab, CR and LF. A byte that is not UTF-8 (a
+// value saved in a legacy encoding) is not damage: the file keeps its keys.
+bool isSettingsText(const QByteArray &content);
 
 // Checks the file at `path` and, when it exists but cannot be read, is larger
 // than kMaxSettingsFileSize or is not settings text, moves it aside and
 // leaves an empty file in its place.
 // Returns the path it was moved to, or an empty string when nothing was done
 // (the file is fine, absent, or could not be moved; the last is logged).
-QString setAsideDamagedFile(const QString &path, bool utf8);
+QString setAsideDamagedFile(const QString &path);
 
 // An INI handle on `path` after the check above; `codec` is kUtf8Codec or
 // nullptr for none.

@@ -157,28 +157,22 @@ private slots:
         QCOMPARE(balloons(w), before);
     }
 
-    void stage_changes_show_text_and_dpi()
-    {
-        const int unit = vmouse::plugMouse();
-        Widget w;
-        w.checkDevice();
-        w.view()->settings().currentProfile()->setValue(QStringLiteral("sensor/dpi_Tarn"),
-                                                       QVariantList({400, 800, 1600, 2400, 3200, 4800, 6400, 7200}));
-        w.view()->ui_91H_GetDPISet();
-        vmouse::setStage(unit, 3);
-        QTRY_COMPARE(w.notifier().history().last(), QStringLiteral("balloon: Info: DPI Switch to 1600"));
-        setStageText(6, QStringLiteral("Stage seven"));
-        vmouse::setStage(unit, 8);
-        QTRY_COMPARE(w.notifier().history().last(), QStringLiteral("balloon: Info: Stage seven 7200"));
-    }
-
-    void quit_stops_the_listener()
+    // With a mouse, a second start brings the hidden window back; quit ends
+    // the running event loop with 0 and the listener with it.
+    void second_start_restores_and_quit_ends_the_loop()
     {
         vmouse::plugMouse();
         Widget w;
         w.checkDevice();
         QVERIFY(w.hid().isListening());
-        w.exitSYS();
+        w.hide();
+        w.receiveMessage(QString());
+        QTRY_VERIFY(w.isVisible());
+        QTimer::singleShot(0, &w, &Widget::exitSYS);
+        QTimer guard;  // a quit that does not end the loop fails instead of hanging
+        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(3); });
+        guard.start(10000);
+        QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(!w.hid().isListening());
     }
 };

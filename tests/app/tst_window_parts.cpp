@@ -1,5 +1,4 @@
 #include "HotKey.h"
-#include "Notifier.h"
 #include "Tray.h"
 #include "Ui_Controler.h"
 
@@ -14,24 +13,6 @@ class WindowPartsTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void hot_key_needs_shift_and_alt_held()
-    {
-        HotKey k;
-        QVERIFY(!k.feed(0x45, true));  // F12 alone
-        QVERIFY(!k.feed(0xE1, true));
-        QVERIFY(!k.feed(0x45, true));  // Shift+F12
-        QVERIFY(!k.feed(0xE6, true));  // right Alt
-        QVERIFY(!k.feed(0x45, false)); // a release never fires
-        QVERIFY(k.feed(0x45, true));
-        QVERIFY(!k.feed(0xE0, true));  // Ctrl is not tracked and does not block
-        QVERIFY(k.feed(0x45, true));
-        QVERIFY(!k.feed(0xE1, false)); // Shift released
-        QVERIFY(!k.feed(0x45, true));
-        QVERIFY(!k.feed(0xE5, true));  // right Shift
-        QVERIFY(k.feed(0x45, true));
-        QVERIFY(!k.feed(0x44, true));  // F11
-    }
-
     void tray_menu_in_both_languages()
     {
         QTemporaryDir dir;
@@ -51,21 +32,6 @@ private slots:
         QCOMPARE(chinese.quit->text(), QStringLiteral("退出"));
         Tray other = buildTray(&window, QStringLiteral("chinesesimplified"));
         QCOMPARE(other.quit->text(), QStringLiteral("Quit (&Q)"));
-    }
-
-    void notifier_records_what_the_user_sees()
-    {
-        Notifier n;
-        QSignalSpy said(&n, &Notifier::said);
-        n.debugLine(QStringLiteral("Device Connect"));
-        n.balloon(QStringLiteral("Info"), QStringLiteral("Detect Mouse!"));
-        QCOMPARE(n.history(), QStringList({QStringLiteral("debug: Device Connect"),
-                                           QStringLiteral("balloon: Info: Detect Mouse!")}));
-        QCOMPARE(said.count(), 2);
-        for (int i = 0; i < Notifier::kHistoryMax + 10; ++i)
-            n.debugLine(QString::number(i));
-        QCOMPARE(n.history().size(), Notifier::kHistoryMax);
-        QCOMPARE(n.history().last(), QStringLiteral("debug: %1").arg(Notifier::kHistoryMax + 9));
     }
 
     void controller_moves_and_hides()

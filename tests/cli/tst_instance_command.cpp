@@ -54,7 +54,7 @@ private slots:
         QCOMPARE(page(w, QStringLiteral("profileMain.profileNo")).toInt(), 1);
         QCOMPARE(page(w, QStringLiteral("reprotRateMain.reportValue")).toInt(), 2);
         QCOMPARE(int(vmouse::firmwareState(unit).reportRate), 2);
-        QVERIFY(!page(w, QStringLiteral("profileChanged")).toBool());
+        QVERIFY(!page(w, QStringLiteral("profileFlow.profileChanged")).toBool());
 
         // The next request arrives while the device link waits inside this one.
         QString inner;

@@ -35,7 +35,7 @@ class ProfileSendTest : public QObject
 
     static void chooseInProfileManager(PagesFixture &f, int index)
     {
-        f.run(QStringLiteral("mainIten.showProfileManager(true); profileMain.changeProfile(%1); profileMain.closeUI()")
+        f.run(QStringLiteral("profileFlow.showProfileManager(true); profileMain.changeProfile(%1); profileMain.closeUI()")
                   .arg(index));
     }
 

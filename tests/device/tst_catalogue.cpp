@@ -39,14 +39,6 @@ private slots:
         QCOMPARE(parseCatalogueHex(text), hex);
     }
 
-    void boolean_text()
-    {
-        for (const char *f : {"", "0", "false", "FALSE", "False", " false "})
-            QVERIFY2(!parseCatalogueBool(QString::fromLatin1(f)), f);
-        for (const char *t : {"1", "true", "yes", "2"})
-            QVERIFY2(parseCatalogueBool(QString::fromLatin1(t)), t);
-    }
-
     void blanks_high_bits_and_missing_keys()
     {
         const Catalogue c = readCatalogue(write("[common]\ntotal = 2\nisEncode = TRUE\n"

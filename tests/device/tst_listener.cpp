@@ -205,21 +205,6 @@ private slots:
         setCurrentSecrecyCode({});
     }
 
-    void switching_device_moves_the_current_index()
-    {
-        vmouse::reset();
-        vmouse::plugMouse(vmouse::kProduct4090);
-        Hid_Thread hid;
-        hid.scanDevices({mouseRecord(), mouseRecord(vmouse::kProduct4090)});
-        QCOMPARE(hid.currentDevice(), 1u);
-        hid.swichCurDevice(0);  // entry 0 has no mouse
-        QCOMPARE(hid.currentDevice(), 0u);
-        QVERIFY(DebugLog::lines().contains(QStringLiteral("Device Error")));
-        hid.swichCurDevice(1);
-        QCOMPARE(hid.currentDevice(), 1u);
-        QVERIFY(DebugLog::lines().contains(QStringLiteral("Device Connect")));
-        QVERIFY(hid.isListening());
-    }
 };
 
 QTEST_GUILESS_MAIN(ListenerTest)

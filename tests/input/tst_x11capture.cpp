@@ -51,28 +51,6 @@ private slots:
         input::removeHooks();
     }
 
-    void keys_arriveAsUsages()
-    {
-        QVERIFY(input::installHooks());
-        QVERIFY(xdotool({"key", "KP_Enter"}));
-        QTRY_COMPARE_WITH_TIMEOUT(m_rec.keys, (Keys{{0x58, true}, {0x58, false}}), kWaitMs);
-
-        m_rec.clear();
-        QVERIFY(xdotool({"key", "shift+alt+F12"}));
-        // xdotool lets the keys go in the order it pressed them.
-        QTRY_COMPARE_WITH_TIMEOUT(m_rec.keys, (Keys{{0xE1, true}, {0xE2, true}, {0x45, true},
-                                                    {0xE1, false}, {0xE2, false}, {0x45, false}}), kWaitMs);
-        QCOMPARE(m_rec.buttons.size(), size_t(0));
-    }
-
-    void keys_heldKeyReportsOnce()
-    {
-        QVERIFY(input::installHooks());
-        // Long enough for the server's auto-repeat to start.
-        QVERIFY(xdotool({"keydown", "b", "sleep", "0.8", "keyup", "b"}));
-        QTRY_COMPARE_WITH_TIMEOUT(m_rec.keys, (Keys{{0x05, true}, {0x05, false}}), kWaitMs);
-    }
-
     void buttons_arriveWithPosition()
     {
         QVERIFY(input::installHooks());

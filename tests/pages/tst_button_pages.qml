@@ -25,8 +25,8 @@ Item {
 
     KeyCodeString { id: _KeyCodeString }
 
-    // The frame folds, and the mouse picture switches views. Both stay above
-    // the other pages here so that the clicks reach them.
+    // The frame folds; it stays above the other pages here so that the
+    // clicks reach it.
     Frame {
         id: frame
         z: 1
@@ -49,25 +49,6 @@ Item {
             mouseClick(frame, 50, 9)
             tryCompare(frame, "sliding", false)
             compare(frame.height, 118)
-        }
-    }
-
-    Mouse {
-        id: mousePage
-        z: 1
-    }
-
-    TestCase {
-        name: "MouseViews"
-        when: windowShown
-
-        function test_view_buttons_switch_between_top_and_side() {
-            verify(!mousePage.isSide)
-            // The two buttons sit in a row under the picture: Top View, then Side View.
-            mouseClick(mousePage, mousePage.pictureX + 90 + 96 + 20 + 48, 560 + 13)
-            verify(mousePage.isSide)
-            mouseClick(mousePage, mousePage.pictureX + 90 + 48, 560 + 13)
-            verify(!mousePage.isSide)
         }
     }
 
@@ -235,30 +216,6 @@ Item {
             for (var i = 0; i < editor.sequenceModel.count; ++i)
                 out.push(editor.sequenceModel.get(i).type + "," + editor.sequenceModel.get(i).info)
             return out
-        }
-
-        function test_keys_and_buttons_without_gaps() {
-            editor.startRecord()
-            verify(editor.isInputting)
-            editor.detectKeyboard(true, 0x04)
-            wait(30)
-            editor.detectKeyboard(false, 0x04)
-            editor.detectKeyboard(true, 0xF1)
-            editor.detectKeyboard(false, 0xF1)
-            // A usage without a name would be stored as code 0: not taken.
-            editor.detectKeyboard(true, 0x80)
-            compare(sequence(), ["1,A", "2,A", "3,MS-R", "4,MS-R"])
-        }
-
-        function test_start_clears_and_needs_a_macro() {
-            editor.sequenceModel.append({ type: 1, info: "A" })
-            editor.currentMacro = -1
-            editor.startRecord()
-            verify(!editor.isInputting)
-            compare(editor.sequenceModel.count, 1)
-            editor.currentMacro = 0
-            editor.startRecord()
-            compare(editor.sequenceModel.count, 0)
         }
 
         function test_recording_stops_growing_at_the_limit() {

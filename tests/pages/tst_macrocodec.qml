@@ -9,8 +9,6 @@ TestCase {
 
     KeyCodeString { id: _KeyCodeString }
 
-    ListModel { id: sequenceModel }
-
     function keyCode(name) { return { "A": 0x04, "B": 0x05 }[name] }
     function mouseCode(name) { return { "MS-L": 0xF0, "MS-R": 0xF1 }[name] }
 
@@ -43,17 +41,6 @@ TestCase {
                 [0, 1, 1, 4, 126 + 0x80, 4, 1, 5, 0, 0])
     }
 
-    function test_release_bit_for_keys_and_buttons() {
-        compare(encode([ev(3, "MS-L"), ev(4, "MS-L")]), [0, 1, 1, 0xF0, 0x81, 0xF0, 0, 0])
-        compare(encode([press("A"), release("A"), ev(3, "MS-R")]), [0, 1, 1, 4, 0x81, 4, 1, 0xF1, 0, 0])
-    }
-
-    function test_loop_count_high_byte_first() {
-        compare(encode([], 300), [1, 44])
-        compare(encode([], 65535), [255, 255])
-        compare(encode([press("A"), release("A")], 0), [0, 0, 1, 4, 0x81, 4, 0, 0])
-    }
-
     function test_only_the_loop_count_without_a_second_action() {
         compare(encode([]), [0, 1])
         compare(encode([delay(50)]), [0, 1])
@@ -63,23 +50,6 @@ TestCase {
 
     function test_names_without_a_code_give_0() {
         compare(encode([press("Nope"), ev(4, "MS-X")]), [0, 1, 1, 0, 0x81, 0, 0, 0])
-    }
-
-    function test_shared_key_tables_and_list_models() {
-        sequenceModel.clear()
-        sequenceModel.append({ type: 1, info: "Z" })
-        sequenceModel.append({ type: 0, info: "20" })
-        sequenceModel.append({ type: 2, info: "Z" })
-        sequenceModel.append({ type: 3, info: "MS-M" })
-        compare(Codec.deCode(sequenceModel, 1), [0, 1, 1, 0x1D, 20 + 0x80, 0x1D, 1, 0xF2, 0, 0])
-    }
-
-    function test_estimate_of_small_macros() {
-        compare(Codec.recordCount([]), 2)
-        compare(Codec.recordCount([delay(10), press("A")]), 2)
-        compare(Codec.recordCount([press("A"), release("A")]), 8)
-        compare(Codec.recordCount([press("A"), delay(127), release("A")]), 10)
-        compare(Codec.recordCount([press("A"), delay(126), release("A")]), 8)
     }
 
     // The editor stops at the estimate; an encoding larger than it would not

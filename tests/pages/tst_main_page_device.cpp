@@ -34,11 +34,15 @@ class MainPageDeviceTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void start_loads_without_sending_and_a_reconnect_changes_only_the_variant()
+    void start_loads_without_sending_and_another_variant_reloads_the_panels()
     {
         MainPageFixture f;
+        // Values other than the panels' own defaults: loading them sends nothing.
+        f.profile(0)->setValue(QStringLiteral("sensor/reportRate_Tarn"), 4);
+        f.profile(0)->setValue(QStringLiteral("color_Tarn/ledEffect"), QStringList({"1", "3", "2", "0", "0", "255"}));
         f.view->initUI(0);
         QTRY_VERIFY(f.root()->property("isPowerOn").toBool());
+        QCOMPARE(f.js(QStringLiteral("reprotRateMain.reportValue")).toInt(), 4);
         QVERIFY(f.root()->isVisible());
         QVERIFY(!f.root()->property("fullPage").toBool());
         QCOMPARE(f.js(QStringLiteral("language")).toInt(), 0);
@@ -49,14 +53,27 @@ private slots:
         QVERIFY(f.view->isEnabled());
         QVERIFY(!f.js(QStringLiteral("protectUIItem.isBusy")).toBool());
 
+        // Sent again, the lighting effect carries the stored colour mode.
+        QSignalSpy led(f.root()->findChild<QQuickItem *>(QStringLiteral("lightControlMain")), SIGNAL(setLED(int, int, int)));
+        f.js(QStringLiteral("lightControlMain.init(true)"));
+        QCOMPARE(led.count(), 1);
+        QCOMPARE(led.first().at(1).toInt(), 3);
+
+        // A reconnect of the same variant keeps what the panels show; the
+        // other variant shows its own stored values. Neither sends.
         vmouse::clearTrace();
         f.js(QStringLiteral("dpiSettingMain.setValue(0, 1200)"));
+        f.view->initUI(0);
+        QTest::qWait(50);
+        QCOMPARE(f.js(QStringLiteral("dpiSettingMain.valueForDpi()[0]")).toInt(), 1200);
+        f.profile(0)->setValue(QStringLiteral("sensor/dpi_Tarn_4090"),
+                               QStringList({"700", "1400", "2100", "2800", "3500", "4200", "4900", "5600"}));
         f.view->initUI(1);
         QTRY_VERIFY(f.js(QStringLiteral("is4090")).toBool());
-        QTest::qWait(50);
+        QTRY_COMPARE(f.js(QStringLiteral("dpiSettingMain.valueForDpi()[0]")).toInt(), 700);
+        QCOMPARE(f.js(QStringLiteral("dpiSettingMain.valueForDpi()[7]")).toInt(), 5600);
         QVERIFY(f.view->isEnabled());
         QVERIFY(!f.js(QStringLiteral("protectUIItem.isBusy")).toBool());
-        QCOMPARE(f.js(QStringLiteral("dpiSettingMain.valueForDpi()[0]")).toInt(), 1200);
         QVERIFY(f.sentShortReports().isEmpty());
     }
 
@@ -70,7 +87,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(f.view->isEnabled(), 200);
         QVERIFY(!f.js(QStringLiteral("protectUIItem.isBusy")).toBool());
 
-        f.js(QStringLiteral("changeProfile(0); showProfileManager(true); showProfileManager(false)"));
+        f.js(QStringLiteral("profileFlow.changeProfile(0); profileFlow.showProfileManager(true); profileFlow.showProfileManager(false)"));
         QVERIFY(f.sentShortReports().isEmpty());
         QVERIFY(f.view->isEnabled());
         QCOMPARE(f.view->settings().currentProfileIndex(), 0);
@@ -145,16 +162,16 @@ private slots:
         MainPageFixture f;
         writeSecondProfile(*f.profile(1));
         f.start();
-        f.js(QStringLiteral("showProfileManager(true)"));
-        f.js(QStringLiteral("changeProfile(0)"));
+        f.js(QStringLiteral("profileFlow.showProfileManager(true)"));
+        f.js(QStringLiteral("profileFlow.changeProfile(0)"));
         QVERIFY(f.sentShortReports().isEmpty());
-        f.js(QStringLiteral("changeProfile(1)"));
+        f.js(QStringLiteral("profileFlow.changeProfile(1)"));
         QCOMPARE(f.view->settings().currentProfileIndex(), 1);
         // Only the report rate goes at once: its panel sends every change.
         QCOMPARE(f.sentCommands(), QStringList({"01", "0c", "06"}));
         QCOMPARE(f.js(QStringLiteral("dpiSettingMain.valueForDpi()[1]")).toInt(), 1000);
         vmouse::clearTrace();
-        f.js(QStringLiteral("showProfileManager(false)"));
+        f.js(QStringLiteral("profileFlow.showProfileManager(false)"));
         // Buttons, axis, DPI with stage 2, its lighting refresh and colours,
         // lighting, report rate, then the colour again.
         QCOMPARE(f.sentCommands(), QStringList({"03", "0b", "08", "07", "0c", "06", "0a", "06", "0c", "06", "01",
@@ -176,7 +193,7 @@ private slots:
 
         // Closing again without a change sends nothing.
         vmouse::clearTrace();
-        f.js(QStringLiteral("showProfileManager(true); showProfileManager(false)"));
+        f.js(QStringLiteral("profileFlow.showProfileManager(true); profileFlow.showProfileManager(false)"));
         QVERIFY(f.sentShortReports().isEmpty());
     }
 
@@ -211,18 +228,22 @@ private slots:
         auto stored = [&] { return QSettings(names, QSettings::IniFormat).value(QStringLiteral("profile/profileName")).toStringList(); };
         QCOMPARE(stored(), QStringList({"Standard0", "loadercorwel"}));
 
-        // A new profile takes the next free index, starts from the factory
-        // file and becomes the selected one.
+        // A new profile takes the next free index and starts from the factory
+        // file; the selected profile stays selected and nothing is sent.
         f.profile(1)->setValue(QStringLiteral("sensor/reportRate_Tarn"), 4);
         f.profile(1)->sync();
         QVERIFY(f.js(QStringLiteral("profileMain.newProfile()")).toBool());
         QCOMPARE(stored(), QStringList({"Standard0", "profile_01"}));
-        QCOMPARE(f.view->settings().currentProfileIndex(), 1);
         QCOMPARE(f.stored(1, QStringLiteral("sensor/reportRate_Tarn")).toInt(), 1);
 
         // A copy of the selected profile.
         QVERIFY(f.js(QStringLiteral("profileMain.copyProfile()")).toBool());
-        QCOMPARE(stored().last(), QStringLiteral("profile_0(0)2"));
+        QCOMPARE(stored().last(), QStringLiteral("Standard(0)2"));
+        QCOMPARE(f.view->settings().currentProfileIndex(), 0);
+        QCOMPARE(f.js(QStringLiteral("profileMain.currentRow")).toInt(), 0);
+        QCOMPARE(f.appConfig()->value(QStringLiteral("Tarn/profileNo")).toInt(), 0);
+        f.js(QStringLiteral("profileFlow.showProfileManager(true); profileFlow.showProfileManager(false)"));
+        QVERIFY(f.sentShortReports().isEmpty());
 
         // Renaming: another profile's name or a blank name is refused.
         QVERIFY(!f.js(QStringLiteral("profileMain.rename(2, 'Standard')")).toBool());
@@ -246,12 +267,11 @@ private slots:
         QCOMPARE(p1.readAll(), before);
 
         // Deleting the profile in use moves to the first one left; the file stays.
-        QCOMPARE(f.view->settings().currentProfileIndex(), 5);
         QVERIFY(f.js(QStringLiteral("profileMain.deleteProfile()")).toBool());
         QCOMPARE(stored().size(), 5);
-        QCOMPARE(f.view->settings().currentProfileIndex(), 0);
+        QCOMPARE(f.view->settings().currentProfileIndex(), 1);
         QCOMPARE(f.js(QStringLiteral("profileMain.currentRow")).toInt(), 0);
-        QVERIFY(QFile::exists(f.view->settings().fileName(5)));
+        QVERIFY(QFile::exists(f.view->settings().fileName(0)));
     }
 
     void profile_import_is_sent_and_export_writes_the_file()
@@ -290,6 +310,64 @@ private slots:
         f.js(QStringLiteral("profileMain.saveProfile()"));
         QCOMPARE(asked.at(asked.size() - 3), QStringLiteral("Save File"));
         QCOMPARE(QSettings(exported, QSettings::IniFormat).value(QStringLiteral("sensor/reportRate_Tarn")).toInt(), 4);
+    }
+
+    // While a dialog owns the page the pointer over the rows moves nothing,
+    // so the dialog assigns to the button it was opened for.
+    void rows_ignore_the_pointer_while_a_dialog_is_open()
+    {
+        MainPageFixture f;
+        f.start();
+        const auto row = [](int r) { return QPoint(188, 135 + 21 * r); };
+        QTest::mouseMove(f.view.get(), row(2));
+        QTRY_COMPARE(f.js(QStringLiteral("mouseMain.selectKey")).toInt(), 2);
+        f.js(QStringLiteral("keyMenuMain.openDialog(singleKeyMain)"));
+        for (int r : {3, 5, 6})
+            QTest::mouseMove(f.view.get(), row(r));
+        QTest::mouseMove(f.view.get(), QPoint(188, 420));
+        QTest::mouseClick(f.view.get(), Qt::LeftButton, {}, row(5));
+        QCOMPARE(f.js(QStringLiteral("mouseMain.selectKey")).toInt(), 2);
+        f.js(QStringLiteral("singleKeyMain.detectKeyboard(true, 4); singleKeyMain.accept()"));
+        QCOMPARE(f.stored(0, QStringLiteral("keydefine_Tarn/2")).toStringList(), QStringList({"1", "0", "4", "0"}));
+    }
+
+    // The title-bar images keep crossed names: the minimise bar is
+    // "closeBtn", the close cross "minBtn". The dials each store their own key.
+    void title_bar_buttons_and_dials_reach_their_targets()
+    {
+        MainPageFixture f;
+        f.start();
+        f.window.show();
+        QMap<QString, QQuickItem *> buttons;
+        for (QQuickItem *b : f.root()->findChild<QQuickItem *>(QStringLiteral("upItem"))->childItems())
+            buttons[b->objectName()] = b;
+        QQuickItem *minimise = buttons.value(QStringLiteral("titleButton0"));
+        QQuickItem *close = buttons.value(QStringLiteral("titleButton1"));
+        QVERIFY(minimise && close);
+        QVERIFY(minimise->property("source").toString().contains(QLatin1String("closeBtn")));
+        QVERIFY(close->property("source").toString().contains(QLatin1String("minBtn")));
+        QTest::mouseClick(f.view.get(), Qt::LeftButton, {}, minimise->mapToScene(QPointF(7, 7)).toPoint());
+        QVERIFY(f.window.isMinimized());
+        f.window.showNormal();
+        QTest::mouseClick(f.view.get(), Qt::LeftButton, {}, close->mapToScene(QPointF(7, 7)).toPoint());
+        QVERIFY(!f.window.isVisible());
+
+        f.js(QStringLiteral("mouseRateMain.mouseRateValue = 3; mouseRateMain.mouseRateChange()"));
+        f.js(QStringLiteral("doubleRateMain.doubleRateValue = 9; doubleRateMain.doubleRateChange()"));
+        QCOMPARE(f.stored(0, QStringLiteral("sensor/cursorSpeed_Tarn")).toInt(), 3);
+        QCOMPARE(f.stored(0, QStringLiteral("sensor/doubleClickSpeed_Tarn")).toInt(), 9);
+    }
+
+    void colour_picker_opens_inside_the_column_for_every_stage()
+    {
+        MainPageFixture f;
+        f.start();
+        const int column = f.js(QStringLiteral("rightFlick.width")).toInt();
+        for (int stage = 0; stage < 6; ++stage) {
+            f.js(QStringLiteral("dpiSettingMain.openColorBar(%1, '#00ff00')").arg(stage));
+            const int x = f.js(QStringLiteral("colorBarMain.x")).toInt();
+            QVERIFY2(x >= 0 && x + f.js(QStringLiteral("colorBarMain.width")).toInt() <= column, qPrintable(QString::number(x)));
+        }
     }
 
     void chinese_texts_come_from_the_language_file()

@@ -35,4 +35,16 @@ struct PagesFixture : MainPageFixture {
             out << bytes.at(size_t(i));
         return out;
     }
+
+    // Bytes of a macro slot up to its end marker, walking whole events;
+    // -1 when no end marker follows.
+    int slotLength(int index) const
+    {
+        const auto bytes = vmouse::firmwareState(unit).macros.at(size_t(index));
+        for (size_t p = 2; p + 1 < bytes.size(); p += (bytes[p] & 0x7F) == 0x7F ? 4 : 2) {
+            if (bytes[p] == 0 && bytes[p + 1] == 0)
+                return int(p + 2);
+        }
+        return -1;
+    }
 };

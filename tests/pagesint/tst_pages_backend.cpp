@@ -24,6 +24,18 @@ class PagesBackendTest : public QObject
         f.run(QStringLiteral("ui_View.saveMacroIni('%1', [%2], [], 1)").arg(name, events));
     }
 
+    static void assign(PagesFixture &f, int button, int macro)
+    {
+        f.run(QStringLiteral("mouseMain.selectKey = %1; macroKeyMain.showUI(); macroKeyMain.choose(%2);"
+                             " macroKeyMain.accept()").arg(button).arg(macro));
+    }
+
+    static QStringList shownEvents(PagesFixture &f)
+    {
+        return f.run(QStringLiteral("macroEditorMain.events().map(function (e) { return e.type + ',' + e.info })"))
+            .toStringList();
+    }
+
 private slots:
     void init_reads_the_profile_and_refresh_stores_and_sends()
     {
@@ -134,6 +146,104 @@ private slots:
         f.run(QStringLiteral("macroEditorMain.setDelay(2, 'abc')"));
         QCOMPARE(f.slotStart(6, 2), QList<int>({1, 44}));
         QCOMPARE(f.fileValue("macro/Macro_0.bin", QStringLiteral("macro/2")).toString(), QStringLiteral("0,50"));
+    }
+
+    // Raising pauses takes their long form, two bytes each: the edit that
+    // would pass what the mouse plays in full is refused, as inserts are.
+    void every_edit_keeps_the_macro_within_its_budget()
+    {
+        PagesFixture f;
+        f.start();
+        QStringList events;
+        for (int i = 0; i < 30; ++i)
+            events << "'1,A'" << "'0,10'" << "'2,A'";
+        makeMacro(f, events.join(QStringLiteral(", ")));
+        assign(f, 3, 0);
+        f.run(QStringLiteral("macroEditorMain.selectMacro(0)"));
+        QCOMPARE(f.slotLength(3), 124);
+        f.run(QStringLiteral("macroEditorMain.setDelay(1, '1000'); macroEditorMain.setDelay(4, '1000')"));
+        QCOMPARE(f.slotLength(3), 128);
+        f.run(QStringLiteral("macroEditorMain.setDelay(7, '1000')"));
+        QCOMPARE(f.slotLength(3), 128);
+        QCOMPARE(shownEvents(f).at(7), QStringLiteral("0,10"));
+        f.run(QStringLiteral("macroEditorMain.currentEvent = 9; macroEditorMain.insertDelay();"
+                             " macroEditorMain.insertClick('MS-L'); macroEditorMain.openInsertKeys();"
+                             " macroEditorMain.detectInput(true, 5); macroEditorMain.acceptInsertKeys()"));
+        QCOMPARE(shownEvents(f).size(), 90);
+        QCOMPARE(f.slotLength(3), 128);
+
+        // Deleting frees room that inserts then take, up to the budget again.
+        f.run(QStringLiteral("macroEditorMain.currentEvent = 4; macroEditorMain.deleteEvent();"
+                             " macroEditorMain.currentEvent = 1; macroEditorMain.deleteEvent()"));
+        QCOMPARE(f.slotLength(3), 124);
+        f.run(QStringLiteral("macroEditorMain.currentEvent = 5; macroEditorMain.insertClick('MS-R');"
+                             " macroEditorMain.setLoopsTimer(true); macroEditorMain.commitLoops('300')"));
+        QCOMPARE(f.slotLength(3), 128);
+        QCOMPARE(f.slotStart(3, 2), QList<int>({1, 44}));
+        QCOMPARE(f.run(QStringLiteral("ui_View.loadMacroIni('Macro_0')")).toStringList().mid(0, 90), shownEvents(f));
+    }
+
+    // A file edited by hand past the budget goes out cut after the last
+    // whole event that fits, end marker included.
+    void oversized_macro_file_is_sent_cut()
+    {
+        PagesFixture f;
+        f.start();
+        QStringList events;
+        for (int i = 0; i < 40; ++i)
+            events << "'1,A'" << "'2,A'";
+        makeMacro(f, events.join(QStringLiteral(", ")));
+        assign(f, 2, 0);
+        QCOMPARE(f.slotLength(2), 128);
+        QCOMPARE(f.slotStart(2, 4), QList<int>({0, 1, 0x01, 0x04}));
+        // Such a macro can still be shortened in the editor.
+        f.run(QStringLiteral("macroEditorMain.selectMacro(0); macroEditorMain.currentEvent = 0; macroEditorMain.deleteEvent()"));
+        QCOMPARE(f.run(QStringLiteral("ui_View.loadMacroIni('Macro_0')")).toStringList().size(), 80);
+    }
+
+    // A button of another profile that plays the edited macro keeps the
+    // slot of this profile's button.
+    void editing_a_macro_sends_only_to_this_profiles_buttons()
+    {
+        PagesFixture f;
+        QSettings p2(f.path("setting/p2.bin"), QSettings::IniFormat);
+        p2.setValue(QStringLiteral("macro/5"), QStringLiteral("Macro_0"));
+        p2.setValue(QStringLiteral("keydefine_Tarn/5"), QVariantList{10, 0, 1, 5});
+        p2.sync();
+        f.start();
+        makeMacro(f, QStringLiteral("'1,A', '2,A'"));
+        makeMacro(f, QStringLiteral("'1,B', '2,B'"));
+        assign(f, 5, 1);
+        assign(f, 3, 0);
+        f.run(QStringLiteral("macroEditorMain.selectMacro(0); macroEditorMain.currentEvent = 1;"
+                             " macroEditorMain.insertClick('MS-L')"));
+        QCOMPARE(f.slotStart(3, 12), QList<int>({0, 1, 0x01, 0x04, 0x81, 0x04, 0x01, 0xF0, 0x81, 0xF0, 0x00, 0x00}));
+        QCOMPARE(f.slotStart(5, 8), QList<int>({0, 1, 0x01, 0x05, 0x81, 0x05, 0x00, 0x00}));
+    }
+
+    // Until a recording stops nothing is saved or sent; cancelling it brings
+    // back the macro as it was.
+    void a_recording_saves_nothing_and_cancel_restores_the_macro()
+    {
+        PagesFixture f;
+        f.start();
+        makeMacro(f, QStringLiteral("'1,A', '2,A'"));
+        assign(f, 3, 0);
+        const QList<int> sent = f.slotStart(3, 8);
+        f.run(QStringLiteral("macroEditorMain.selectMacro(0); macroEditorMain.startRecord();"
+                             " macroEditorMain.detectKeyboard(true, 5); macroEditorMain.detectKeyboard(false, 5);"
+                             " macroEditorMain.detectKeyboard(true, 6)"));
+        f.run(QStringLiteral("macroEditorMain.currentEvent = 0; macroEditorMain.deleteEvent();"
+                             " macroEditorMain.setLoopsTimer(true); macroEditorMain.commitLoops('7');"
+                             " macroEditorMain.setLoopsTimer(false)"));
+        QCOMPARE(f.run(QStringLiteral("ui_View.loadMacroIni('Macro_0')")).toStringList(), QStringList({"1,A", "2,A", "1"}));
+        QCOMPARE(f.slotStart(3, 8), sent);
+        f.run(QStringLiteral("macroEditorMain.commitLoops('7'); macroEditorMain.closeRequest();"
+                             " macroEditorMain.discardRecord()"));
+        QCOMPARE(shownEvents(f), QStringList({"1,A", "2,A"}));
+        QCOMPARE(f.run(QStringLiteral("macroEditorMain.loopCount")).toString(), QStringLiteral("1"));
+        QCOMPARE(f.run(QStringLiteral("ui_View.loadMacroIni('Macro_0')")).toStringList(), QStringList({"1,A", "2,A", "1"}));
+        QCOMPARE(f.slotStart(3, 8), sent);
     }
 
     void sending_another_macro_keeps_the_editors_loop_count()

@@ -33,19 +33,6 @@ private slots:
         QCOMPARE(dpiIsHighRange(is4090, dpi), high);
     }
 
-    // Every value the pages offer decodes to itself, or for the 4090's
-    // double steps to the step below it.
-    void page_values_decode_back()
-    {
-        for (const bool is4090 : {false, true}) {
-            for (uint dpi = 200; dpi <= 8000; dpi += 100) {
-                const bool high = dpiIsHighRange(is4090, dpi);
-                const uint decoded = dpiFromCode(is4090, dpiCode(is4090, dpi), high);
-                QVERIFY2(decoded == dpi || (is4090 && high && decoded == dpi - 100), qPrintable(QString::number(dpi)));
-            }
-        }
-    }
-
     void masks_and_payload_from_page_lists()
     {
         QCOMPARE(int(dpiStageMask({1, 1, 0, 1, 0, 0, 0, 0})), 0x0B);

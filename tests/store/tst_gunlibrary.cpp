@@ -35,32 +35,6 @@ private slots:
         QVERIFY(!QFile::exists(gunFile()));
     }
 
-    void save_rename_and_delete()
-    {
-        GunLibrary guns(gunFile());
-        QVERIFY(guns.saveGun(gun(QStringLiteral("Gun0"), 5, -10, 127, 0)));
-        QVERIFY(guns.saveGun(gun(QString::fromUtf8("枪"), 10, 0, 0, 3)));
-        QCOMPARE(readFile(gunFile()),
-                 QByteArray("[gunData]\nGun0=L-Click, 5, -10, 127, 0\n%U67AA=L-Click, 10, 0, 0, 3\n"));
-        QCOMPARE(guns.gun(QStringLiteral("Gun0")), QVariantList({"L-Click", "5", "-10", "127", "0"}));
-        QVERIFY(guns.gun(QStringLiteral("Gun9")).isEmpty());
-
-        // Renaming onto the same name stores the current values again.
-        QVERIFY(guns.modifyGun(kGunRename, gun(QStringLiteral("Gun0"), 20, 1, 2, 3) << QStringLiteral("Gun0")));
-        QCOMPARE(guns.gun(QStringLiteral("Gun0")), QVariantList({"L-Click", "20", "1", "2", "3"}));
-        QVERIFY(guns.modifyGun(kGunRename, gun(QStringLiteral("Gun1"), 20, 1, 2, 3) << QStringLiteral("Gun0")));
-        QVERIFY(guns.gun(QStringLiteral("Gun0")).isEmpty());
-        QCOMPARE(guns.gun(QStringLiteral("Gun1")).size(), 5);
-
-        // Deleting a gun that is not there leaves the file exactly as it was.
-        const QByteArray before = readFile(gunFile());
-        QVERIFY(!guns.modifyGun(kGunDelete, {QStringLiteral("Gun7")}));
-        QCOMPARE(readFile(gunFile()), before);
-        QVERIFY(guns.modifyGun(QStringLiteral("0"), {QStringLiteral("Gun1")}));
-        QVERIFY(guns.gun(QStringLiteral("Gun1")).isEmpty());
-        QVERIFY(!guns.modifyGun(2, gun(QStringLiteral("x"), 1, 1, 1, 1) << QStringLiteral("y")));
-    }
-
     void incomplete_gun_lists_are_refused()
     {
         GunLibrary guns(gunFile());
@@ -71,28 +45,6 @@ private slots:
         QCOMPARE(readFile(gunFile()), QByteArray());
     }
 
-    void profile_keys_follow_the_current_profile()
-    {
-        writeFile(m_dir.filePath(QStringLiteral("p3.bin")), "[XYSensitive]\n0=7\n1=high\n");
-        SettingsFiles files(m_dir.path());
-        ProfileGunAxis keys(files);
-        QCOMPARE(keys.xySensitive(0), QVariant(4));
-        QCOMPARE(keys.selectedGun(0), QVariant(QString()));
-        keys.setXYSensitive(0, 9);
-        keys.setXYSensitive(QStringLiteral("1"), 0);
-        keys.setSelectedGun(0, QStringLiteral("Gun0"));
-        QCOMPARE(keys.xySensitive(QStringLiteral("0")).toInt(), 9);
-        QCOMPARE(keys.xySensitive(1.0).toInt(), 0);
-        QCOMPARE(keys.selectedGun(0).toString(), QStringLiteral("Gun0"));
-        files.setCurrentProfileIndex(1);
-        QCOMPARE(keys.xySensitive(0), QVariant(4));
-        QCOMPARE(keys.selectedGun(0), QVariant(QString()));
-        // Stored text goes to the page as a number when it is one.
-        files.setCurrentProfileIndex(2);
-        QCOMPARE(keys.xySensitive(0).userType(), int(QMetaType::Int));
-        QCOMPARE(keys.xySensitive(0).toInt(), 7);
-        QCOMPARE(keys.xySensitive(1).userType(), int(QMetaType::QString));
-    }
 };
 
 QTEST_GUILESS_MAIN(GunLibraryTest)

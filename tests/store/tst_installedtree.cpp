@@ -38,7 +38,7 @@ private slots:
     {
         QFETCH(QString, path);
         QFETCH(bool, utf8);
-        QVERIFY(isSettingsText(readFile(path), utf8));
+        QVERIFY(isSettingsText(readFile(path)));
         QTemporaryDir dir;
         const QString copy = dir.filePath(QStringLiteral("copy"));
         {

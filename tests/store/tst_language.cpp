@@ -35,33 +35,6 @@ class LanguageTest : public QObject
 private slots:
     void init() { resetStageTexts(); }
 
-    void reads_total_entries_in_order()
-    {
-        const LanguageStrings strings(m_dir.path());
-        const QString code = writeLanguage("[keyMenu]\ntotal=3\n0=a\n1=b\n2=c\n3=extra\n\n[main]\ntotal=2\n0=first\n");
-        QCOMPARE(strings.getGlobalStrings(2, code), (QStringList{"a", "b", "c"}));
-        QCOMPARE(strings.getGlobalStrings(0, code), (QStringList{"first", ""}));
-        QCOMPARE(strings.getGlobalStrings(QStringLiteral("2"), code), (QStringList{"a", "b", "c"}));
-        QVERIFY(strings.getGlobalStrings(1, code).isEmpty());
-    }
-
-    void unknown_type_reads_general_section()
-    {
-        const LanguageStrings strings(m_dir.path());
-        const QString code = writeLanguage("total=2\n0=g0\n1=g1\n\n[main]\ntotal=1\n0=m\n");
-        QCOMPARE(strings.getGlobalStrings(7, code), (QStringList{"g0", "g1"}));
-        QCOMPARE(strings.getGlobalStrings(-1, code), (QStringList{"g0", "g1"}));
-    }
-
-    void non_ascii_comes_back_unchanged()
-    {
-        const LanguageStrings strings(m_dir.path());
-        const QString code = writeLanguage("[macroKey]\ntotal=2\n0=\xe5\xae\x8f\xe6\x8c\x89\xe9\x94\xae\n"
-                                           "1=\"\xe6\x8c\x89\xe4\xb8\x8b\\n\xe4\xb8\x80\xe6\xac\xa1\"\n");
-        QCOMPARE(strings.getGlobalStrings(5, code),
-                 (QStringList{QString::fromUtf8("宏按键"), QString::fromUtf8("按下\n一次")}));
-    }
-
     void other_group_replaces_stage_texts_it_has()
     {
         const LanguageStrings strings(m_dir.path());

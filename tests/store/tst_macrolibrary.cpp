@@ -65,43 +65,6 @@ private slots:
         QVERIFY(QDir(macroDir()).isEmpty());
     }
 
-    void macro_file_round_trip()
-    {
-        MacroFiles files(macroDir());
-        QVERIFY(files.load(QStringLiteral("none")).isEmpty());
-        QCOMPARE(files.index(QStringLiteral("none")), QVariant(0));
-        QCOMPARE(files.type(QStringLiteral("none")), QVariant(0));
-        QVERIFY(!files.save(QStringLiteral("none"), {QStringLiteral("1,A")}, 1));
-        QVERIFY(!QFile::exists(macroPath("none")));
-
-        QVERIFY(files.create(QStringLiteral("Macro_0"), 3));
-        QCOMPARE(readFile(macroPath("Macro_0")), QByteArray("[config]\ndid=-1\nindex=3\nrepeat=1\ntotal=0\n"));
-        QCOMPARE(files.load(QStringLiteral("Macro_0")), QStringList{"1"});
-
-        QVERIFY(files.save(QStringLiteral("Macro_0"), {"1,A", "0,50", "2,A"}, 7));
-        QCOMPARE(files.load(QStringLiteral("Macro_0")), QStringList({"1,A", "0,50", "2,A", "7"}));
-        QCOMPARE(files.index(QStringLiteral("Macro_0")).toInt(), 3);
-        QCOMPARE(files.type(QStringLiteral("Macro_0")).toInt(), -1);
-
-        // Saving fewer events drops the old ones; creating again hides them.
-        QVERIFY(files.save(QStringLiteral("Macro_0"), {"3,MS-L"}, 2));
-        QCOMPARE(files.load(QStringLiteral("Macro_0")), QStringList({"3,MS-L", "2"}));
-        QVERIFY(files.create(QStringLiteral("Macro_0"), 5));
-        QCOMPARE(files.load(QStringLiteral("Macro_0")), QStringList{"1"});
-        QVERIFY(readFile(macroPath("Macro_0")).contains("0=\"3,MS-L\""));
-
-        files.setIndex(QStringLiteral("Macro_0"), 9);
-        QCOMPARE(files.index(QStringLiteral("Macro_0")).toInt(), 9);
-        files.setIndex(QStringLiteral("none"), 9);
-        QVERIFY(!QFile::exists(macroPath("none")));
-
-        // Read from disk, list positions are numbers: the editor sorts by them.
-        writeFile(macroPath("disk"), "[config]\nindex=10\ndid=-1\n");
-        QCOMPARE(files.index(QStringLiteral("disk")).userType(), int(QMetaType::Int));
-        QCOMPARE(files.index(QStringLiteral("disk")).toInt(), 10);
-        QCOMPARE(files.type(QStringLiteral("disk")).userType(), int(QMetaType::Int));
-    }
-
     void hostile_total_is_read_only_so_far()
     {
         writeFile(macroPath("big"), "[config]\ntotal=2000000000\nrepeat=1\n[macro]\n0=\"1,A\"\n");
@@ -149,55 +112,6 @@ private slots:
         QCOMPARE(withoutNameListSentinel({"a", "loadercorwel"}), QStringList{"a"});
         QCOMPARE(withoutNameListSentinel({"a", "b"}), QStringList({"a", "b"}));
         QCOMPARE(withoutNameListSentinel({"a", "b", "loadercorwel"}), QStringList({"a", "b", "loadercorwel"}));
-    }
-
-    void assignments_follow_renames_across_profiles()
-    {
-        SettingsFiles settings(path(QStringLiteral("setting")));
-        MacroAssignments assignments(settings);
-        QCOMPARE(assignments.macroKey(3), QVariant(0));
-
-        settings.setCurrentProfileIndex(2);
-        assignments.setMacroKey(3, QStringLiteral("M"));
-        assignments.setMacroKey(11, QStringLiteral("M"));
-        assignments.setMacroKey(4, QStringLiteral("Other"));
-        settings.setCurrentProfileIndex(0);
-        assignments.setMacroKey(5, QStringLiteral("M"));
-        settings.profile(7)->setValue(macroKey(1), QStringLiteral("M"));  // beyond the six profiles
-
-        QCOMPARE(assignments.buttonsPlaying(QStringLiteral("M")), QStringList({"Name", "5", "11", "3"}));
-        QCOMPARE(assignments.buttonsPlaying(QStringLiteral("Unused")), QStringList{"Name"});
-
-        assignments.renameAssignments(QStringLiteral("M"), QStringLiteral("N"));
-        QCOMPARE(assignments.buttonsPlaying(QStringLiteral("M")), QStringList{"Name"});
-        QCOMPARE(assignments.buttonsPlaying(QStringLiteral("N")), QStringList({"Name", "5", "11", "3"}));
-        QCOMPARE(settings.profile(2)->value(macroKey(4)).toString(), QStringLiteral("Other"));
-        QCOMPARE(settings.profile(7)->value(macroKey(1)).toString(), QStringLiteral("M"));
-    }
-
-    void renumbering_after_a_delete_data()
-    {
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QVector<int>>("definition");
-        QTest::addColumn<QVector<int>>("after");  // empty: left alone
-        QTest::newRow("played the deleted macro") << 3 << QVector<int>{9, 5, 2, 6} << QVector<int>{1, 0, 0xF4, 0};
-        QTest::newRow("dpi button back to its default") << 6 << QVector<int>{9, 0, 2, 0} << QVector<int>{7, 0, 2, 0};
-        QTest::newRow("later macro moves up") << 0 << QVector<int>{9, 5, 4, 6} << QVector<int>{9, 5, 3, 6};
-        QTest::newRow("earlier macro stays") << 1 << QVector<int>{9, 5, 1, 6} << QVector<int>{9, 5, 1, 6};
-        QTest::newRow("longer list is cut to four") << 1 << QVector<int>{9, 5, 3, 6, 8} << QVector<int>{9, 5, 2, 6};
-        QTest::newRow("other kind") << 0 << QVector<int>{10, 0, 2, 0} << QVector<int>{};
-        QTest::newRow("short definition") << 0 << QVector<int>{9, 0, 2} << QVector<int>{};
-        QTest::newRow("position 7") << 7 << QVector<int>{9, 0, 2, 0} << QVector<int>{};
-    }
-    void renumbering_after_a_delete()
-    {
-        QFETCH(int, position);
-        QFETCH(QVector<int>, definition);
-        QFETCH(QVector<int>, after);
-        const auto result = definitionAfterMacroDelete(position, definition, 2);
-        QCOMPARE(result.has_value(), !after.isEmpty());
-        if (result)
-            QCOMPARE(*result, after);
     }
 
     void renumbering_skips_the_current_profile_and_later_ones()

@@ -65,23 +65,6 @@ private slots:
                                             "verticalScrollLines_Tarn=101\n"));
     }
 
-    void levels_follow_the_current_profile()
-    {
-        DebugLog log;
-        PointerSettingsStore store = makeStore();
-        store.setDoubleClickSpeed(3);
-        m_current = 1;
-        QCOMPARE(store.getDoubleClickSpeed(), 0u);
-        store.setDoubleClickSpeed(5);
-        m_current = 0;
-        QCOMPARE(store.getDoubleClickSpeed(), 3u);
-        QCOMPARE(m_profiles[1]->value("sensor/doubleClickSpeed_Tarn").toUInt(), 5u);
-
-        PointerSettingsStore noProfile([] { return nullptr; });
-        noProfile.setVerticalScrollLines(4);
-        QCOMPARE(noProfile.getVerticalScrollLines(), 0u);
-    }
-
     void acceleration_is_switched_not_stored()
     {
         PointerSettingsStore store = makeStore();

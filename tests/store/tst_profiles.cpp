@@ -78,67 +78,6 @@ private slots:
         flushDeferredDeletes();
     }
 
-    void start_and_current_profile()
-    {
-        QCOMPARE(m_profiles->startProfile().toInt(), 0);
-        m_profiles->setStartProfile(QStringLiteral("3"));
-        QCOMPARE(m_profiles->startProfile().toInt(), 3);
-        QCOMPARE(m_files->currentProfileIndex(), 0);
-
-        m_profiles->selectProfile(4);
-        QCOMPARE(m_files->currentProfileIndex(), 4);
-        QCOMPARE(m_profiles->startProfile().toInt(), 4);
-        m_profiles->setStartProfile(1);
-        m_profiles->selectProfile(4);  // already current: nothing written
-        QCOMPARE(m_profiles->startProfile().toInt(), 1);
-        m_profiles->selectProfile(10);
-        QCOMPARE(m_files->currentProfileIndex(), 4);
-        QCOMPARE(m_profiles->startProfile().toInt(), 1);
-    }
-
-    void copy_takes_what_the_source_holds_now()
-    {
-        m_files->profile(3)->setValue(QLatin1String(kCursorSpeedKey), 9);  // still in the cache
-        QVERIFY(m_profiles->copyProfile(1, 3));
-        QCOMPARE(stored(1, QLatin1String(kCursorSpeedKey)).toInt(), 9);
-        QCOMPARE(readFile(profilePath(1)), readFile(profilePath(3)));
-
-        m_files->profile(1)->setValue(QLatin1String(kCursorSpeedKey), 2);
-        QVERIFY(m_profiles->copyProfile(3, 1));
-        QCOMPARE(stored(3, QLatin1String(kCursorSpeedKey)).toInt(), 2);
-        QCOMPARE(readFile(profilePath(3)), readFile(profilePath(1)));
-        QVERIFY(!m_profiles->copyProfile(3, 10));
-        QVERIFY(!m_profiles->copyProfile(10, 3));
-    }
-
-    void reset_of_the_current_profile_reads_factory_values()
-    {
-        m_profiles->selectProfile(2);
-        m_files->currentProfile()->setValue(QLatin1String(kCursorSpeedKey), 11);
-        m_files->currentProfile()->setValue(xySensitiveKey(QStringLiteral("0")), 9);
-        QVERIFY(m_profiles->resetProfile(2));
-        flushDeferredDeletes();
-        const QSettings factory(settingDir() + "/pD.bin", QSettings::IniFormat);
-        QCOMPARE(m_files->currentProfile()->value(QLatin1String(kCursorSpeedKey)),
-                 factory.value(QLatin1String(kCursorSpeedKey)));
-        QCOMPARE(m_files->currentProfile()->value(xySensitiveKey(QStringLiteral("0"))).toInt(), 4);
-        QCOMPARE(readFile(profilePath(2)), readFile(settingDir() + "/pD.bin"));
-    }
-
-    void import_that_fails_keeps_the_profile()
-    {
-        m_files->profile(2)->setValue(QLatin1String(kCursorSpeedKey), 7);
-        m_files->profile(2)->sync();
-        const QByteArray before = readFile(profilePath(2));
-
-        QVERIFY(!m_profiles->importProfile(2, QString()));  // cancelled dialog
-        QVERIFY(!m_profiles->importProfile(2, m_dir->filePath(QStringLiteral("missing.pf"))));
-        QVERIFY(!m_profiles->importProfile(2, fixture("hostile_binary.pf")));
-        QVERIFY(!m_profiles->importProfile(2, m_dir->path()));  // a folder
-        QCOMPARE(readFile(profilePath(2)), before);
-        QCOMPARE(stored(2, QLatin1String(kCursorSpeedKey)).toInt(), 7);
-    }
-
     void export_and_import_carry_the_macros_data()
     {
         QTest::addColumn<QStringList>("macroNames");

@@ -9,32 +9,6 @@ class SettingsListsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void fixed_length_conversion_data()
-    {
-        QTest::addColumn<QVariantList>("list");
-        QTest::addColumn<QVector<uint>>("uints");
-        QTest::addColumn<QVector<int>>("ints");
-        QTest::newRow("exact") << QVariantList{1, 2, 3} << QVector<uint>{1, 2, 3} << QVector<int>{1, 2, 3};
-        QTest::newRow("short counts missing as 0")
-            << QVariantList{7} << QVector<uint>{7, 0, 0} << QVector<int>{7, 0, 0};
-        QTest::newRow("empty") << QVariantList{} << QVector<uint>{0, 0, 0} << QVector<int>{0, 0, 0};
-        QTest::newRow("long is cut") << QVariantList{1, 2, 3, 4, 5} << QVector<uint>{1, 2, 3} << QVector<int>{1, 2, 3};
-        QTest::newRow("text as the toolkit converts it")
-            << QVariantList{QStringLiteral("12"), QStringLiteral("x"), QStringLiteral("-1")}
-            << QVector<uint>{12, 0, 0} << QVector<int>{12, 0, -1};
-        QTest::newRow("invalid and fractional")
-            << QVariantList{QVariant(), 2.7, QStringLiteral("")} << QVector<uint>{0, 3, 0} << QVector<int>{0, 3, 0};
-    }
-    void fixed_length_conversion()
-    {
-        QFETCH(QVariantList, list);
-        QFETCH(QVector<uint>, uints);
-        QFETCH(QVector<int>, ints);
-        QCOMPARE(toUIntList(list, 3), uints);
-        QCOMPARE(toIntList(list, 3), ints);
-        QVERIFY(toUIntList(list, -1).isEmpty());
-    }
-
     void stored_lists_read_back_from_disk()
     {
         QTemporaryDir dir;

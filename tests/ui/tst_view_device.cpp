@@ -5,41 +5,12 @@ class ViewDeviceTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void dpi_set_goes_08h_then_07h_and_stores_the_4090_list()
-    {
-        ViewFixture f(vmouse::kProduct4090);
-        f.view->initUI(1);
-        const QVariantList before = f.stored(QStringLiteral("sensor/dpi_Tarn")).toList();
-        f.call(QStringLiteral("ui_View.ui_11H_SetDPISet(3, [], [800, 5000, 5100, 1600, 2400, 3200, 6000, 8000],"
-                              " [1, 1, 0, 1, 0, 0, 0, 0])"));
-        const QStringList sent = ViewFixture::sentShortReports();
-        QCOMPARE(sent.size(), 2);
-        // 4090: v/100-1 below the high range, v/200-1 above it; mask bit per high stage.
-        QCOMPARE(sent.at(0), QStringLiteral("00 08 17 1f 1d 27 c4 00 00"));
-        QCOMPARE(sent.at(1), QStringLiteral("00 07 03 0b 07 31 18 0f 00"));
-        QCOMPARE(f.stored(QStringLiteral("sensor/dpi_Tarn_4090")).toStringList(),
-                 QStringList({"800", "5000", "5100", "1600", "2400", "3200", "6000", "8000"}));
-        QCOMPARE(f.stored(QStringLiteral("sensor/dpi_Select")).toStringList(),
-                 QStringList({"1", "1", "0", "1", "0", "0", "0", "0"}));
-        QCOMPARE(f.stored(QStringLiteral("sensor/dpi_Tarn")).toList(), before);
-
-        // Reading the list back fills the stage DPI table for the tray notice.
-        const QVariantList read = f.call(QStringLiteral("ui_View.ui_91H_GetDPISet()")).toList();
-        QCOMPARE(read.size(), 8);
-        QCOMPARE(stageDpi(3), 5100u);
-        QCOMPARE(stageDpi(8), 8000u);
-    }
-
     void page_values_reach_the_mouse_converted()
     {
         ViewFixture f;
         f.view->initUI(0);
         f.call(QStringLiteral("ui_View.ui_06H_SetRGBLedEffect(13, 0, 7, [13, 0, 7, 255, 0, 0])"));
         f.call(QStringLiteral("ui_View.ui_10H_SetLED8StageColor(2, [1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24])"));
-        QVariantList matrix;
-        for (int i = 0; i < 64; ++i)
-            matrix << i;
-        f.view->mouseSetKeyMatrix(matrix);
         f.call(QStringLiteral("ui_View.ui_01H_SetReportRate(8)"));
 
         const vmouse::FirmwareState s = vmouse::firmwareState(f.unit);
@@ -48,12 +19,6 @@ private slots:
         QCOMPARE(int(s.stageColours[0]), 0x21);
         QCOMPARE(int(s.stageColours[3]), 0x87);
         QCOMPARE(int(s.stageColours[4]), 0);  // type 2 sends only the packed bytes
-        // Button 7 goes out fixed and reversed whatever the page gave; the file keeps the page's values.
-        QCOMPARE(int(s.keyMatrix[28]), 0x00);
-        QCOMPARE(int(s.keyMatrix[30]), 0x03);
-        QCOMPARE(int(s.keyMatrix[31]), 0x0C);
-        QCOMPARE(int(s.keyMatrix[0]), 3);
-        QCOMPARE(f.stored(QStringLiteral("keydefine_Tarn/7")).toStringList(), QStringList({"28", "29", "30", "31"}));
         QCOMPARE(int(s.reportRate), 8);
         QCOMPARE(f.stored(QStringLiteral("sensor/reportRate_Tarn")).toInt(), 8);
         QCOMPARE(vmouse::rejects(f.unit).total(), 0);
@@ -146,24 +111,6 @@ private slots:
         QCOMPARE(vmouse::rejects(f.unit).total(), 0);
     }
 
-    void axis_and_gun_values_reach_the_mouse()
-    {
-        ViewFixture f;
-        QCOMPARE(f.call("ui_View.getXYSensitive(0) + ui_View.getXYSensitive(1)").toInt(), 8);
-        f.call("ui_View.setXYSensitive(0, 5); ui_View.setXYSensitive(1, 9)");
-        QCOMPARE(f.stored(QStringLiteral("XYSensitive/0")).toInt(), 5);
-        vmouse::clearTrace();
-        f.call("var x = ui_View.getXYSensitive(0), y = ui_View.getXYSensitive(1);"
-               "ui_View.ui_0EH_SetXYSensitive((x + 1) * 20, (y + 1) * 20)");
-        f.call("ui_View.ui_04H_SetGunData(0xF0, 3, 246, 129, 0)");
-        QCOMPARE(ViewFixture::sentShortReports(),
-                 QStringList({"00 0b 78 c8 00 00 00 00 b4", "00 04 f0 03 f6 81 00 00 91"}));
-        const vmouse::FirmwareState s = vmouse::firmwareState(f.unit);
-        QCOMPARE(int(s.axisX), 120);
-        QCOMPARE(int(s.axisY), 200);
-        QCOMPARE(int(s.gunData[2]), 246);
-        QCOMPARE(vmouse::rejects(f.unit).total(), 0);
-    }
 };
 
 QTEST_MAIN(ViewDeviceTest)

@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import "qrc:/modules/qml/basic"
 import "qrc:/modules/qml/basic/Fonts.js" as Fonts
-import "qrc:/modules/qml/basic/ColourMath.js" as ColourLists
 import "qrc:/modules/qml/Tarn"
 
 // The root page. The back end calls initUI when a mouse connects, run after
@@ -27,7 +26,6 @@ SkinImages {
     property bool isPowerOn: false
     property bool is4090: true
     property bool isScrollRateFocus: false
-    property bool profileChanged: false
     property var mainLang: ["Axis Sensitivity", "x-Axis", "y-Axis", "DPI Setting", "Lighting", "Static", "Breath",
         "Neon", "Finger", "Report rate", "Mouse Speed", "Double-Click Speed", "Scroll Speed", "Slow", "Fast",
         "Number of Rows", "Scrol one Screen", "Top View", "Side View", "Profiles", "New", "Delete", "Edit", "Copy",
@@ -35,22 +33,7 @@ SkinImages {
         "RGB", "RainBow", "Horse", "Color Run", "Trailing", "Trailing1", "Streamer1", "Flash", "Police light",
         "Color Static"]
 
-    readonly property string langCode: "lang_025044"
     readonly property int kProtectStart: 1000
-    readonly property int kProtectReset: 1000
-    readonly property int kProtectProfile: 1200
-    readonly property int kAllStagesSignal: 18
-    readonly property int kStageOnSendAll: 2
-    // Colour table of the stage colours.
-    readonly property int kStageColourTable: 1
-    // Text groups of the language file.
-    readonly property int kMainTexts: 0
-    readonly property int kKeyMatrixTexts: 1
-    readonly property int kKeyMenuTexts: 2
-    readonly property int kMacroEditorTexts: 3
-    readonly property int kGunControlTexts: 4
-    readonly property int kMacroKeyTexts: 5
-    readonly property int kStageTexts: 6
 
     signal msg_KB(bool isDown, int usbCode)
     signal msg_MS(bool isDown, int vornCode, int x, int y)
@@ -58,9 +41,13 @@ SkinImages {
     // ---- calls from the back end ----
 
     function initUI(sensorIndex) {
+        var variantChanged = is4090 !== (sensorIndex ? true : false)
         is4090 = sensorIndex ? true : false
-        if (isPowerOn)
+        if (isPowerOn) {
+            if (variantChanged)
+                reloadVariant()
             return
+        }
         setProtectUI(kProtectStart)
         visible = true
         language = String(ui_View.getLang()) === "ChineseSimplified" ? 1 : 0
@@ -68,12 +55,20 @@ SkinImages {
         profileMain.profileNo = parseInt(ui_View.getProfile(), 10) || 0
         ui_View.ui_02H_SetCurrentProfile(profileMain.profileNo)
         if (language === 1)
-            loadChineseTexts()
+            pageTexts.loadChinese()
         initPanelsAtStart()
         isPowerOn = true
     }
 
     function run() {
+    }
+
+    // The other sensor variant keeps its values under keys of its own: the
+    // panels take them from the store, and nothing is sent.
+    function reloadVariant() {
+        isPowerOn = false
+        profileFlow.initProfilePanels(false)
+        isPowerOn = true
     }
 
     // The key-name tables, for the pages and the tests.
@@ -98,24 +93,6 @@ SkinImages {
 
     // ---- start and profile sequences ----
 
-    // A group the language file lacks keeps its built-in texts.
-    function translated(type, fallback) {
-        var list = ui_View.getGlobalStrings(type, langCode)
-        return list.length > 0 ? list : fallback
-    }
-
-    function loadChineseTexts() {
-        askMenu.entries = [askMenu.webAddress, "更新", "版本:1.0"]
-        mainLang = translated(kMainTexts, mainLang)
-        keyMatrixMain.keyMatrixLang = translated(kKeyMatrixTexts, keyMatrixMain.keyMatrixLang)
-        keyMenuMain.keyMenuLang = translated(kKeyMenuTexts, keyMenuMain.keyMenuLang)
-        macroEditorMain.macroEditorLang = translated(kMacroEditorTexts, macroEditorMain.macroEditorLang)
-        gunControlMain.gunControlLang = translated(kGunControlTexts, gunControlMain.gunControlLang)
-        macroKeyMain.macroKeyLang = translated(kMacroKeyTexts, macroKeyMain.macroKeyLang)
-        // Only for the stage texts of the tray notices.
-        ui_View.getGlobalStrings(kStageTexts, langCode)
-    }
-
     function initPanelsAtStart() {
         macroEditorMain.init()
         gunControlMain.init()
@@ -131,66 +108,6 @@ SkinImages {
         scrollRateMain.init(false)
     }
 
-    // The panels of a profile, in the order a profile switch loads them.
-    function initProfilePanels(isSendData) {
-        keyMatrixMain.init(isSendData)
-        xySettingMain.init(isSendData)
-        dpiSettingMain.init(isSendData)
-        lightControlMain.init(isSendData)
-        reprotRateMain.init(isSendData)
-        mouseRateMain.init(isSendData)
-        doubleRateMain.init(isSendData)
-        scrollRateMain.init(isSendData)
-    }
-
-    function changeProfile(tmpProfileNo) {
-        if (tmpProfileNo === profileMain.profileNo)
-            return
-        profileMain.profileNo = tmpProfileNo
-        ui_View.ui_02H_SetCurrentProfile(tmpProfileNo)
-        profileChanged = true
-        initProfilePanels(false)
-    }
-
-    // The new profile goes to the mouse once the user is done choosing.
-    function sendChangedProfile() {
-        if (!profileChanged)
-            return
-        setProtectUI(kProtectProfile)
-        profileChanged = false
-        initProfilePanels(true)
-        lightControlMain.refresh()
-    }
-
-    function showProfileManager(show) {
-        profileMain.visible = show
-        mainMask.visible = show
-        if (!show)
-            sendChangedProfile()
-    }
-
-    function profileImported() {
-        setProtectUI(kProtectProfile)
-        profileChanged = false
-        initProfilePanels(true)
-        lightControlMain.refresh()
-        macroEditorMain.init()
-    }
-
-    function factoryReset() {
-        setProtectUI(kProtectReset)
-        ui_View.resetProfile(profileMain.profileNo)
-        keyMatrixMain.init(true)
-        lightControlMain.init(true)
-        xySettingMain.init(true)
-        dpiSettingMain.init(true)
-        reprotRateMain.init(true)
-        mouseRateMain.init(true)
-        doubleRateMain.init(true)
-        scrollRateMain.init(true)
-        lightControlMain.refresh()
-    }
-
     // ---- shared handlers ----
 
     function focusControl() {
@@ -202,62 +119,6 @@ SkinImages {
         }
         colorBarMain.visible = false
         askMenu.visible = false
-    }
-
-    function sendDpi(stage) {
-        ui_View.ui_11H_SetDPISet(stage, dpiSettingMain.dpiValueToDpiSet(), dpiSettingMain.valueForDpi(),
-                                 dpiSettingMain.valueForDpiSelect())
-        lightControlMain.refresh()
-    }
-
-    function sendLed(effect, mode, level) {
-        lightControlMain.effect = effect
-        lightControlMain.level = level
-        ui_View.ui_06H_SetRGBLedEffect(effect, 0, level, [effect, mode, level, lightControlMain.colorR,
-                                                          lightControlMain.colorG, lightControlMain.colorB])
-    }
-
-    function sendLedColour(r, g, b) {
-        ui_View.ui_LEDColor(ColourLists.ledColourList(r, g, b))
-        var n = ColourLists.ledColourMode(r, g, b)
-        var effect = lightControlMain.effect
-        var level = lightControlMain.level
-        ui_View.ui_06H_SetRGBLedEffect(effect, n, level, [effect, n, level, r, g, b])
-    }
-
-    function sendStageColours() {
-        var list = dpiSettingMain.colourList()
-        ui_View.ui_10H_SetLED8StageColor(kStageColourTable, list)
-        ui_View.ui_10H_SetLED8StageColor(kStageColourTable, list)
-        lightControlMain.refresh()
-    }
-
-    // Keeps the row the user just clicked: focus control would clear it
-    // when the menu was open for another row.
-    function openKeyMenu(index) {
-        var selected = mouseMain.selectKey
-        focusControl()
-        mouseMain.selectKey = selected
-        keyMenuMain.x = keyMatrixMain.getx(index)
-        keyMenuMain.y = keyMatrixMain.gety(index)
-        keyMenuMain.showControl()
-    }
-
-    // menuStr: eight hex digits, the four bytes of a button function.
-    function assignKey(menuStr) {
-        var b = []
-        for (var i = 0; i < 4; ++i)
-            b.push(parseInt(menuStr.substr(2 * i, 2), 16))
-        keyMatrixMain.modifyData(mouseMain.selectKey, b[0], b[1], b[2], b[3])
-        keyMatrixMain.refreashUI()
-        keyMenuMain.visible = false
-        mouseMain.selectKey = -1
-    }
-
-    function closeKeyDialog(dialog) {
-        dialog.visible = false
-        mainMask.visible = false
-        mouseMain.selectKey = -1
     }
 
     onMsg_KB: {
@@ -326,15 +187,7 @@ SkinImages {
         KeyMatrix {
             id: keyMatrixMain
             objectName: "keyMatrixMain"
-            onClickKeyMatrix: mainIten.openKeyMenu(index)
-            onEnterBtn: {
-                if (!keyMenuMain.visible)
-                    mouseMain.selectKey = index
-            }
-            onLeaveBtn: {
-                if (!keyMenuMain.visible)
-                    mouseMain.selectKey = -1
-            }
+            onClickKeyMatrix: keyAssign.openKeyMenu(index)
         }
 
         Rectangle {
@@ -399,7 +252,7 @@ SkinImages {
             hoverEnabled: true
             onClicked: {
                 mainIten.focusControl()
-                mainIten.showProfileManager(!profileMain.visible)
+                profileFlow.showProfileManager(!profileMain.visible)
             }
         }
     }
@@ -444,17 +297,17 @@ SkinImages {
                 DpiSetting {
                     id: dpiSettingMain
                     objectName: "dpiSettingMain"
-                    onDpiValueChange: mainIten.sendDpi(hid.hid_87H_GetCurrentDPI())
-                    onDpiSelectChange: mainIten.sendDpi(dpiIndex === mainIten.kAllStagesSignal
-                                                        ? mainIten.kStageOnSendAll : hid.hid_87H_GetCurrentDPI())
+                    onDpiValueChange: deviceSends.sendDpi(hid.hid_87H_GetCurrentDPI())
+                    onDpiSelectChange: deviceSends.sendDpi(dpiIndex === deviceSends.kAllStagesSignal
+                                                           ? deviceSends.kStageOnSendAll : hid.hid_87H_GetCurrentDPI())
                     onOpenColorBar: colorBarMain.open(dpiSelect, dpiColor)
-                    onDpiColorChange: mainIten.sendStageColours()
+                    onDpiColorChange: deviceSends.sendStageColours()
                 }
                 LightControl {
                     id: lightControlMain
                     objectName: "lightControlMain"
-                    onSetLED: mainIten.sendLed(tmpEffect, tmpColor, tmpSpeedBrightness)
-                    onSetColor: mainIten.sendLedColour(colorR, colorG, colorB)
+                    onSetLED: deviceSends.sendLed(tmpEffect, tmpColor, tmpSpeedBrightness)
+                    onSetColor: deviceSends.sendLedColour(colorR, colorG, colorB)
                 }
                 ReportRate {
                     id: reprotRateMain
@@ -532,31 +385,10 @@ SkinImages {
         visible: mainIten.fullPage
     }
 
-    Rectangle {
+    // Dims the page behind a dialog and keeps the pointer off the panels.
+    PageMask {
         id: mainMask
         objectName: "mainMask"
-        anchors.fill: parent
-        color: "#90000000"
-        visible: false
-        MouseArea {
-            anchors.fill: parent
-            property point pressPoint
-            onPressed: {
-                pressPoint = Qt.point(mouse.x, mouse.y)
-                if (macroEditorMain.visible)
-                    macroEditorMain.macroEditorFocus()
-                else if (profileMain.visible)
-                    profileMain.forceActiveFocus()
-                else if (gunControlMain.visible)
-                    gunControlMain.gunControlFocus()
-                else if (macroKeyMain.visible)
-                    macroKeyMain.macroKeyFocus()
-            }
-            onPositionChanged: {
-                ui_Ctl.onXChanged(mouse.x - pressPoint.x)
-                ui_Ctl.onYChanged(mouse.y - pressPoint.y)
-            }
-        }
     }
 
     Profile {
@@ -565,9 +397,9 @@ SkinImages {
         x: 20
         y: mainIten.height - 6 - profileBtn.height - 6 - height
         visible: false
-        onChangeProfile: mainIten.changeProfile(tmpProfileNo)
-        onCloseUI: mainIten.showProfileManager(false)
-        onProfileLoaded: mainIten.profileImported()
+        onChangeProfile: profileFlow.changeProfile(tmpProfileNo)
+        onCloseUI: profileFlow.showProfileManager(false)
+        onProfileLoaded: profileFlow.profileImported()
     }
 
     MacroEditor {
@@ -585,19 +417,19 @@ SkinImages {
         id: keyMenuMain
         objectName: "keyMenuMain"
         visible: false
-        onMenuCmd: mainIten.assignKey(menuStr)
+        onMenuCmd: keyAssign.assignKey(menuStr)
     }
 
     SingleKey {
         id: singleKeyMain
         objectName: "singleKeyMain"
-        onCloseSure: mainIten.closeKeyDialog(singleKeyMain)
+        onCloseSure: keyAssign.closeKeyDialog(singleKeyMain)
     }
 
     MacroKey {
         id: macroKeyMain
         objectName: "macroKeyMain"
-        onCloseSure: mainIten.closeKeyDialog(macroKeyMain)
+        onCloseSure: keyAssign.closeKeyDialog(macroKeyMain)
     }
 
     FactorySure {
@@ -606,7 +438,7 @@ SkinImages {
         onAccepted: {
             visible = false
             mainMask.visible = false
-            mainIten.factoryReset()
+            profileFlow.factoryReset()
         }
         onRejected: {
             visible = false
@@ -637,5 +469,22 @@ SkinImages {
 
     KeyCodeString {
         id: _KeyCodeString
+    }
+
+    ProfileFlow {
+        id: profileFlow
+        objectName: "profileFlow"
+    }
+
+    PageTexts {
+        id: pageTexts
+    }
+
+    DeviceSends {
+        id: deviceSends
+    }
+
+    KeyAssign {
+        id: keyAssign
     }
 }

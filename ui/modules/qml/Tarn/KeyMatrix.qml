@@ -56,8 +56,14 @@ Frame {
             mouseMain.selectKey = index
     }
 
+    // The assignment menu, or a dialog behind the mask, owns the page: hover
+    // must not move the button they assign to.
     function menuOpen() {
-        return typeof keyMenuMain !== "undefined" && keyMenuMain.visible
+        return (typeof keyMenuMain !== "undefined" && keyMenuMain.visible) || dialogOpen()
+    }
+
+    function dialogOpen() {
+        return typeof mainMask !== "undefined" && mainMask.visible
     }
 
     function keyCodetoText(b0, b1, b2, b3) {
@@ -213,6 +219,8 @@ Frame {
                                 keyMatrix.leaveBtn(index)
                             }
                             onClicked: {
+                                if (keyMatrix.dialogOpen())
+                                    return
                                 keyMatrix.setSelectedKey(index)
                                 keyMatrix.clickKeyMatrix(index)
                             }

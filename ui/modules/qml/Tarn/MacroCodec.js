@@ -147,3 +147,19 @@ function recordCount(sequence) {
     }
     return size + SLOT_BYTES + END_BYTES
 }
+
+// The bytes of a macro the mouse plays in full, end marker included; the
+// slot is larger, but what passes this loses its end when the slot fills.
+var BUDGET_BYTES = 128
+
+function fits(sequence, loops) {
+    return deCode(sequence, loops).length <= BUDGET_BYTES
+}
+
+// How many leading events of `events` (an array) encode within the budget.
+function fittingCount(events, loops) {
+    var n = events.length
+    while (n > 0 && !fits(events.slice(0, n), loops))
+        --n
+    return n
+}

@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import "MacroList.js" as Macros
 import "MacroCodec.js" as Codec
-import "Skin.js" as Skin
 
 // The "Macro Manager" window: the macro list, the event sequence of the
 // chosen macro, recording and options. Every change of a macro is saved at
@@ -159,20 +158,43 @@ DialogFrame {
         return Codec.recordCount(events())
     }
 
+    // A recording in progress is saved only when it stops: until then the
+    // stored macro, and the mouse's slots, stay as they were.
     function autoSave() {
         var name = currentName()
-        if (name === "")
+        if (name === "" || isInputting)
             return
         var list = events()
         var loops = Number(loopCount)
         ui_View.saveMacroIni(name, Macros.eventStrings(list), Codec.deCode(list, loops), loops)
-        var used = ui_View.isMacroUse(name)
-        for (var i = 1; i < used.length; ++i)
-            sendMacro(Number(used[i]), name)
+        var slots = Macros.slotsPlaying(name, ui_View)
+        for (var i = 0; i < slots.length; ++i)
+            sendMacro(slots[i], name)
+    }
+
+    // Runs `change` on the sequence and saves the result; a change that would
+    // take the macro past what the mouse holds is undone instead. A file
+    // edited past it by hand may still shrink.
+    function edit(change) {
+        var before = events()
+        var selected = currentEvent
+        var loops = Number(loopCount)
+        var sizeBefore = Codec.deCode(before, loops).length
+        change()
+        if (Codec.fits(sequenceModel, loops) || Codec.deCode(sequenceModel, loops).length <= sizeBefore) {
+            autoSave()
+            return true
+        }
+        sequenceModel.clear()
+        for (var i = 0; i < before.length; ++i)
+            sequenceModel.append(before[i])
+        currentEvent = selected
+        return false
     }
 
     // Sends the stored form of a macro to a slot, with the macro's own loop
-    // count; a missing macro sends nothing.
+    // count; a missing macro sends nothing. A file edited past the budget
+    // goes out cut after its last whole event that fits.
     function sendMacro(index, macroName) {
         var list = ui_View.loadMacroIni(macroName)
         if (list.length === 0)
@@ -180,7 +202,11 @@ DialogFrame {
         var stored = Macros.parseStored(list)
         if (macroName === currentName())
             loopCount = stored.loops
-        ui_View.sendMacroData(Codec.deCode(stored.events, Number(stored.loops)), index)
+        var loops = Number(stored.loops)
+        var kept = Codec.fittingCount(stored.events, loops)
+        if (kept < stored.events.length)
+            console.log("Macro too long:", macroName, "sent with", kept, "of", stored.events.length, "events")
+        ui_View.sendMacroData(Codec.deCode(stored.events.slice(0, kept), loops), index)
     }
 
     // ---- recording ----
@@ -222,7 +248,7 @@ DialogFrame {
             tick = 0
         }
         sequenceModel.append({ type: Macros.recordedType(isDown, usbCode), info: name })
-        sequenceView.positionViewAtEnd()
+        sequencePanel.positionViewAtEnd()
     }
 
     // ---- editing the sequence ----
@@ -234,18 +260,20 @@ DialogFrame {
     function deleteEvent() {
         if (currentEvent < 0 || currentEvent >= sequenceModel.count)
             return
-        sequenceModel.remove(currentEvent)
-        currentEvent = Math.min(currentEvent, sequenceModel.count - 1)
-        autoSave()
+        edit(function () {
+            sequenceModel.remove(currentEvent)
+            currentEvent = Math.min(currentEvent, sequenceModel.count - 1)
+        })
     }
 
     function insertClick(info) {
         if (!canInsert())
             return
         var at = currentEvent < 0 || currentEvent >= sequenceModel.count - 1 ? sequenceModel.count : currentEvent + 1
-        sequenceModel.insert(at, { type: Macros.TYPE_MOUSE_PRESS, info: info })
-        sequenceModel.insert(at + 1, { type: Macros.TYPE_MOUSE_RELEASE, info: info })
-        autoSave()
+        edit(function () {
+            sequenceModel.insert(at, { type: Macros.TYPE_MOUSE_PRESS, info: info })
+            sequenceModel.insert(at + 1, { type: Macros.TYPE_MOUSE_RELEASE, info: info })
+        })
     }
 
     function insertAt() {
@@ -256,9 +284,10 @@ DialogFrame {
         if (!canInsert())
             return
         var at = insertAt()
-        sequenceModel.insert(at, { type: Macros.TYPE_DELAY, info: "50" })
-        currentEvent = at
-        autoSave()
+        edit(function () {
+            sequenceModel.insert(at, { type: Macros.TYPE_DELAY, info: "50" })
+            currentEvent = at
+        })
     }
 
     function openInsertKeys() {
@@ -282,11 +311,10 @@ DialogFrame {
     function acceptInsertKeys() {
         if (insertName !== "" && canInsert()) {
             var at = insertAt()
-            sequenceModel.insert(at, { type: Macros.TYPE_KEY_PRESS, info: insertName })
-            sequenceModel.insert(at + 1, { type: Macros.TYPE_KEY_RELEASE, info: insertName })
-            isInsertting = false
-            autoSave()
-            return
+            edit(function () {
+                sequenceModel.insert(at, { type: Macros.TYPE_KEY_PRESS, info: insertName })
+                sequenceModel.insert(at + 1, { type: Macros.TYPE_KEY_RELEASE, info: insertName })
+            })
         }
         isInsertting = false
     }
@@ -294,10 +322,8 @@ DialogFrame {
     function setDelay(position, text) {
         var old = sequenceModel.get(position).info
         var value = Macros.parseDelay(text, old)
-        if (value !== old) {
-            sequenceModel.setProperty(position, "info", value)
-            autoSave()
-        }
+        if (value !== old)
+            edit(function () { sequenceModel.setProperty(position, "info", value) })
     }
 
     function commitLoops(text) {
@@ -318,11 +344,6 @@ DialogFrame {
     }
 
     // ---- window ----
-
-    // For the inline components, which do not see this file's script imports.
-    function skin(file) {
-        return Skin.image("macros", file, mainIten.skin_No)
-    }
 
     function showUI() {
         centre()
@@ -362,101 +383,11 @@ DialogFrame {
 
     onCloseBox: closeRequest()
 
-    component Label: Text {
-        color: mainIten.fontColor
-        font.family: mainIten.fontFamily
-        font.pixelSize: mainIten.fontNormalSize
-    }
-
-    component CheckOption: Row {
-        property bool checked: false
-        property string text: ""
-        signal toggled()
-        spacing: 6
-        Rectangle {
-            width: 14
-            height: 14
-            color: "#1c1c1c"
-            border.color: "#c0c0c0"
-            Image {
-                anchors.fill: parent
-                source: macroEditor.skin(parent.parent.checked ? "macroCheck1" : "macroCheck0")
-            }
-            Rectangle {
-                anchors.centerIn: parent
-                width: 6
-                height: 6
-                color: "#c0c0c0"
-                visible: parent.parent.checked
-            }
-            MouseArea {
-                anchors.fill: parent
-                onClicked: parent.parent.toggled()
-            }
-        }
-        Label { text: parent.text }
-    }
-
     // Macro list
-    Label { x: 15; y: 10; text: macroEditor.macroEditorLang[1] }
-    Rectangle {
+    MacroLabel { x: 15; y: 10; text: macroEditor.macroEditorLang[1] }
+    MacroListPanel {
         x: 15
         y: 30
-        width: 160
-        height: 265
-        color: "#1c1c1c"
-        border.color: "#4e3434"
-        ListView {
-            id: macroView
-            x: 1
-            y: 1
-            width: parent.width - 2
-            height: Math.min(contentHeight, 263)
-            clip: true
-            model: macroListModel
-            delegate: Rectangle {
-                width: macroView.width
-                height: macroEditor.rowHeight
-                color: index === macroEditor.currentMacro ? "#761212" : "transparent"
-                Label {
-                    x: 6
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: macroName
-                    visible: !nameEdit.visible
-                }
-                TextInput {
-                    id: nameEdit
-                    x: 6
-                    width: parent.width - 8
-                    anchors.verticalCenter: parent.verticalCenter
-                    visible: false
-                    color: mainIten.fontColor
-                    font.family: mainIten.fontFamily
-                    font.pixelSize: mainIten.fontNormalSize
-                    function commit() {
-                        if (!visible)
-                            return
-                        visible = false
-                        macroEditor.renameMacro(index, text)
-                    }
-                    onAccepted: commit()
-                    onActiveFocusChanged: if (!activeFocus) commit()
-                }
-                MouseArea {
-                    anchors.fill: parent
-                    enabled: !nameEdit.visible
-                    onClicked: macroEditor.selectMacro(index)
-                    onDoubleClicked: {
-                        if (macroEditor.isInputting)
-                            return
-                        nameEdit.text = macroName
-                        nameEdit.visible = true
-                        nameEdit.forceActiveFocus()
-                        nameEdit.selectAll()
-                    }
-                }
-            }
-        }
     }
     Row {
         x: 15
@@ -467,96 +398,11 @@ DialogFrame {
     }
 
     // Sequence
-    Label { x: 190; y: 10; text: macroEditor.macroEditorLang[2] }
-    Rectangle {
+    MacroLabel { x: 190; y: 10; text: macroEditor.macroEditorLang[2] }
+    MacroSequencePanel {
+        id: sequencePanel
         x: 190
         y: 30
-        width: 250
-        height: 282
-        color: "#1c1c1c"
-        border.color: "#4e3434"
-        MouseArea {
-            anchors.fill: parent
-            acceptedButtons: Qt.RightButton
-            onClicked: {
-                macroEditor.currentEvent = -1
-                contextMenu.openAt(mapToItem(macroEditor, mouse.x, mouse.y))
-            }
-        }
-        ListView {
-            id: sequenceView
-            x: 1
-            y: 1
-            width: parent.width - 2
-            height: Math.min(contentHeight, 280)
-            clip: true
-            model: sequenceModel
-            delegate: Rectangle {
-                width: sequenceView.width - 10
-                height: macroEditor.rowHeight
-                color: index === macroEditor.currentEvent ? "#761212" : "transparent"
-                Image {
-                    x: 4
-                    width: 14
-                    height: 14
-                    anchors.verticalCenter: parent.verticalCenter
-                    source: Skin.image("macros", type === 0 ? "macroKeyDelay"
-                                       : (type === 1 || type === 3 ? "macroKeyPress" : "macroKeyRelease"), mainIten.skin_No)
-                }
-                Label {
-                    x: 24
-                    anchors.verticalCenter: parent.verticalCenter
-                    visible: !delayEdit.visible
-                    text: type === 0 ? info + " ms" : info
-                }
-                TextInput {
-                    id: delayEdit
-                    x: 24
-                    width: 100
-                    anchors.verticalCenter: parent.verticalCenter
-                    visible: false
-                    color: mainIten.fontColor
-                    font.pixelSize: mainIten.fontNormalSize
-                    validator: IntValidator { bottom: 0; top: 100000 }
-                    function commit() {
-                        if (!visible)
-                            return
-                        visible = false
-                        macroEditor.setDelay(index, text)
-                    }
-                    onAccepted: commit()
-                    onActiveFocusChanged: if (!activeFocus) commit()
-                }
-                MouseArea {
-                    anchors.fill: parent
-                    acceptedButtons: Qt.LeftButton | Qt.RightButton
-                    enabled: !delayEdit.visible
-                    onClicked: {
-                        macroEditor.currentEvent = index
-                        if (mouse.button === Qt.RightButton)
-                            contextMenu.openAt(mapToItem(macroEditor, mouse.x, mouse.y))
-                    }
-                    onDoubleClicked: {
-                        if (type !== 0 || macroEditor.isInputting)
-                            return
-                        delayEdit.text = info
-                        delayEdit.visible = true
-                        delayEdit.forceActiveFocus()
-                        delayEdit.selectAll()
-                    }
-                }
-            }
-        }
-        Rectangle {
-            anchors.right: parent.right
-            anchors.rightMargin: 2
-            y: 2 + (sequenceView.visibleArea.yPosition * (parent.height - 4))
-            width: 6
-            radius: 3
-            height: Math.min(1, sequenceView.visibleArea.heightRatio) * (parent.height - 4)
-            color: "#767676"
-            visible: sequenceView.contentHeight > sequenceView.height
-        }
     }
     DialogButton {
         x: 190
@@ -567,17 +413,17 @@ DialogFrame {
     }
 
     // Options
-    Label { x: 460; y: 10; text: macroEditor.macroEditorLang[3] }
+    MacroLabel { x: 460; y: 10; text: macroEditor.macroEditorLang[3] }
     Column {
         x: 460
         y: 34
         spacing: 10
-        CheckOption {
+        MacroCheckOption {
             text: macroEditor.macroEditorLang[6]
             checked: macroEditor.recTime
             onToggled: macroEditor.recTime = !macroEditor.recTime
         }
-        CheckOption {
+        MacroCheckOption {
             text: macroEditor.macroEditorLang[7]
             checked: macroEditor.loopsTimer
             onToggled: macroEditor.setLoopsTimer(!macroEditor.loopsTimer)
@@ -613,69 +459,18 @@ DialogFrame {
     }
 
     // Context menu of the sequence
-    Rectangle {
+    MacroContextMenu {
         id: contextMenu
-        visible: false
-        width: 150
-        height: menuColumn.height + 2
-        color: "#6f2929"
-        border.color: "#8f2020"
-        z: 10
-
-        function openAt(point) {
-            x = Math.min(point.x, macroEditor.width - width)
-            y = Math.min(point.y, macroEditor.height - height)
-            visible = true
-        }
-
-        function run(command) {
-            visible = false
-            switch (command) {
-            case 0: macroEditor.deleteEvent(); break
-            case 1: macroEditor.insertClick("MS-L"); break
-            case 2: macroEditor.insertClick("MS-M"); break
-            case 3: macroEditor.insertClick("MS-R"); break
-            case 4: macroEditor.insertDelay(); break
-            case 5: macroEditor.openInsertKeys(); break
-            }
-        }
-
-        Column {
-            id: menuColumn
-            y: 1
-            Repeater {
-                model: macroEditor.menuTexts
-                Rectangle {
-                    width: contextMenu.width
-                    height: 21
-                    color: commandArea.containsMouse ? "#8f2020" : "transparent"
-                    Label { x: 8; anchors.verticalCenter: parent.verticalCenter; text: modelData }
-                    MouseArea {
-                        id: commandArea
-                        anchors.fill: parent
-                        hoverEnabled: true
-                        onClicked: contextMenu.run(index)
-                    }
-                }
-            }
-        }
     }
 
-    // Insert dialog
-    Rectangle {
+    MacroQuestion {
         id: insertDialog
         visible: macroEditor.isInsertting
-        anchors.centerIn: parent
-        width: 260
-        height: 140
-        color: "#2a1a1a"
-        border.color: "#4e3434"
         z: 11
-        Image {
-            anchors.fill: parent
-            source: Skin.image("index", "insertKeyBg", mainIten.skin_No)
-        }
-        Label { x: 12; y: 8; text: macroEditor.macroEditorLang[17]; font.bold: true }
+        title: macroEditor.macroEditorLang[17]
+        background: "insertKeyBg"
+        onAccepted: macroEditor.acceptInsertKeys()
+        onRejected: macroEditor.isInsertting = false
         Rectangle {
             x: 20
             y: 40
@@ -683,39 +478,19 @@ DialogFrame {
             height: 26
             color: "#1c1c1c"
             border.color: "#4e3434"
-            Label { anchors.centerIn: parent; text: macroEditor.insertName }
-        }
-        Row {
-            x: 32
-            y: 96
-            spacing: 20
-            DialogButton { text: macroEditor.macroEditorLang[10]; onClicked: macroEditor.acceptInsertKeys() }
-            DialogButton { text: macroEditor.macroEditorLang[11]; onClicked: macroEditor.isInsertting = false }
+            MacroLabel { anchors.centerIn: parent; text: macroEditor.insertName }
         }
     }
 
-    // Confirmation when closing while recording
-    Rectangle {
+    // Asked when the window closes while recording.
+    MacroQuestion {
         id: confirmRecord
         visible: false
-        anchors.centerIn: parent
-        width: 260
-        height: 140
-        color: "#2a1a1a"
-        border.color: "#4e3434"
         z: 12
-        Image {
-            anchors.fill: parent
-            source: Skin.image("index", "cancelRecordBg", mainIten.skin_No)
-        }
-        Label { x: 12; y: 8; text: macroEditor.macroEditorLang[11]; font.bold: true }
-        Label { x: 20; y: 48; text: macroEditor.macroEditorLang[18] }
-        Row {
-            x: 32
-            y: 96
-            spacing: 20
-            DialogButton { text: macroEditor.macroEditorLang[10]; onClicked: macroEditor.discardRecord() }
-            DialogButton { text: macroEditor.macroEditorLang[11]; onClicked: confirmRecord.visible = false }
-        }
+        title: macroEditor.macroEditorLang[11]
+        background: "cancelRecordBg"
+        onAccepted: macroEditor.discardRecord()
+        onRejected: visible = false
+        MacroLabel { x: 20; y: 48; text: macroEditor.macroEditorLang[18] }
     }
 }

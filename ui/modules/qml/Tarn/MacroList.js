@@ -13,6 +13,8 @@ var TYPE_MOUSE_PRESS = 3
 var TYPE_MOUSE_RELEASE = 4
 
 var MOUSE_CODE_FIRST = 0xF0
+var MACRO_KIND = 0x0A
+var BUTTONS = 16
 var MAX_DELAY_MS = 100000
 var MAX_LOOPS = 65535
 var DEFAULT_LOOPS = "1"
@@ -96,4 +98,16 @@ function parseLoops(text) {
     if (!/^[0-9]+$/.test(t))
         return DEFAULT_LOOPS
     return String(Math.min(parseInt(t, 10), MAX_LOOPS))
+}
+
+// The buttons whose definition in the current profile plays `name`; a button
+// plays from the slot of its own number. `view` is the page's back end.
+function slotsPlaying(name, view) {
+    var slots = []
+    for (var b = 0; b < BUTTONS; ++b) {
+        var def = view.getKeydefine(b)
+        if (def.length >= 4 && Number(def[0]) === MACRO_KIND && String(view.getMacroKey(Number(def[3]))) === name)
+            slots.push(b)
+    }
+    return slots
 }

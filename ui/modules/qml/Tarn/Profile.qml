@@ -77,7 +77,7 @@ Image {
     function addEntry(name, index) {
         profiles.append({ name: name, pIndex: index })
         saveNames()
-        select(profiles.count - 1)
+        select(currentRow)
     }
 
     // A full list has no free index: creating would overwrite a listed profile.

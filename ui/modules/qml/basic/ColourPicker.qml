@@ -30,8 +30,9 @@ Rectangle {
         sliderX = ColourMath.sliderForColour(colour)
     }
 
+    // Kept wholly inside the column it opens in.
     function open(stage, colour) {
-        x = xForStage(stage)
+        x = Math.max(0, Math.min(xForStage(stage), parent.width - width))
         setColour(colour)
         visible = true
     }

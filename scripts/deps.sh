@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qtbase5-dev qtdeclarative5-dev qml-module-qtquick2 qml-module-qttest
   libhidapi-dev libudev-dev libxi-dev libx11-dev
-  xvfb xauth xdotool
+  xvfb xauth xdotool python3
   fonts-wqy-microhei
   g++-mingw-w64-x86-64
 )

@@ -31,12 +31,6 @@ void CommandQueue::stop()
     m_workerId = std::thread::id();
 }
 
-bool CommandQueue::active() const
-{
-    std::lock_guard<std::mutex> lock(m_lock);
-    return m_active;
-}
-
 bool CommandQueue::runsInline() const
 {
     return !m_active || std::this_thread::get_id() == m_workerId;

@@ -25,7 +25,6 @@ public:
 
     void start();
     void stop();
-    bool active() const;
 
     // Queues the job and returns. Runs it at once when the queue is
     // inactive or when called from a job (a job never waits for itself).

@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Busy indication check of the end-to-end scripts: clicks at X, Y in the
 window, then watches the page's centre, where the busy indicator sits.
-  busy_frames.py WINDOW_ID X Y GRAB_WINDOW OUT.png
+  busy_frames.py WINDOW_ID X Y GRAB_WINDOW OUT.png [COMMAND ...]
+COMMAND, when given, starts right after the click (to disturb the traffic).
 Exit status 0 when the indicator appeared, changed between two frames (it
-animates) and went away again; OUT.png is the window while it showed.
+animates) and went away again (the centre stays still); OUT.png is the
+window while it showed.
 """
 import ctypes
 import subprocess
@@ -11,7 +13,7 @@ import sys
 import time
 
 CENTRE = (420, 300, 160, 40)   # "LOADING ......" centred in the 1000 x 640 page
-SHOW_LIMIT_S, END_LIMIT_S = 1.0, 5.0
+SHOW_LIMIT_S, END_LIMIT_S, STILL_S = 1.0, 5.0, 0.3
 
 
 
@@ -43,17 +45,25 @@ def main():
 
     idle = centre()
     subprocess.run(["xdotool", "mousemove", "--window", window, x, y, "click", "1"], check=True)
+    if len(sys.argv) > 6:
+        subprocess.Popen(sys.argv[6:])
     start = time.monotonic()
-    first = shown = changed = ended = None
+    shown = changed = ended = None
+    previous, still_since = idle, None
     while ended is None and time.monotonic() - start < END_LIMIT_S:
         now, elapsed = centre(), time.monotonic() - start
         if shown is None and now != idle and elapsed < SHOW_LIMIT_S:
-            shown, first = elapsed, now
+            shown = elapsed
             subprocess.run([grab_window, window, shot, "2"], stdout=subprocess.DEVNULL)
-        elif shown is not None and changed is None and now not in (first, idle):
-            changed = elapsed
-        elif changed is not None and now == idle:
-            ended = elapsed
+        elif shown is not None and now != previous:
+            changed = changed or elapsed
+            still_since = None
+        elif changed is not None:
+            # The pulse changes every frame: a centre that stays put has no indicator.
+            still_since = still_since or elapsed
+            if elapsed - still_since >= STILL_S:
+                ended = still_since
+        previous = now
         time.sleep(0.02)
     ms = lambda t: "never" if t is None else f"{t * 1000:.0f} ms"
     print(f"indicator shown after {ms(shown)}, changed after {ms(changed)}, gone after {ms(ended)}")

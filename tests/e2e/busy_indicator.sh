@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A profile switch shows the busy indicator animating while the profile goes
 # to the mouse, then gives the page back; a mouse unplugged in the middle of
-# the next switch leaves no indicator behind and the program running. The
-# screenshot with the indicator is kept as SHOT (a CI artefact).
+# the next switch leaves no indicator behind, the program running and the
+# removal on its output. The screenshot with the indicator is kept as SHOT
+# (a CI artefact).
 #   busy_indicator.sh DEMO VMOUSECTL GRAB_WINDOW BUSY_FRAMES_PY SHOT
 set -uo pipefail
 . "$(dirname "$0")/lib.sh"
@@ -21,22 +22,22 @@ for ((i = 0; i < 100; i++)); do
 done
 [ -n "$wid" ] || fail "no window"
 "$grab" "$wid" "$work/start.png" 10 >/dev/null || fail "no full page"
-first_row=450 second_row=474
 
 # The profile button (bottom left) opens the profile list; choosing a row
-# and closing the list with the button again sends the profile.
-profile_button="80 620"
-choose_profile() {
-  xdotool mousemove --window "$wid" $profile_button click 1; sleep 0.7
-  xdotool mousemove --window "$wid" 80 "$1" click 1; sleep 0.7
+# and closing the list with its cross sends the profile. "New" adds a
+# profile and chooses it.
+open_and_choose() {
+  xdotool mousemove --window "$wid" 80 620 click 1; sleep 0.7
+  xdotool mousemove --window "$wid" "$1" "$2" click 1; sleep 0.7
 }
+close_list="224 420" new_button="64 578" first_row="80 446"
 
-choose_profile "$second_row"
-python3 "$frames" "$wid" $profile_button "$grab" "$shot" || fail "no animated busy indicator during the switch (screenshot: $shot)"
+open_and_choose $new_button
+python3 "$frames" "$wid" $close_list "$grab" "$shot" || fail "no animated busy indicator during the switch (screenshot: $shot)"
 
 sleep 1
-choose_profile "$first_row"
-(sleep 0.3; "$ctl" unplug >/dev/null) &
-python3 "$frames" "$wid" $profile_button "$grab" "$work/unplugged.png" || fail "the busy indicator stayed after the mouse was unplugged"
+open_and_choose $first_row
+python3 "$frames" "$wid" $close_list "$grab" "$work/unplugged.png" sh -c "sleep 0.3; '$ctl' unplug >/dev/null" || fail "the busy indicator stayed after the mouse was unplugged"
 kill -0 "$pid" || fail "the program ended"
+grep -q "^Device removed" "$work/log" || fail "no removal on the output: $(cat "$work/log")"
 echo ok

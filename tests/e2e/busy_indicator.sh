@@ -10,18 +10,7 @@ set -uo pipefail
 
 exe=$1 ctl=$2 grab=$3 frames=$4 shot=$5
 
-install_copy "$exe" "$work/app"
-export VIRTUALMOUSE_CONTROL="$work/vmouse.sock"
-"$work/app/$(basename "$exe")" >"$work/log" 2>&1 & pids+=($!)
-pid=${pids[-1]}
-wid=
-for ((i = 0; i < 100; i++)); do
-  wid=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -1)
-  [ -n "$wid" ] && break
-  sleep 0.1
-done
-[ -n "$wid" ] || fail "no window"
-"$grab" "$wid" "$work/start.png" 10 >/dev/null || fail "no full page"
+start_program "$exe"
 
 # The profile button (bottom left) opens the profile list; choosing a row
 # and closing the list with its cross sends the profile. "New" adds a

@@ -1,6 +1,5 @@
 // Commands handed to the command thread: the same bytes in the same order as
-// in the caller's thread, setters that return before their traffic, queries
-// answered after everything called before them, and the busy guard as before.
+// in the caller's thread (queries included), and the busy guard as before.
 #include "DebugLog.h"
 #include "WireTrace.h"
 
@@ -33,16 +32,6 @@ class CommandThreadTest : public QObject
     Q_OBJECT
 private slots:
     void commands_leave_in_call_order_with_the_same_bytes() { QCOMPARE(traceOf(true), traceOf(false)); }
-
-    void setter_returns_before_its_traffic_and_a_query_waits_for_it()
-    {
-        Hid_Thread hid;
-        wire::attachMouse(hid);
-        hid.startCommandThread();
-        hid.hid_07H_SetDPISet(3, 0xff, 1, 2, 3, 4);
-        QVERIFY(hid.commandsPending());
-        QCOMPARE(hid.hid_87H_GetCurrentDPI().toInt(), 3);
-    }
 
     void taken_transport_still_fails_with_its_text()
     {

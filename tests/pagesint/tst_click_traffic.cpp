@@ -20,14 +20,6 @@ void click(PagesFixture &f, const QPoint &at)
     QCoreApplication::processEvents();
 }
 
-int sentCount(uint8_t command)
-{
-    int n = 0;
-    for (const vmouse::CallRecord &c : vmouse::trace())
-        n += c.call == vmouse::Call::SendFeature && c.bytes.size() > 1 && c.bytes[1] == command;
-    return n;
-}
-
 // DPI track, effect, preset, report rate and a profile switch; the trace of
 // the mouse once all of it has gone out.
 QString sequenceTrace(bool commandThread)
@@ -71,9 +63,9 @@ private slots:
                 QVERIFY(f.hid.commandsPending());  // the rest are made during its traffic
         }
         f.hid.waitCommands();
-        QCOMPARE(sentCount(0x87), 10);
-        QCOMPARE(sentCount(0x08), 10);
-        QCOMPARE(sentCount(0x07), 10);
+        const QStringList sent = f.sentCommands();
+        for (const char *command : {"87", "08", "07"})
+            QCOMPARE(sent.count(QLatin1String(command)), 10);
         const unsigned shown = f.js(QStringLiteral("dpiSettingMain.valueForDpi()[0]")).toUInt();
         QVERIFY(shown < 8000);  // the last click was not the first one's value
         QCOMPARE(int(vmouse::firmwareState(f.unit).stageCodes[0]), int(dpiCode(false, shown)));

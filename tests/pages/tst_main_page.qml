@@ -175,6 +175,9 @@ TestCase {
         light.choosePreset(5)
         compare([light.colorR, light.colorG, light.colorB], [255, 127, 0])
         compare(args(spy, 2), [0xff, 0x67, 0x00])
+        // The colour square and its values show the panel colour, not the bar's.
+        compare(String(findChild(light, "panelColourSquare").color), "#ff7f00")
+        compare(findChild(light, "panelColourValues").text, "R 255\nG 127\nB 0")
     }
 
     function test_lighting_levels() {

@@ -7,8 +7,10 @@
 #include "ProfileSender.h"
 #include "SettingsFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
 
 namespace cli {
 
@@ -19,6 +21,7 @@ const char kSensor4090[] = "4090";
 constexpr qint64 kMaxProfileFileBytes = 4 << 20;
 constexpr int kReportRateBaseHz = 1000;
 constexpr int kShownNameLength = 64;
+constexpr unsigned long kPendingPollMs = 4;
 // Names of the lighting effects 0 .. 13, as the lighting panel shows them.
 const char *const kEffectNames[] = {"Static", "Breath", "Neon", "Finger", "RGB", "RainBow", "Horse",
                                     "Color Run", "Trailing", "Trailing1", "Streamer1", "Flash", "Police light",
@@ -205,6 +208,13 @@ bool CommandRunner::sendCurrentProfile(int selectIndex)
         m_hooks.reloadProfile();
     }
     ProfileSender(stores).sendAll();
+    // In the running program the commands go to the device link's thread:
+    // the window keeps painting, and a request arriving meanwhile is refused
+    // as busy instead of waiting behind this one.
+    while (m_hid.commandsPending()) {
+        QCoreApplication::processEvents();
+        QThread::msleep(kPendingPollMs);
+    }
     return m_hid.transportFailures() == failuresBefore && mousePresent();
 }
 

@@ -7,6 +7,7 @@
 #include <QDebug>
 
 #include <cstring>
+#include <vector>
 
 using namespace hidproto;
 
@@ -37,37 +38,46 @@ void failText(const char *text)
 
 } // namespace
 
-Hid_Thread::Outcome Hid_Thread::runSet(const char *text, const ShortReport &report, const uint8_t *data, int length,
-                                       bool settle, int pauseAfterMs)
+void Hid_Thread::runSet(const char *text, const ShortReport &report, const uint8_t *data, int length, bool settle,
+                        int pauseAfterMs)
 {
-    if (!waitHidFree()) {
-        failText(text);
-        return Outcome::Busy;
-    }
-    m_out = report;
+    // The caller's buffer may be gone by the time the command runs.
+    std::vector<uint8_t> payload;
     if (length > 0)
-        std::memcpy(m_data, data, static_cast<size_t>(length));
-    const bool sent = hidSendReport(length, settle);
-    if (pauseAfterMs > 0)
-        QThread::msleep(static_cast<unsigned long>(pauseAfterMs));
-    return sent ? Outcome::Done : Outcome::Failed;
+        payload.assign(data, data + length);
+    m_commands.post([this, text, report, payload, length, settle, pauseAfterMs] {
+        if (!waitHidFree()) {
+            failText(text);
+            return;
+        }
+        m_out = report;
+        if (length > 0)
+            std::memcpy(m_data, payload.data(), static_cast<size_t>(length));
+        hidSendReport(length, settle);
+        if (pauseAfterMs > 0)
+            QThread::msleep(static_cast<unsigned long>(pauseAfterMs));
+    });
 }
 
-Hid_Thread::Outcome Hid_Thread::runQuery(const char *text, const ShortReport &report, const ShortReport &prefill,
-                                         uint8_t *data, int length)
+Hid_Thread::Answer Hid_Thread::runQuery(const char *text, const ShortReport &report, const ShortReport &prefill,
+                                        uint8_t *data, int length)
 {
-    if (!waitHidFree()) {
-        failText(text);
-        return Outcome::Busy;
-    }
-    m_out = report;
-    m_in = prefill;
-    if (length > 0)
-        std::memcpy(m_data, data, static_cast<size_t>(length));
-    const bool answered = hidQueryReport(length);
-    if (length > 0)
-        std::memcpy(data, m_data, static_cast<size_t>(length));
-    return answered ? Outcome::Done : Outcome::Failed;
+    Answer answer{Outcome::Busy, prefill};
+    m_commands.call([&] {
+        if (!waitHidFree()) {
+            failText(text);
+            return;
+        }
+        m_out = report;
+        m_in = prefill;
+        if (length > 0)
+            std::memcpy(m_data, data, static_cast<size_t>(length));
+        answer.outcome = hidQueryReport(length) ? Outcome::Done : Outcome::Failed;
+        answer.in = m_in;
+        if (length > 0)
+            std::memcpy(data, m_data, static_cast<size_t>(length));
+    });
+    return answer;
 }
 
 uchar Hid_Thread::hidCS(uchar *cmd)
@@ -91,12 +101,13 @@ void Hid_Thread::USBDataDecipher(uchar *FIFOBuf, uchar *SecrecyCode)
 void Hid_Thread::hid_00H_GetSecrecyCode(uchar &byte1, uchar &byte2, uchar &byte3, uchar &byte4)
 {
     const ShortReport report = buildShortReport(kCmdSecrecyCode, {byte1, byte2, byte3, byte4, 0, 0}, kChecksum);
-    if (runQuery("cmd Failed 00", report, ShortReport{}, nullptr, 0) == Outcome::Busy)
+    const Answer a = runQuery("cmd Failed 00", report, ShortReport{}, nullptr, 0);
+    if (a.outcome == Outcome::Busy)
         return;
-    byte1 = m_in[kAnswerIndex];
-    byte2 = m_in[kAnswerIndex + 1];
-    byte3 = m_in[kAnswerIndex + 2];
-    byte4 = m_in[kAnswerIndex + 3];
+    byte1 = a.in[kAnswerIndex];
+    byte2 = a.in[kAnswerIndex + 1];
+    byte3 = a.in[kAnswerIndex + 2];
+    byte4 = a.in[kAnswerIndex + 3];
 }
 
 // 00 01 rate 03 03 0F 00 00 cs
@@ -148,25 +159,24 @@ QVariant Hid_Thread::hid_87H_GetCurrentDPI()
     constexpr int kBusyStage = 2;
     ShortReport prefill{};
     prefill[1] = kCmdGetCurrentDpi;
-    if (runQuery("cmd Failed", buildShortReport(kCmdGetCurrentDpi, {}, kChecksum), prefill, nullptr, 0) ==
-        Outcome::Busy)
+    const Answer a = runQuery("cmd Failed", buildShortReport(kCmdGetCurrentDpi, {}, kChecksum), prefill, nullptr, 0);
+    if (a.outcome == Outcome::Busy)
         return QVariant(kBusyStage);
-    return QVariant(static_cast<int>(m_in[kAnswerIndex]));
+    return QVariant(static_cast<int>(a.in[kAnswerIndex]));
 }
 
 bool Hid_Thread::queryKeyboardOptions(uchar &byte1, uchar &byte2, uchar &byte3, uchar &byte4)
 {
     // A failed exchange hands the caller's own values back.
     const ShortReport prefill = {kReportId, kCmdGetKeyboardOption, byte1, byte2, byte3, byte4, 0, 0, 0};
-    const Outcome outcome = runQuery("cmd Failed", buildShortReport(kCmdGetKeyboardOption, {}, kChecksum), prefill,
-                                     nullptr, 0);
-    if (outcome == Outcome::Busy)
+    const Answer a = runQuery("cmd Failed", buildShortReport(kCmdGetKeyboardOption, {}, kChecksum), prefill, nullptr, 0);
+    if (a.outcome == Outcome::Busy)
         return false;
-    byte1 = m_in[kAnswerIndex];
-    byte2 = m_in[kAnswerIndex + 1];
-    byte3 = m_in[kAnswerIndex + 2];
-    byte4 = m_in[kAnswerIndex + 3];
-    return outcome == Outcome::Done;
+    byte1 = a.in[kAnswerIndex];
+    byte2 = a.in[kAnswerIndex + 1];
+    byte3 = a.in[kAnswerIndex + 2];
+    byte4 = a.in[kAnswerIndex + 3];
+    return a.outcome == Outcome::Done;
 }
 
 // 00 83 00 00 00 00 00 00 cs; answer bytes 2..5 are the four options.
@@ -247,21 +257,21 @@ void Hid_Thread::hid_05H_SetMacroKey(uchar macroId, uchar *src128)
 // 00 8B 00 00 00 00 00 00 cs; answer byte 2 is the stage.
 void Hid_Thread::hid_8BH_GetCurrentDPIStage(uchar &dpiStage)
 {
-    if (runQuery("cmd Failed", buildShortReport(kCmdGetDpiStage, {}, kChecksum), ShortReport{}, nullptr, 0) ==
-        Outcome::Busy)
+    const Answer a = runQuery("cmd Failed", buildShortReport(kCmdGetDpiStage, {}, kChecksum), ShortReport{}, nullptr, 0);
+    if (a.outcome == Outcome::Busy)
         return;
-    dpiStage = m_in[kAnswerIndex];
+    dpiStage = a.in[kAnswerIndex];
 }
 
 // 00 8D 00 00 00 00 00 00 cs; answer bytes 2, 3, 4 (no colour in the answer).
 void Hid_Thread::hid_8DH_GetRGBLedEffect(uchar &effect, uchar &option1, uchar &option2)
 {
-    if (runQuery("cmd Failed", buildShortReport(kCmdGetLedEffect, {}, kChecksum), ShortReport{}, nullptr, 0) ==
-        Outcome::Busy)
+    const Answer a = runQuery("cmd Failed", buildShortReport(kCmdGetLedEffect, {}, kChecksum), ShortReport{}, nullptr, 0);
+    if (a.outcome == Outcome::Busy)
         return;
-    effect = m_in[kAnswerIndex];
-    option1 = m_in[kAnswerIndex + 1];
-    option2 = m_in[kAnswerIndex + 2];
+    effect = a.in[kAnswerIndex];
+    option1 = a.in[kAnswerIndex + 1];
+    option2 = a.in[kAnswerIndex + 2];
 }
 
 // 00 90 type 00 00 00 00 00 cs, answer, then one input report of 4 (type 2)

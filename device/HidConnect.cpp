@@ -23,8 +23,12 @@ void Hid_Thread::chkDeviceIsEnCode()
     if (m_connectHooks.secrecyText)
         setCurrentSecrecyCodeFromText(m_connectHooks.secrecyText(did));
 
-    // The handle stays open until the next command closes and reopens it.
-    if (!openCmdInterface(did)) {
+    // The handle stays open until the next command closes and reopens it;
+    // it belongs to the command thread, so the open runs there, after what
+    // is queued.
+    bool opened = false;
+    m_commands.call([this, did, &opened] { opened = openCmdInterface(did) != nullptr; });
+    if (!opened) {
         qDebug("Device Error");
         if (m_connectHooks.failed)
             m_connectHooks.failed(did);

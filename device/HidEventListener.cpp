@@ -26,7 +26,9 @@ void Hid_Thread::startEventListener(uint32_t did)
 
     // The option commands pass GUI events, so another start may have run
     // meanwhile: stop and wait right before starting, with no event pass in
-    // between, so only one listener ever uses the event handle.
+    // between, so only one listener ever uses the event handle. The option
+    // write reaches the mouse before the listener opens the event interface.
+    m_commands.waitIdle();
     m_listening = false;
     waitEventListener();
     m_listening = true;

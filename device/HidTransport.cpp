@@ -14,20 +14,23 @@
 
 using namespace hidproto;
 
+bool Hid_Thread::takeHid()
+{
+    bool expected = true;
+    return m_hidFree.compare_exchange_strong(expected, false);
+}
+
 bool Hid_Thread::waitHidFree()
 {
-    if (m_hidFree) {
-        m_hidFree = false;
+    if (takeHid())
         return true;
-    }
-    // The flag is not looked at again after the last pass.
+    // The flag is not looked at again after the last pass. On the command
+    // thread the event pass finds nothing to do; the GUI thread keeps its own.
     for (int pass = 1; pass <= kFreePollCount; ++pass) {
         QThread::msleep(kFreePollMs);
         QCoreApplication::processEvents();
-        if (pass < kFreePollCount && m_hidFree) {
-            m_hidFree = false;
+        if (pass < kFreePollCount && takeHid())
             return true;
-        }
     }
     ++m_transportFailures;
     return false;

@@ -9,6 +9,8 @@ Hid_Thread::Hid_Thread(QObject *parent)
 
 Hid_Thread::~Hid_Thread()
 {
+    // Commands already called still reach the mouse.
+    m_commands.stop();
     stopEventListener();
     waitEventListener();
     closeCmdHandle();

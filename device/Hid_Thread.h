@@ -2,12 +2,16 @@
 // The device link: device list, current device, the report transport and the
 // mouse's command set, plus the start and stop of the event listener.
 //
-// Derives from QThread as the pages expect, but is never started: commands
-// run in the caller's (GUI) thread. Only the event listener runs on a pool
-// thread; it shares the listening flag (atomic) and the event-interface
-// paths (locked) with the GUI thread, and reports back through queued calls.
+// Derives from QThread as the pages expect, but is never started as one.
+// Commands run in the caller's thread until startCommandThread(); from then
+// on they run one by one, in the order they were called, on the command
+// thread: setters return at once, queries wait for their answer (and so for
+// every command before them). The event listener runs on a pool thread; it
+// shares the listening flag (atomic) and the event-interface paths (locked)
+// with the GUI thread, and reports back through queued calls.
 
 #include "Catalogue.h"
+#include "CommandQueue.h"
 #include "DeviceEntry.h"
 #include "ShortReport.h"
 
@@ -55,11 +59,19 @@ public:
     // Replaces the device list from the catalogue; a found mouse becomes current.
     void scanDevices(const QVector<CatalogueRecord> &records);
     QVector<DeviceEntry> devices() const;  // a copy: the listener may change paths
-    uint32_t currentDevice() const { return m_currentDevice; }
+    uint32_t currentDevice() const { return m_currentDevice.load(); }
 
     // Scrambling of short reports, as the catalogue's common/isEncode says.
     void setScrambling(bool on) { m_scrambling = on; }
     bool scrambling() const { return m_scrambling; }
+
+    // ---- command thread ----
+    // Moves the device traffic off the caller's thread (see above).
+    void startCommandThread() { m_commands.start(); }
+    // Blocks until every command called so far has been carried out.
+    void waitCommands() { m_commands.waitIdle(); }
+    // True while a command is queued or running; the busy indicator asks.
+    Q_INVOKABLE bool commandsPending() const { return m_commands.busy(); }
 
     // ---- transport ----
     // Takes the free flag; waits up to 255 x 8 ms, passing GUI events, and
@@ -68,7 +80,7 @@ public:
     void hidSettle();
     // Gives the transport back whoever holds it (the connect step, the view's clearHidBusy).
     void releaseHid() { m_hidFree = true; }
-    bool hidIsFree() const { return m_hidFree; }
+    bool hidIsFree() const { return m_hidFree.load(); }
     // Exchanges that failed or never got the transport since the object was
     // built: the commands return nothing, so callers that must know whether
     // the mouse took a sequence compare this before and after it.
@@ -118,13 +130,19 @@ public slots:
 
 private:
     enum class Outcome { Busy, Failed, Done };
+    struct Answer {
+        Outcome outcome;
+        ShortReport in;  // the incoming short report as the query left it
+    };
 
     // One command through the transport: take it (or write `failText`),
-    // load the buffers, send or query, add the pause after.
-    Outcome runSet(const char *failText, const ShortReport &report, const uint8_t *data, int length, bool settle,
-                   int pauseAfterMs);
-    Outcome runQuery(const char *failText, const ShortReport &report, const ShortReport &prefill, uint8_t *data,
-                     int length);
+    // load the buffers, send or query, add the pause after. A set is queued
+    // with a copy of its data; a query waits for its answer.
+    void runSet(const char *failText, const ShortReport &report, const uint8_t *data, int length, bool settle,
+                int pauseAfterMs);
+    Answer runQuery(const char *failText, const ShortReport &report, const ShortReport &prefill, uint8_t *data,
+                    int length);
+    bool takeHid();
     bool queryKeyboardOptions(uchar &byte1, uchar &byte2, uchar &byte3, uchar &byte4);
 
     // Transport helpers; each releases the free flag and returns false.
@@ -151,20 +169,22 @@ private:
 
     mutable std::mutex m_devicesLock;
     QVector<DeviceEntry> m_devices;
-    uint32_t m_currentDevice = 1;
-    bool m_scrambling = false;
+    std::atomic<uint32_t> m_currentDevice{1};
+    std::atomic<bool> m_scrambling{false};
 
     hid_device *m_cmdHandle = nullptr;
     hid_device *m_eventHandle = nullptr;  // the listener's alone
-    bool m_hidFree = true;
-    int m_transportFailures = 0;
+    std::atomic<bool> m_hidFree{true};
+    std::atomic<int> m_transportFailures{0};
     std::atomic<bool> m_listening{false};
     QFuture<void> m_listener;
 
+    // The command thread's alone once it runs, like the command handle.
     ShortReport m_out{};
     ShortReport m_in{};
     uint8_t m_data[hidproto::kDataBufferSize] = {};
 
     ConnectHooks m_connectHooks;
     ListenerHooks m_listenerHooks;
+    CommandQueue m_commands;
 };

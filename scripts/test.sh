@@ -31,12 +31,13 @@ cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
-# The listener is the one piece of the program on another thread: its tests
-# (plug, stage events, unplug, stop and destruction while listening) run under
-# the thread sanitizer. The page engine's own worker threads are left out.
-echo "== thread sanitizer: the event listener"
+# The listener and the command thread are the program's own threads: their
+# tests (plug, stage events, unplug, stop and destruction while listening;
+# commands handed over, answered and refused) run under the thread sanitizer.
+# The page engine's own worker threads are left out.
+echo "== thread sanitizer: the event listener and the command thread"
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMOUSE_TSAN=ON >/dev/null
-cmake --build build-tsan -j "$jobs" --target tst_listener
+cmake --build build-tsan -j "$jobs" --target tst_listener tst_commandthread
 TSAN_OPTIONS="suppressions=$PWD/tests/tsan.supp halt_on_error=1" \
-  ctest --test-dir build-tsan --output-on-failure -R '^tst_listener$'
+  ctest --test-dir build-tsan --output-on-failure -R '^(tst_listener|tst_commandthread)$'
 

@@ -42,3 +42,16 @@ pid_window() {
 }
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# start_program EXE: a relocated copy of EXE with its output in $work/log and
+# the virtual mouse's control socket in $work; sets `pid` and `wid` (its
+# window) and waits until the window shows the full page (GRAB_WINDOW from
+# $grab, screenshot $work/start.png).
+start_program() {
+  install_copy "$1" "$work/app"
+  export VIRTUALMOUSE_CONTROL="$work/vmouse.sock"
+  "$work/app/$(basename "$1")" >"$work/log" 2>&1 & pids+=($!)
+  pid=${pids[-1]}
+  wid=$(pid_window "$pid") || fail "no window"
+  "$grab" "$wid" "${2:-$work/start.png}" 10 >/dev/null || fail "no full page (screenshot: ${2:-$work/start.png})"
+}

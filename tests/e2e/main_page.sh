@@ -8,12 +8,7 @@ set -uo pipefail
 
 exe=$1 ctl=$2 grab=$3 shot=$4
 
-install_copy "$exe" "$work/app"
-export VIRTUALMOUSE_CONTROL="$work/vmouse.sock"
-"$work/app/$(basename "$exe")" >"$work/log" 2>&1 & pids+=($!)
-pid=${pids[-1]}
-wid=$(pid_window "$pid") || fail "no window"
-"$grab" "$wid" "$shot" 10 || fail "no full page (screenshot: $shot)"
+start_program "$exe" "$shot"
 
 state() { "$ctl" state | sed -n "s/^$1 //p"; }
 

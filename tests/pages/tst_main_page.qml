@@ -109,6 +109,24 @@ TestCase {
         verify(!picker.visible)
     }
 
+    function test_hue_bar_of_the_lighting_panel() {
+        var light = child("lightControlMain")
+        var spy = createTemporaryQmlObject("import QtTest 1.2; SignalSpy { signalName: 'setColor' }", root)
+        spy.target = light
+        light.sliderX = 40
+        light.pickBarColour()
+        compare(args(spy, 0), [0, 255, 0])
+        light.sliderX = 125
+        light.pickBarColour()
+        compare(args(spy, 1), [255, 0, 0])
+        light.choosePreset(5)
+        compare([light.colorR, light.colorG, light.colorB], [255, 127, 0])
+        compare(args(spy, 2), [0xff, 0x67, 0x00])
+        // The colour square and its values show the panel colour, not the bar's.
+        compare(String(findChild(light, "panelColourSquare").color), "#ff7f00")
+        compare(findChild(light, "panelColourValues").text, "R 255\nG 127\nB 0")
+    }
+
     function test_report_rate_quadrants() {
         var rate = child("reprotRateMain")
         child("rightColumn").contentY = rate.y

@@ -29,7 +29,6 @@ Frame {
     property int colorG: 0
     property int colorB: 0
     property int sliderX: ColourMath.sliderForColour(ColourMath.colourText(colorR, colorG, colorB))
-    property var barColour: ColourMath.hueAt(sliderX, barWidth)
 
     signal setLED(int tmpEffect, int tmpColor, int tmpSpeedBrightness)
     signal setColor(int colorR, int colorG, int colorB)
@@ -270,16 +269,19 @@ Frame {
                     onReleased: lightPanel.pickBarColour()
                 }
             }
+            // The panel colour, however it was set: preset, bar or stored.
             Rectangle {
+                objectName: "panelColourSquare"
                 width: 18
                 height: 18
-                color: ColourMath.colourText(lightPanel.barColour[0], lightPanel.barColour[1], lightPanel.barColour[2])
+                color: ColourMath.colourText(lightPanel.colorR, lightPanel.colorG, lightPanel.colorB)
                 border.color: "#c0c0c0"
             }
             Text {
+                objectName: "panelColourValues"
                 height: 18
                 verticalAlignment: Text.AlignVCenter
-                text: "R " + lightPanel.barColour[0] + "\nG " + lightPanel.barColour[1] + "\nB " + lightPanel.barColour[2]
+                text: "R " + lightPanel.colorR + "\nG " + lightPanel.colorG + "\nB " + lightPanel.colorB
                 color: mainIten.fontColor
                 font.family: mainIten.fontFamily
                 font.pixelSize: 9

@@ -1,15 +1,30 @@
 import QtQuick 2.15
 
-// "LOADING ......" pulsing while the back end settles.
+// "LOADING ......" pulsing while the back end settles. Cleared while device
+// traffic is still on its way (a whole profile takes longer than the
+// protection interval), it stays until the traffic is done.
 Item {
     id: busy
     property bool isBusy: false
+    property bool waitingForDevice: false
     width: label.width
     height: label.height
     visible: isBusy
 
+    function devicePending() {
+        return typeof hid !== "undefined" && hid !== null && hid.commandsPending()
+    }
+
     function setBusy(_isBusy) {
-        isBusy = _isBusy
+        waitingForDevice = !_isBusy && devicePending()
+        isBusy = _isBusy || waitingForDevice
+    }
+
+    Timer {
+        interval: 50
+        repeat: true
+        running: busy.waitingForDevice
+        onTriggered: busy.setBusy(false)
     }
 
     Text {

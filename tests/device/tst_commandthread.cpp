@@ -1,0 +1,50 @@
+// Commands handed to the command thread: the same bytes in the same order as
+// in the caller's thread (queries included), and the busy guard as before.
+#include "DebugLog.h"
+#include "WireTrace.h"
+
+#include <QtTest>
+
+namespace {
+
+// Commands of each transport pattern, as the pages call them.
+QString traceOf(bool commandThread)
+{
+    Hid_Thread hid;
+    wire::attachMouse(hid);
+    if (commandThread)
+        hid.startCommandThread();
+    uchar colours[24] = {1, 2, 3};
+    hid.hid_08H_SetDPISet(1, 2, 3, 4, 0);
+    hid.hid_07H_SetDPISet(2, 0x3f, 5, 6, 7, 8);
+    hid.hid_LEDColor(colours);
+    colours[0] = 9;  // the command took its own copy
+    hid.hid_87H_GetCurrentDPI();
+    hid.hid_01H_SetReportRate(2);
+    hid.waitCommands();
+    return wire::trace();
+}
+
+} // namespace
+
+class CommandThreadTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void commands_leave_in_call_order_with_the_same_bytes() { QCOMPARE(traceOf(true), traceOf(false)); }
+
+    void taken_transport_still_fails_with_its_text()
+    {
+        DebugLog log;
+        Hid_Thread hid;
+        wire::attachMouse(hid);
+        hid.startCommandThread();
+        QVERIFY(hid.waitHidFree());
+        QCOMPARE(hid.hid_87H_GetCurrentDPI(), QVariant(2));
+        QCOMPARE(DebugLog::count(QStringLiteral("cmd Failed")), 1);
+        QVERIFY(wire::trace().isEmpty());
+    }
+};
+
+QTEST_MAIN(CommandThreadTest)
+#include "tst_commandthread.moc"

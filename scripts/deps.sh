@@ -6,8 +6,9 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qtbase5-dev qtdeclarative5-dev qml-module-qtquick2 qml-module-qttest
-  libhidapi-dev libudev-dev libxi-dev libx11-dev
+  libhidapi-dev libudev-dev libxi-dev libx11-dev libxkbcommon-dev
   xvfb xauth xdotool
+  qtwayland5 sway grim wtype dbus-daemon python3-dbus python3-gi
   fonts-wqy-microhei
   g++-mingw-w64-x86-64
 )

@@ -3,6 +3,7 @@
 #include "InputCaptureCodes.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -192,6 +193,10 @@ bool installCapture(const CaptureHandlers &handlers)
     removeCapture();
     // The socket notifier needs an application object and an event loop.
     if (!QCoreApplication::instance())
+        return false;
+    // A Wayland client's keys never pass through an X server, XWayland's
+    // included: there the program captures from its own window instead.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         return false;
     std::unique_ptr<X11Capture> c = openCapture();
     if (!c)

@@ -2,6 +2,7 @@
 #include "DevicePresence.h"
 #include "SettingsFiles.h"
 #include "StageTexts.h"
+#include "Ui_Controler.h"
 #include "VirtualMouse.h"
 #include "Widget.h"
 #include "myQQuickView.h"
@@ -38,6 +39,16 @@ int balloons(Widget &w)
     for (const QString &e : w.notifier().history())
         n += e.startsWith(QLatin1String("balloon: "));
     return n;
+}
+
+// The latest message; the notification service may add debug lines after it.
+QString lastBalloon(Widget &w)
+{
+    const QStringList history = w.notifier().history();
+    for (auto it = history.crbegin(); it != history.crend(); ++it)
+        if (it->startsWith(QLatin1String("balloon: ")))
+            return *it;
+    return QString();
 }
 
 } // namespace
@@ -87,24 +98,33 @@ private slots:
         QVERIFY(devicePresent());
         QVERIFY(w.isVisible());
         QVERIFY(w.hid().isListening());
-        QCOMPARE(w.notifier().history().last(), QStringLiteral("balloon: Info: Detect Mouse!"));
+        QCOMPARE(lastBalloon(w), QStringLiteral("balloon: Info: Detect Mouse!"));
         QTRY_COMPARE(w.view()->rootObject()->property("is4090").toBool(), is4090);
         QCOMPARE(w.view()->is4090(), is4090);
     }
 
-    void start_without_mouse_hides_and_ignores_the_tray()
+    // The offscreen desktop has no tray: the window is never hidden.
+    void start_without_mouse_waits_on_screen_without_a_tray()
     {
         Widget w;
         w.show();
         w.checkDevice();
         QCOMPARE(logged(QStringLiteral("Device Error")), 1);
         QVERIFY(!devicePresent());
-        QVERIFY(!w.isVisible());
-        w.trayIconActivated(QSystemTrayIcon::DoubleClick);
-        w.receiveMessage(QString());
-        QTest::qWait(50);
-        QVERIFY(!w.isVisible());
+        QVERIFY(w.isVisible());
+        QVERIFY(w.waiting());
+        QVERIFY(!w.view()->isVisible());
         QCOMPARE(balloons(w), 0);
+        // The page's close button and the desktop's close minimise instead.
+        w.controler()->onClose();
+        QTRY_VERIFY(w.isMinimized());
+        QVERIFY(w.isVisible());
+        QVERIFY(!w.close());
+        QVERIFY(w.isVisible());
+        QCOMPARE(logged(QStringLiteral("Window closed without a tray: minimised instead")), 1);
+        // A second start brings it back even without a mouse.
+        w.receiveMessage(QString());
+        QTRY_VERIFY(!w.isMinimized());
     }
 
     void plug_later_checks_once_after_the_burst()
@@ -112,7 +132,7 @@ private slots:
         Widget w;
         w.show();
         w.checkDevice();
-        QVERIFY(!w.isVisible());
+        QVERIFY(w.waiting());
         vmouse::plugMouse();
         QElapsedTimer clock;
         clock.start();
@@ -125,16 +145,15 @@ private slots:
         QVERIFY(w.deviceCheckPending());
         QTRY_COMPARE_WITH_TIMEOUT(logged(QStringLiteral("Device Connect")), 1, 5000);
         QVERIFY(clock.elapsed() >= lastNotice + Widget::kDeviceCheckDelayMs - 100);
-        QCOMPARE(w.notifier().history().last(), QStringLiteral("balloon: Info: Detect Mouse!"));
-        QVERIFY(!w.isVisible());  // the window waits for the user
+        QCOMPARE(lastBalloon(w), QStringLiteral("balloon: Info: Detect Mouse!"));
+        // The waiting window turns into the page.
+        QVERIFY(!w.waiting());
+        QVERIFY(w.view()->isVisible());
 
         // While the mouse is watched, device changes start no check.
         QVERIFY(w.hid().isListening());
         w.deviceChanged();
         QVERIFY(!w.deviceCheckPending());
-        // Now the tray brings the window back.
-        w.trayIconActivated(QSystemTrayIcon::DoubleClick);
-        QTRY_VERIFY(w.isVisible());
     }
 
     void unplug_disables_input_without_a_notice()
@@ -166,10 +185,10 @@ private slots:
                                                        QVariantList({400, 800, 1600, 2400, 3200, 4800, 6400, 7200}));
         w.view()->ui_91H_GetDPISet();
         vmouse::setStage(unit, 3);
-        QTRY_COMPARE(w.notifier().history().last(), QStringLiteral("balloon: Info: DPI Switch to 1600"));
+        QTRY_COMPARE(lastBalloon(w), QStringLiteral("balloon: Info: DPI Switch to 1600"));
         setStageText(6, QStringLiteral("Stage seven"));
         vmouse::setStage(unit, 8);
-        QTRY_COMPARE(w.notifier().history().last(), QStringLiteral("balloon: Info: Stage seven 7200"));
+        QTRY_COMPARE(lastBalloon(w), QStringLiteral("balloon: Info: Stage seven 7200"));
     }
 
     void quit_stops_the_listener()

@@ -8,7 +8,7 @@ packages=(
   qtbase5-dev qtdeclarative5-dev qml-module-qtquick2 qml-module-qttest
   libhidapi-dev libudev-dev libxi-dev libx11-dev libxkbcommon-dev
   xvfb xauth xdotool
-  qtwayland5 sway grim wtype dbus-daemon python3-dbus python3-gi
+  qtwayland5 sway grim wtype dbus-daemon python3-dbus python3-gi libwayland-dev libwayland-bin
   fonts-wqy-microhei
   g++-mingw-w64-x86-64
 )
@@ -17,10 +17,11 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+"$(dirname "$0")/wlr-protocol.sh"

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # The demo program on a Wayland desktop (headless sway) with and without a
 # tray, with fake notification, portal and tray services on a private bus:
-# the full page and the waiting state are kept as screenshots in SHOTS.
-#   wayland.sh DEMO GRAB_WINDOW SHOTS
+# the full page and the waiting state are kept as screenshots in SHOTS. With
+# the pointer client, dragging the page must move the window.
+#   wayland.sh DEMO GRAB_WINDOW SHOTS [VIRTUAL_POINTER]
 set -uo pipefail
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/sway_lib.sh"
 
-exe=$1 grab=$2 shots=$3
+exe=$1 grab=$2 shots=$3 pointer=${4:-}
 mkdir -p "$shots"
 install_copy "$exe" "$work/app"
 prog="$work/app/$(basename "$exe")"
@@ -30,6 +31,18 @@ keep_shot() {
 }
 
 wayland_session
+if [ -n "$pointer" ]; then
+  mkfifo "$work/pointer.in"
+  as_user "$pointer" 1280 1024 <"$work/pointer.in" >"$work/pointer.out" 2>&1 & pids+=($!)
+  exec 7>"$work/pointer.in"
+fi
+# point ACTION: one action of the virtual pointer, once the compositor took it.
+point() {
+  local n
+  n=$(grep -c ok "$work/pointer.out")
+  echo "$*" >&7
+  wait_for 5 eval "[ \$(grep -c ok $work/pointer.out) -gt $n ]" || fail "the pointer client does not answer"
+}
 
 echo "== a mouse attached: the full page; the messages go to the notification service"
 start 1040
@@ -37,6 +50,18 @@ wait_for 20 shown "$pid" || fail "no window with a mouse"
 keep_shot wayland-page page
 wait_for 10 said "$work/desktop.log" "notify Info|Detect Mouse!" || fail "no 'Detect Mouse!' notification"
 wait_for 10 said "$work/desktop.log" "bind show-window SHIFT+ALT+F12" || fail "the hot key was not bound at the portal"
+if [ -n "$pointer" ]; then
+  echo "== dragging the page's top moves the window"
+  sleep 1  # the page holds input off for a moment after the connect
+  read -r _ x0 y0 _ <<<"$(window "$pid")"
+  point move $((x0 + 500)) $((y0 + 15))
+  point press
+  # A pause after each step: the program hands the move over to the compositor.
+  for i in 1 2 3 4 5; do point move $((x0 + 500 + 20 * i)) $((y0 + 15 + 10 * i)); sleep 0.2; done
+  point release
+  read -r _ x1 y1 _ <<<"$(window "$pid")"
+  [ $((x1 - x0)) -ge 80 ] && [ $((y1 - y0)) -ge 40 ] || fail "the window did not follow the drag: $x0,$y0 -> $x1,$y1"
+fi
 stop
 
 echo "== no mouse and no tray: the window waits on screen"

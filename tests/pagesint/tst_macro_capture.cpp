@@ -78,7 +78,7 @@ class MacroCaptureTest : public QObject
         name = f.run(QStringLiteral("macroEditorMain.newMacro()")).toString();
         f.run(QStringLiteral("macroEditorMain.recTime = %1; macroEditorMain.startRecord()").arg(recTime ? "true" : "false"));
         QVERIFY(f.run(QStringLiteral("macroEditorMain.isInputting")).toBool());
-        QVERIFY(typeKeys({"a", "b"}, 300));
+        QVERIFY(typeKeys({"a", "b"}, 500));
         QTRY_COMPARE_WITH_TIMEOUT(f.run(QStringLiteral("macroEditorMain.sequenceModel.count")).toInt(), recTime ? 7 : 4,
                                   kWaitMs);
         f.run(QStringLiteral("macroEditorMain.stopRecord()"));

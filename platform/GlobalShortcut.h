@@ -14,7 +14,8 @@ struct ShortcutHandlers {
 };
 
 // Asks the desktop to bind `trigger` (for example "SHIFT+ALT+F12") under the
-// name `id`. False when the platform offers no such service; otherwise the
+// name `id`. False where the platform needs no such service (the program
+// sees the keys itself) or has none; otherwise the
 // outcome arrives later through the handlers, on the calling thread. A later
 // call replaces the earlier registration.
 bool registerGlobalShortcut(const std::string &id, const std::string &description, const std::string &trigger,

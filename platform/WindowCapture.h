@@ -16,4 +16,8 @@ bool installWindowCapture(const CaptureHandlers &handlers);
 // Stops it. Safe to call when none runs, and more than once.
 void removeWindowCapture();
 
+// True where the program cannot see keys outside its own windows: a native
+// Wayland client, whose input never passes an X server (XWayland's neither).
+bool windowCaptureOnly();
+
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "GlobalShortcut.h"
 
+#include "WindowCapture.h"
+
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -194,7 +196,8 @@ bool registerGlobalShortcut(const std::string &id, const std::string &descriptio
                             const ShortcutHandlers &handlers)
 {
     unregisterGlobalShortcut();
-    if (!QCoreApplication::instance())
+    // Elsewhere (X11) the program's own capture sees the keys anywhere.
+    if (!QCoreApplication::instance() || !windowCaptureOnly())
         return false;
     current = std::make_unique<PortalShortcutSession>(QString::fromStdString(id), QString::fromStdString(description),
                                                       QString::fromStdString(trigger), handlers);

@@ -1,9 +1,9 @@
 #include "InputCapture.h"
 
 #include "InputCaptureCodes.h"
+#include "WindowCapture.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -194,9 +194,8 @@ bool installCapture(const CaptureHandlers &handlers)
     // The socket notifier needs an application object and an event loop.
     if (!QCoreApplication::instance())
         return false;
-    // A Wayland client's keys never pass through an X server, XWayland's
-    // included: there the program captures from its own window instead.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    // There the program captures from its own window instead.
+    if (windowCaptureOnly())
         return false;
     std::unique_ptr<X11Capture> c = openCapture();
     if (!c)

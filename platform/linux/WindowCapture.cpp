@@ -110,4 +110,9 @@ void removeWindowCapture()
     current.reset();
 }
 
+bool windowCaptureOnly()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 } // namespace platform

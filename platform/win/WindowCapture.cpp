@@ -13,4 +13,9 @@ void removeWindowCapture()
 {
 }
 
+bool windowCaptureOnly()
+{
+    return false;
+}
+
 } // namespace platform

@@ -16,6 +16,7 @@ wait_window "$title" || fail "no window"
 for ((i = 0; i < 100; i++)); do grep -q "Device Error" "$work/log" && break; sleep 0.1; done
 grep -q "Device Error" "$work/log" || fail "no 'Device Error' without a mouse"
 wait_for 10 grep -q "^tray-item" "$work/desktop.log" || fail "no tray icon registered"
+grep -q "^session" "$work/desktop.log" && fail "under X11 the hot key went to the desktop portal"
 sleep 0.5
 visible() { xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1; }
 visible && fail "the window stays visible without a mouse"

@@ -32,7 +32,6 @@ public:
     myQQuickView *view() const;
     Notifier &notifier() { return m_notifier; }
     bool deviceCheckPending() const { return m_checkTimer.isActive(); }
-    Ui_Controler *controler() const { return m_controler; }
     // True while the window waits for a mouse on a desktop without a tray.
     bool waiting() const;
 

@@ -28,15 +28,10 @@ bool fullPage(const QImage &shot)
     return c.red() > 150 && c.green() < 90 && c.blue() < 90;
 }
 
-// The waiting panel (200 pixels high) at the centre, above its texts.
-constexpr int kPanelAboveCentre = 90;
-
+// The waiting panel's colour, above its texts (the panel is 200 pixels high).
 bool waitingPanel(const QImage &shot)
 {
-    if (shot.height() < 2 * kPanelAboveCentre)
-        return false;
-    const QColor c = shot.pixelColor(shot.width() / 2, shot.height() / 2 - kPanelAboveCentre);
-    return c.red() == 0x2c && c.green() == 0x2d && c.blue() == 0x31;
+    return shot.height() > 180 && shot.pixelColor(shot.width() / 2, shot.height() / 2 - 90) == QColor(0x2c, 0x2d, 0x31);
 }
 } // namespace
 

@@ -1,10 +1,7 @@
-// Test client: one virtual pointer of the compositor for a whole script (a
-// pointer made per action can vanish before the program under test sees it).
-// Reads actions from standard input, one a line, and answers each with "ok"
-// once the compositor has taken it:
-//   move X Y        pointer to X, Y of the WIDTH x HEIGHT output
-//   press, release  the left button
-//   virtual_pointer WIDTH HEIGHT
+// Test client: one virtual pointer for a whole script (one made per action can
+// vanish before the program sees it). Reads "move X Y" (on a WIDTH x HEIGHT
+// output), "press" and "release" (left button) from standard input and
+// answers each with "ok" once the compositor has it.   virtual_pointer WIDTH HEIGHT
 #include "wlr-virtual-pointer-unstable-v1-client-protocol.h"
 
 #include <wayland-client.h>
@@ -31,25 +28,19 @@ void global(void *, wl_registry *registry, uint32_t name, const char *interface,
             wl_registry_bind(registry, name, &zwlr_virtual_pointer_manager_v1_interface, 1));
 }
 
-void globalRemove(void *, wl_registry *, uint32_t) {}
-
-const wl_registry_listener kRegistry = {global, globalRemove};
+const wl_registry_listener kRegistry = {global, [](void *, wl_registry *, uint32_t) {}};
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s WIDTH HEIGHT\n", argv[0]);
+    if (argc != 3)
         return 2;
-    }
     const uint32_t width = std::stoul(argv[1]);
     const uint32_t height = std::stoul(argv[2]);
     wl_display *display = wl_display_connect(nullptr);
-    if (!display) {
-        std::fprintf(stderr, "no Wayland display\n");
+    if (!display)
         return 1;
-    }
     wl_registry_add_listener(wl_display_get_registry(display), &kRegistry, nullptr);
     wl_display_roundtrip(display);
     if (!seat || !manager) {
@@ -63,25 +54,21 @@ int main(int argc, char **argv)
     while (std::cin >> action) {
         const auto ms = static_cast<uint32_t>(
             std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count());
-        if (action == "move") {
-            uint32_t x = 0;
-            uint32_t y = 0;
-            std::cin >> x >> y;
+        uint32_t x = 0;
+        uint32_t y = 0;
+        if (action == "move" && std::cin >> x >> y)
             zwlr_virtual_pointer_v1_motion_absolute(pointer, ms, x, y, width, height);
-        } else if (action == "press" || action == "release") {
+        else if (action == "press" || action == "release")
             zwlr_virtual_pointer_v1_button(pointer, ms, kButtonLeft,
                                            action == "press" ? WL_POINTER_BUTTON_STATE_PRESSED
                                                              : WL_POINTER_BUTTON_STATE_RELEASED);
-        } else {
-            std::fprintf(stderr, "unknown action %s\n", action.c_str());
+        else
             return 2;
-        }
         zwlr_virtual_pointer_v1_frame(pointer);
         wl_display_roundtrip(display);
         std::printf("ok\n");
         std::fflush(stdout);
     }
-    zwlr_virtual_pointer_v1_destroy(pointer);
     wl_display_disconnect(display);
     return 0;
 }

@@ -16,16 +16,6 @@ namespace {
 constexpr unsigned kSymA = 0x61;
 constexpr unsigned kSymKeypadEnter = 0xff8d;
 
-void toCapture(const platform::RawKeyEvent &event, void *context)
-{
-    static_cast<input::KeyCapture *>(context)->keyEvent(event);
-}
-
-void buttonToCapture(const platform::RawMouseEvent &event, void *context)
-{
-    static_cast<input::KeyCapture *>(context)->mouseEvent(event);
-}
-
 void key(QWindow &window, QEvent::Type type, quint32 code, quint32 sym, bool repeat = false)
 {
     QKeyEvent event(type, 0, Qt::NoModifier, code, sym, 0, QString(), repeat);
@@ -50,9 +40,7 @@ private slots:
     {
         QCOMPARE(platform::evdevKeyForEvent(38, kSymA), 30u);            // a keyboard: the code
         QCOMPARE(platform::evdevKeyForEvent(9, kSymA), 30u);             // a typing tool's keymap: the symbol
-        QCOMPARE(platform::evdevKeyForEvent(9, kSymKeypadEnter), 96u);
         QCOMPARE(platform::evdevKeyForEvent(9, 0), 1u);                  // no symbol: the code
-        QCOMPARE(platform::evdevKeyForEvent(3, kSymA), 0u);
     }
 
     void shown_window_events_are_captured()
@@ -61,7 +49,10 @@ private slots:
         CaptureRecorder recorder;
         capture.setKeyboardCallback(CaptureRecorder::onKey, &recorder);
         capture.setMouseCallback(CaptureRecorder::onButton, &recorder);
-        QVERIFY(platform::installWindowCapture({toCapture, buttonToCapture, &capture}));
+        QVERIFY(platform::installWindowCapture(
+            {[](const platform::RawKeyEvent &e, void *c) { static_cast<input::KeyCapture *>(c)->keyEvent(e); },
+             [](const platform::RawMouseEvent &e, void *c) { static_cast<input::KeyCapture *>(c)->mouseEvent(e); },
+             &capture}));
 
         QWindow shown;
         shown.show();

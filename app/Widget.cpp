@@ -135,7 +135,7 @@ void Widget::connectFailed()
 
 bool Widget::waiting() const
 {
-    return m_waiting->isVisible();
+    return !m_waiting->isHidden();
 }
 
 void Widget::setWaiting(bool waiting)

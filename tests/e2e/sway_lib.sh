@@ -11,7 +11,7 @@ runner=as_user
 as_user() {
   local run=(env -i XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" HOME="$work" PATH="$PATH" LANG=C.UTF-8) v
   # Only what is set: sway takes an empty WAYLAND_DISPLAY or SWAYSOCK as given.
-  for v in WAYLAND_DISPLAY SWAYSOCK DBUS_SESSION_BUS_ADDRESS; do [ -n "${!v:-}" ] && run+=("$v=${!v}"); done
+  for v in WAYLAND_DISPLAY SWAYSOCK DBUS_SESSION_BUS_ADDRESS ASAN_OPTIONS UBSAN_OPTIONS; do [ -n "${!v:-}" ] && run+=("$v=${!v}"); done
   [ "$(id -u)" -eq 0 ] && run=(setpriv --reuid="$wl_user" --regid="$wl_user" --clear-groups "${run[@]}")
   [ "$BASHPID" != "$$" ] && exec "${run[@]}" "$@"
   "${run[@]}" "$@"

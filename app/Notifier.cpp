@@ -1,5 +1,8 @@
 #include "Notifier.h"
 
+#include "DesktopNotification.h"
+#include "Tray.h"
+
 #include <QDebug>
 
 Notifier::Notifier(QObject *parent)
@@ -15,11 +18,20 @@ void Notifier::debugLine(const QString &text)
 
 void Notifier::balloon(const QString &title, const QString &text)
 {
-    if (m_tray && m_tray->isVisible() && QSystemTrayIcon::isSystemTrayAvailable())
-        m_tray->showMessage(title, text, QSystemTrayIcon::Information, kBalloonMs);
-    // Also on the debug output, for desktops without a tray and for the log.
+    // Also on the debug output, for the log.
     qDebug().noquote() << QStringLiteral("[%1] %2").arg(title, text);
     record(QStringLiteral("balloon: ") + title + QStringLiteral(": ") + text);
+    if (m_tray && m_tray->isVisible() && trayAvailable()) {
+        m_tray->showMessage(title, text, QSystemTrayIcon::Information, kBalloonMs);
+        return;
+    }
+    QPointer<Notifier> self(this);
+    platform::sendDesktopNotification(title.toStdString(), text.toStdString(), kBalloonMs,
+                                      [self](const std::string &reason) {
+                                          if (self)
+                                              self->debugLine(QStringLiteral("Notification not shown: ")
+                                                              + QString::fromStdString(reason));
+                                      });
 }
 
 void Notifier::record(const QString &entry)

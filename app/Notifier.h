@@ -19,12 +19,13 @@ public:
     explicit Notifier(QObject *parent = nullptr);
 
     // The tray icon that shows the messages. Every message is also recorded
-    // and written as a debug line, so it is seen where the desktop has no tray.
+    // and written as a debug line.
     void setTrayIcon(QSystemTrayIcon *tray) { m_tray = tray; }
 
     // A bare line on the debug output ("Device Connect", "cmd Failed 07H", ...).
     void debugLine(const QString &text);
-    // A tray message with the information icon.
+    // A tray message with the information icon; without a tray, a message
+    // of the desktop's notification service.
     void balloon(const QString &title, const QString &text);
 
     // What was said most recently, as "debug: <text>" and "balloon: <title>: <text>".

@@ -37,3 +37,8 @@ Tray buildTray(QWidget *window, const QString &language)
     tray.icon->setVisible(true);
     return tray;
 }
+
+bool trayAvailable()
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}

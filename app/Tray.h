@@ -18,6 +18,10 @@ struct Tray {
     QAction *quit = nullptr;
 };
 
+// True while the desktop shows tray icons. GNOME without an extension and
+// many Wayland compositors have none; a tray can also come and go.
+bool trayAvailable();
+
 // Builds the tray as children of `window`, in the language given
 // ("ChineseSimplified" or anything else for English), and shows the icon.
 // The caller connects quit->triggered and icon->activated.

@@ -2,11 +2,14 @@
 
 #include "AppConfig.h"
 #include "Hid_Thread.h"
+#include "Tray.h"
 
 #include <QQmlContext>
 #include <QQuickItem>
+#include <QMouseEvent>
 #include <QVariant>
 #include <QWidget>
+#include <QWindow>
 
 Ui_Controler::Ui_Controler(QObject *parent)
     : QObject(parent)
@@ -33,6 +36,7 @@ void Ui_Controler::setupWindow(QWidget *window, Hid_Thread *hid)
     context->setContextProperty(QStringLiteral("hid"), hid);
     context->setContextProperty(QStringLiteral("ui_Ctl"), this);
     m_view->setSource(QUrl(QString::fromLatin1(kRootPage)));
+    m_view->installEventFilter(this);
 
     window->resize(m_view->size());
     window->setWindowTitle(readWindowTitle());
@@ -44,23 +48,51 @@ void Ui_Controler::onMinimize()
         m_window->showMinimized();
 }
 
+// Hidden into a tray that is not there, the window could not be found again.
 void Ui_Controler::onClose()
 {
-    if (m_window)
+    if (!m_window)
+        return;
+    if (trayAvailable())
         m_window->setVisible(false);
+    else
+        m_window->showMinimized();
 }
 
-// The page passes the mouse offset since the press: the window follows it.
 void Ui_Controler::onXChanged(int x)
 {
-    if (m_window)
-        m_window->move(m_window->x() + x, m_window->y());
+    dragBy(QPoint(x, 0));
 }
 
 void Ui_Controler::onYChanged(int y)
 {
-    if (m_window)
-        m_window->move(m_window->x(), m_window->y() + y);
+    dragBy(QPoint(0, y));
+}
+
+// The page passes the mouse offset since the press. The first offset of a
+// press hands the move to the window system, which follows the pointer
+// itself (Wayland compositors ignore positions a window sets for itself);
+// where it cannot, the window follows the offsets.
+void Ui_Controler::dragBy(const QPoint &offset)
+{
+    if (!m_window)
+        return;
+    if (!m_moveTried) {
+        m_moveTried = true;
+        QWindow *handle = m_window->windowHandle();
+        m_systemMove = handle && handle->startSystemMove();
+    }
+    if (!m_systemMove)
+        m_window->move(m_window->pos() + offset);
+}
+
+bool Ui_Controler::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease) {
+        m_moveTried = false;
+        m_systemMove = false;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void Ui_Controler::setBusy(int busyTime)

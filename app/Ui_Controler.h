@@ -1,8 +1,10 @@
 #pragma once
 // The window controller the pages see as "ui_Ctl": window drag, minimise,
-// hide to tray, and the busy protection of the pages.
+// hide to tray (minimise where there is none), and the busy protection of
+// the pages.
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QWidget>
 
@@ -34,7 +36,15 @@ public slots:
     void setBusy(int busyTime);
     void setBusy();
 
+protected:
+    // Presses and releases on the view start a new drag.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void dragBy(const QPoint &offset);
+
     QPointer<QWidget> m_window;
     QPointer<myQQuickView> m_view;
+    bool m_moveTried = false;
+    bool m_systemMove = false;
 };

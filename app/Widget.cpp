@@ -7,16 +7,20 @@
 #include "DeviceChange.h"
 #include "DevicePresence.h"
 #include "QtSingleCoreApplication.h"
+#include "GlobalShortcut.h"
 #include "SettingsFiles.h"
 #include "StageDpiTable.h"
 #include "StageTexts.h"
 #include "Tray.h"
 #include "Ui_Controler.h"
 #include "UserEvent.h"
+#include "WaitingView.h"
 #include "WindowRestore.h"
 #include "myQQuickView.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QPointer>
 #include <QCoreApplication>
 
 namespace {
@@ -24,6 +28,10 @@ const char kInfoTitle[] = "Info";
 const char kDetectMouse[] = "Detect Mouse!";
 const char kDetectMouseChinese[] = "检测到鼠标!";
 constexpr int kLastStage = 8;
+constexpr int kTrayWatchMs = 3000;
+const char kHotKeyId[] = "show-window";
+const char kHotKeyDescription[] = "Show the mouse utility";
+const char kHotKeyTrigger[] = "SHIFT+ALT+F12";
 } // namespace
 
 Widget::Widget(QWidget *parent)
@@ -41,11 +49,20 @@ Widget::Widget(QWidget *parent)
     connect(&m_checkTimer, &QTimer::timeout, this, &Widget::checkDevice);
 
     buildTray();
+    m_waiting = new WaitingView(this, m_controler);
+    m_waiting->setLanguage(view()->getLang().toString());
+    m_waiting->installEventFilter(m_controler);
+    m_trayAvailable = trayAvailable();
+    m_trayWatch.setInterval(kTrayWatchMs);
+    connect(&m_trayWatch, &QTimer::timeout, this, &Widget::followTray);
+    m_trayWatch.start();
+    registerDesktopHotKey();
     m_deviceWatch = platform::startDeviceChangeWatch([](void *self) { static_cast<Widget *>(self)->deviceChanged(); }, this);
 }
 
 Widget::~Widget()
 {
+    platform::unregisterGlobalShortcut();
     platform::stopDeviceChangeWatch(m_deviceWatch);
     // The listener uses the device link from its pool thread: it must be over
     // before the link goes.
@@ -102,6 +119,7 @@ void Widget::checkDevice()
 // it: the event that leads to run is posted behind the queued initUI call.
 void Widget::connected(uint32_t index)
 {
+    setWaiting(false);
     view()->initUI(static_cast<uchar>(index));
     QCoreApplication::postEvent(this, new UserEvent(UserEvent::kRunUiCode));
     view()->setEnabled(true);
@@ -110,10 +128,70 @@ void Widget::connected(uint32_t index)
                        chinese() ? QString::fromUtf8(kDetectMouseChinese) : QString::fromLatin1(kDetectMouse));
 }
 
+// Without a tray a hidden window could not be found again: it waits on screen.
 void Widget::connectFailed()
 {
     setDevicePresent(false);
-    hide();
+    if (trayAvailable())
+        hide();
+    else
+        setWaiting(true);
+}
+
+bool Widget::waiting() const
+{
+    return !m_waiting->isHidden();
+}
+
+void Widget::setWaiting(bool waiting)
+{
+    m_waiting->setVisible(waiting);
+    view()->setVisible(!waiting);
+    if (waiting)
+        m_waiting->raise();
+}
+
+void Widget::followTray()
+{
+    const bool available = trayAvailable();
+    if (available == m_trayAvailable)
+        return;
+    m_trayAvailable = available;
+    if (available) {
+        m_notifier.debugLine(QStringLiteral("Tray available"));
+        return;
+    }
+    m_notifier.debugLine(QStringLiteral("Tray gone: the window stays on screen"));
+    if (isVisible())
+        return;
+    if (!devicePresent())
+        setWaiting(true);
+    showNormal();
+}
+
+// Where the program cannot watch the whole keyboard (Wayland), the desktop
+// reports the hot key; without that service it works while the window has
+// the focus, through the window's own key capture.
+void Widget::registerDesktopHotKey()
+{
+    platform::ShortcutHandlers handlers;
+    QPointer<Widget> self(this);
+    handlers.activated = [self] {
+        if (self)
+            self->showHidden();
+    };
+    handlers.failed = [self](const std::string &reason) {
+        if (self)
+            self->m_notifier.debugLine(QStringLiteral("Hot key not registered with the desktop: ")
+                                       + QString::fromStdString(reason));
+    };
+    platform::registerGlobalShortcut(kHotKeyId, kHotKeyDescription, kHotKeyTrigger, handlers);
+}
+
+void Widget::showHidden()
+{
+    if (!isVisible())
+        showNormal();
 }
 
 void Widget::stageChanged(int stage)
@@ -155,13 +233,15 @@ void Widget::trayIconActivated(QSystemTrayIcon::ActivationReason reason)
         postRestoreRequest();
 }
 
+// With a tray the window comes back only while a mouse is connected; without
+// one, a second start is the user's way back to it, so it always works.
 void Widget::receiveMessage(QString msg)
 {
     if (cli::isRequest(msg)) {
         QtSingleCoreApplication::answerMessage(carryOutRequest(msg, *this));
         return;
     }
-    if (devicePresent())
+    if (devicePresent() || !trayAvailable())
         postRestoreRequest();
 }
 
@@ -169,6 +249,21 @@ void Widget::customEvent(QEvent *event)
 {
     if (event->type() == UserEvent::kType && static_cast<UserEvent *>(event)->code() == UserEvent::kRunUiCode)
         view()->runUI();
+}
+
+// The desktop closed the window (a compositor's close, Alt+F4): with a tray
+// it goes there, as the page's close button does; without one it is
+// minimised, so that it can still be found.
+void Widget::closeEvent(QCloseEvent *event)
+{
+    if (trayAvailable()) {
+        m_notifier.debugLine(QStringLiteral("Window closed: the program goes on in the tray"));
+        event->accept();
+        return;
+    }
+    m_notifier.debugLine(QStringLiteral("Window closed without a tray: minimised instead"));
+    event->ignore();
+    showMinimized();
 }
 
 bool Widget::nativeEvent(const QByteArray &eventType, void *message, long *result)
@@ -187,8 +282,8 @@ void Widget::keyboardHandler(uint8_t usage, bool pressed, void *context)
     if (!self)
         return;
     self->view()->forwardKeyboard(pressed, usage);
-    if (self->m_hotKey.feed(usage, pressed) && !self->isVisible())
-        self->showNormal();
+    if (self->m_hotKey.feed(usage, pressed))
+        self->showHidden();
 }
 
 void Widget::mouseHandler(uint8_t button, bool pressed, int x, int y, void *context)

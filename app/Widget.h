@@ -12,6 +12,7 @@
 #include <QWidget>
 
 class Ui_Controler;
+class WaitingView;
 class myQQuickView;
 
 namespace platform {
@@ -31,6 +32,8 @@ public:
     myQQuickView *view() const;
     Notifier &notifier() { return m_notifier; }
     bool deviceCheckPending() const { return m_checkTimer.isActive(); }
+    // True while the window waits for a mouse on a desktop without a tray.
+    bool waiting() const;
 
     // A device arrived or left: check again once the burst is over, unless a
     // mouse is being watched.
@@ -48,6 +51,7 @@ public slots:
 
 protected:
     void customEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
 
 private:
@@ -58,6 +62,10 @@ private:
     void stageChanged(int stage);
     void deviceLost();
     void postRestoreRequest();
+    void showHidden();
+    void setWaiting(bool waiting);
+    void followTray();
+    void registerDesktopHotKey();
     bool chinese() const;
 
     QTimer m_checkTimer;
@@ -67,4 +75,8 @@ private:
     HotKey m_hotKey;
     Notifier m_notifier;
     platform::DeviceChangeWatch *m_deviceWatch = nullptr;
+    WaitingView *m_waiting = nullptr;
+    // Trays come and go (a panel restarts, an extension is switched off).
+    QTimer m_trayWatch;
+    bool m_trayAvailable = false;
 };

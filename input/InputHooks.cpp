@@ -1,5 +1,7 @@
 #include "InputHooks.h"
 
+#include "WindowCapture.h"
+
 namespace input {
 namespace {
 
@@ -27,12 +29,16 @@ bool installHooks()
     handlers.key = onKey;
     handlers.mouse = onMouse;
     handlers.context = &keyCapture();
-    return platform::installCapture(handlers);
+    if (platform::installCapture(handlers))
+        return true;
+    // Without a desktop-wide capture, keys still reach the program's own window.
+    return platform::installWindowCapture(handlers);
 }
 
 void removeHooks()
 {
     platform::removeCapture();
+    platform::removeWindowCapture();
 }
 
 void setKeyboardCallback(KeyboardCallback callback, void *context)

@@ -8,8 +8,9 @@
 
 namespace input {
 
-// Starts the capture (again, if it runs). False when the system offers none;
-// the program then simply goes without key and button capture.
+// Starts the capture (again, if it runs): desktop-wide where the system
+// allows it, otherwise from the program's own windows (Wayland). False when
+// neither is possible; the program then goes without key and button capture.
 bool installHooks();
 
 // Stops the capture. Safe without a capture and when called twice.

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the normal build, the address+undefined
 # sanitizer build, the thread-sanitizer build of the listener tests, and a
-# compile check of the Windows sources.
+# compile check of the Windows sources. The end-to-end tests among them run
+# the program under Xvfb and under a headless sway (Wayland), which they start
+# themselves, as an unprivileged user they create when run as root.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh

@@ -1,6 +1,7 @@
 #include "InputCapture.h"
 
 #include "InputCaptureCodes.h"
+#include "WindowCapture.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -192,6 +193,9 @@ bool installCapture(const CaptureHandlers &handlers)
     removeCapture();
     // The socket notifier needs an application object and an event loop.
     if (!QCoreApplication::instance())
+        return false;
+    // There the program captures from its own window instead.
+    if (windowCaptureOnly())
         return false;
     std::unique_ptr<X11Capture> c = openCapture();
     if (!c)

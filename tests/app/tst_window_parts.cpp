@@ -1,4 +1,5 @@
 #include "HotKey.h"
+#include "Notifier.h"
 #include "Tray.h"
 #include "Ui_Controler.h"
 
@@ -34,7 +35,26 @@ private slots:
         QCOMPARE(other.quit->text(), QStringLiteral("Quit (&Q)"));
     }
 
-    void controller_moves_and_hides()
+    // Without a tray and without a notification service the message is
+    // recorded and the failure said.
+    void notifier_records_what_the_user_sees()
+    {
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+        Notifier n;
+        QSignalSpy said(&n, &Notifier::said);
+        n.debugLine(QStringLiteral("Device Connect"));
+        n.balloon(QStringLiteral("Info"), QStringLiteral("Detect Mouse!"));
+        QTRY_COMPARE(said.count(), 3);
+        QCOMPARE(n.history().mid(0, 2), QStringList({QStringLiteral("debug: Device Connect"),
+                                                     QStringLiteral("balloon: Info: Detect Mouse!")}));
+        QVERIFY2(n.history().at(2).startsWith(QLatin1String("debug: Notification not shown: ")), qPrintable(n.history().at(2)));
+        for (int i = 0; i < Notifier::kHistoryMax + 10; ++i)
+            n.debugLine(QString::number(i));
+        QCOMPARE(n.history().size(), Notifier::kHistoryMax);
+        QCOMPARE(n.history().last(), QStringLiteral("debug: %1").arg(Notifier::kHistoryMax + 9));
+    }
+
+    void controller_moves_and_minimises_without_a_tray()
     {
         Ui_Controler none;
         none.onXChanged(5);  // no window: nothing happens
@@ -50,7 +70,8 @@ private slots:
         c.onYChanged(-20);
         QCOMPARE(window.pos(), QPoint(115, 180));
         c.onClose();
-        QVERIFY(!window.isVisible());
+        QVERIFY(window.isVisible());
+        QVERIFY(window.isMinimized());
     }
 };
 

@@ -3,6 +3,9 @@
 // pixel), then writes the window as a PNG.
 //   grab_window WINDOW_ID OUT.png [SECONDS]
 // Exit status 0 when the full page was seen and written, 1 on time-out.
+//   grab_window --check page|waiting SHOT.png
+// Exit status 0 when a screenshot taken elsewhere (Wayland) shows the full
+// page, or the waiting panel at the window's centre.
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
@@ -24,10 +27,20 @@ bool fullPage(const QImage &shot)
     const QColor c = shot.pixelColor(kMarkerX, kMarkerY);
     return c.red() > 150 && c.green() < 90 && c.blue() < 90;
 }
+
+// The waiting panel's colour, above its texts (the panel is 200 pixels high).
+bool waitingPanel(const QImage &shot)
+{
+    return shot.height() > 180 && shot.pixelColor(shot.width() / 2, shot.height() / 2 - 90) == QColor(0x2c, 0x2d, 0x31);
+}
 } // namespace
 
 int main(int argc, char **argv)
 {
+    if (argc == 4 && qstrcmp(argv[1], "--check") == 0) {
+        const QImage shot(QString::fromLocal8Bit(argv[3]));
+        return (qstrcmp(argv[2], "waiting") == 0 ? waitingPanel(shot) : fullPage(shot)) ? 0 : 1;
+    }
     QGuiApplication app(argc, argv);
     if (argc < 3) {
         std::fprintf(stderr, "usage: %s WINDOW_ID OUT.png [SECONDS]\n", argv[0]);

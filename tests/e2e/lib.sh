@@ -55,3 +55,33 @@ start_program() {
   wid=$(pid_window "$pid") || fail "no window"
   "$grab" "$wid" "${2:-$work/start.png}" 10 >/dev/null || fail "no full page (screenshot: ${2:-$work/start.png})"
 }
+
+# wait_for SECONDS CMD...: polls CMD until it succeeds.
+wait_for() {
+  local limit=$1 i
+  shift
+  for ((i = 0; i < limit * 10; i++)); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+
+# Desktop services for the program on a private session bus: the fakes of
+# fake_desktop.py. Commands run through $runner (empty: as this user).
+runner=
+e2e_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+start_bus() {
+  export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus"
+  $runner dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS" >"$work/dbus.log" 2>&1 & pids+=($!)
+  wait_for 10 test -S "$work/bus" || fail "no session bus: $(cat "$work/dbus.log")"
+}
+
+# start_fakes [--tray] [--fail notify|portal]: (re)starts the fakes; their
+# log is $work/desktop.log, their pid $fake_pid.
+start_fakes() {
+  [ -n "${fake_pid:-}" ] && { kill "$fake_pid"; wait "$fake_pid" 2>/dev/null; }
+  rm -f "$work/desktop.log"
+  # The system's Python, which has the D-Bus bindings.
+  $runner /usr/bin/python3 "$e2e_dir/fake_desktop.py" "$work/desktop.log" "$@" >"$work/fake.log" 2>&1 & pids+=($!)
+  fake_pid=$!
+  wait_for 10 grep -q '^ready' "$work/desktop.log" 2>/dev/null || fail "no fake desktop services: $(cat "$work/fake.log")"
+}

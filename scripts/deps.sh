@@ -9,7 +9,7 @@ packages=(
   libhidapi-dev libudev-dev libxi-dev libx11-dev
   xvfb xauth xdotool
   fonts-wqy-microhei
-  g++-mingw-w64-x86-64
+  g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev zip unzip ccache
 )
 
 missing=()

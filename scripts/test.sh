@@ -1,15 +1,12 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the normal build, the address+undefined
-# sanitizer build, the thread-sanitizer build of the listener tests, and a
-# compile check of the Windows sources.
+# sanitizer build, the thread-sanitizer build of the listener tests, and the
+# Windows build (MinGW-w64, the shared Qt kit) with its tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 
 jobs=$(nproc)
-
-echo "== Windows sources (MinGW-w64 compile check)"
-scripts/windows-check.sh
 
 echo "== build and test"
 cmake -S . -B build -G Ninja >/dev/null
@@ -31,3 +28,7 @@ cmake --build build-tsan -j "$jobs" --target tst_listener
 TSAN_OPTIONS="suppressions=$PWD/tests/tsan.supp halt_on_error=1" \
   ctest --test-dir build-tsan --output-on-failure -R '^tst_listener$'
 
+echo "== Windows build, deployed folder, portable zip and tests under Wine"
+start=$(date +%s)
+scripts/windows.sh --test build-win
+echo "== Windows step took $(( $(date +%s) - start )) s"

@@ -38,9 +38,12 @@ class MacroCaptureTest : public QObject
         QVERIFY(input::installHooks());
         input::setKeyboardCallback(toView, f.view.get());
 #ifdef Q_OS_WIN
-        // Wine hears X keys only for a focused window of its own.
+        // Wine hears X keys only for a window of its own that holds the X
+        // focus or, with none set, lies under the pointer.
         f.view->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f.view.get()));
+        QVERIFY(QTest::qWaitForWindowActive(f.view.get(), kWaitMs * 4));
+        const QPoint centre = f.view->mapToGlobal(f.view->rect().center());
+        QVERIFY(xdotool({"mousemove", QString::number(centre.x()), QString::number(centre.y())}));
 #endif
     }
 

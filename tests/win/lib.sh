@@ -36,7 +36,8 @@ wait_log() {
 }
 
 winmsg() { "$wine" "$BIN/winmsg.exe" "$@" 2>/dev/null | tr -d '\r'; }
-visible_windows() { winmsg count "$title"; }
+# Wine unmaps the X window of a hidden Windows window.
+visible_windows() { xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | wc -l; }
 
 # wait_visible N [SECONDS]: until N visible windows carry the program's title.
 wait_visible() {

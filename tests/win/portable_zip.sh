@@ -14,8 +14,9 @@ mv "$work"/unzipped/mouse-utility-*-win64 "$work/app"
 exe=$work/app/mouse-utility.exe
 [ -f "$exe" ] || fail "no mouse-utility.exe in the zip"
 [ ! -e "$work/app/mouse-utility-demo.exe" ] || fail "the demo program is in the zip"
-x86_64-w64-mingw32-objdump -p "$exe" | grep -q 'Subsystem.*(Windows GUI)' || fail "not a GUI-subsystem program"
-x86_64-w64-mingw32-objdump -h "$exe" | grep -q '\.rsrc' || fail "no resources (icon) in the program"
+headers=$(x86_64-w64-mingw32-objdump -p -h "$exe")
+grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" || fail "not a GUI-subsystem program"
+grep -q '\.rsrc' <<<"$headers" || fail "no resources (icon) in the program"
 title=$(sed -n 's/^name1=//p' "$work/app/modules/setting/apConfig.bin" | tr -d '\r')
 
 start_program mouse-utility.exe

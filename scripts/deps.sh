@@ -12,7 +12,7 @@ packages=(
   qtwayland5 sway grim wtype python3-dbus python3-gi libwayland-dev libwayland-bin
   fonts-wqy-microhei
   qtdeclarative5-dev-tools dpkg-dev file lintian desktop-file-utils appstream
-  g++-mingw-w64-x86-64
+  g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix wine wine64 zip unzip ccache
 )
 
 missing=()

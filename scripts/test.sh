@@ -1,17 +1,15 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the normal build, the address+undefined
-# sanitizer build, the thread-sanitizer build of the listener tests, and a
-# compile check of the Windows sources. The end-to-end tests among them run
-# the program under Xvfb and under a headless sway (Wayland), which they start
-# themselves, as an unprivileged user they create when run as root.
+# sanitizer build, the thread-sanitizer build of the listener tests, and the
+# Windows build (MinGW-w64, the shared Qt kit) with its tests under Wine. The
+# end-to-end tests run the program under Xvfb and under a headless sway
+# (Wayland), which they start themselves, as an unprivileged user they create
+# when run as root.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 
 jobs=$(nproc)
-
-echo "== Windows sources (MinGW-w64 compile check)"
-scripts/windows-check.sh
 
 echo "== build and test"
 cmake -S . -B build -G Ninja >/dev/null
@@ -43,3 +41,7 @@ cmake --build build-tsan -j "$jobs" --target tst_listener tst_commandthread
 TSAN_OPTIONS="suppressions=$PWD/tests/tsan.supp halt_on_error=1" \
   ctest --test-dir build-tsan --output-on-failure -R '^(tst_listener|tst_commandthread)$'
 
+echo "== Windows build, deployed folder, portable zip and tests under Wine"
+start=$(date +%s)
+scripts/windows.sh --test build-win
+echo "== Windows step took $(( $(date +%s) - start )) s"

@@ -57,6 +57,9 @@ bool SettingsFiles::replaceProfileFile(int index, const QString &sourcePath)
         return false;
     }
     const QByteArray content = source.readAll();
+    // Closed before the replacement: Windows cannot rename over a file that
+    // is still open, and the source may be the profile file itself.
+    source.close();
     if (!isSettingsText(content)) {
         qDebug().noquote() << "Profile source is not a settings file:" << sourcePath;
         return false;

@@ -1,15 +1,13 @@
 // vmousectl: sends one control line to a running virtual mouse and prints
-// the reply. The socket is VIRTUALMOUSE_CONTROL, or the path after -s.
+// the reply. The socket is VIRTUALMOUSE_CONTROL, or the address after -s
+// (a path; a TCP port on 127.0.0.1 on Windows).
 //
 //   vmousectl [-s socket] plug 1044
 //   vmousectl stage 3
 //   vmousectl state
 
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
+#include "ControlSocket.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -35,28 +33,23 @@ int main(int argc, char **argv)
         line += (i > first ? " " : "") + std::string(argv[i]);
     line += "\n";
 
-    sockaddr_un address{};
-    if (path.size() >= sizeof address.sun_path) {
-        std::fprintf(stderr, "vmousectl: socket path too long\n");
-        return 2;
-    }
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, path.c_str(), path.size());
-    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-    if (fd < 0 || connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) < 0) {
-        std::fprintf(stderr, "vmousectl: cannot reach %s: %s\n", path.c_str(), std::strerror(errno));
+    std::string error;
+    const vmouse::SocketHandle fd = vmouse::connectControl(path, &error);
+    if (fd == vmouse::kNoSocket) {
+        std::fprintf(stderr, "vmousectl: cannot reach %s: %s\n", path.c_str(), error.c_str());
         return 1;
     }
-    if (::send(fd, line.data(), line.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(line.size())) {
+    if (!vmouse::sendAll(fd, line)) {
         std::fprintf(stderr, "vmousectl: send failed\n");
+        vmouse::closeSocket(fd);
         return 1;
     }
-    shutdown(fd, SHUT_WR);
+    vmouse::finishSending(fd);
     std::string reply;
     char buffer[4096];
-    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;)
+    for (long n; (n = vmouse::receiveSome(fd, buffer, sizeof buffer)) > 0;)
         reply.append(buffer, static_cast<size_t>(n));
-    ::close(fd);
+    vmouse::closeSocket(fd);
     std::fputs(reply.c_str(), stdout);
     return reply.rfind("error:", 0) == 0 ? 1 : 0;
 }

@@ -8,14 +8,14 @@ namespace cli {
 
 namespace {
 
-struct CommandSpec {
+struct CommandEntry {
     const char *option;
     Command command;
     int values;
     const char *valueNames;
 };
 
-constexpr CommandSpec kCommands[] = {
+constexpr CommandEntry kCommands[] = {
     {"--help", Command::Help, 0, ""},
     {"-h", Command::Help, 0, ""},
     {"--version", Command::Version, 0, ""},
@@ -26,11 +26,11 @@ constexpr CommandSpec kCommands[] = {
     {"--import", Command::Import, 2, "P FILE"},
 };
 
-const CommandSpec *findCommand(const QString &argument)
+const CommandEntry *findCommand(const QString &argument)
 {
-    for (const CommandSpec &spec : kCommands)
-        if (argument == QLatin1String(spec.option))
-            return &spec;
+    for (const CommandEntry &entry : kCommands)
+        if (argument == QLatin1String(entry.option))
+            return &entry;
     return nullptr;
 }
 
@@ -107,24 +107,24 @@ Options parse(const QStringList &arguments, const QString &workingDir)
     };
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
-        const CommandSpec *spec = findCommand(argument);
-        if (!spec)
+        const CommandEntry *entry = findCommand(argument);
+        if (!entry)
             return fail(QStringLiteral("unknown option '%1'").arg(printable(argument)));
         if (options.command != Command::None)
             return fail(QStringLiteral("give one command at a time ('%1' after an earlier command)")
-                            .arg(QLatin1String(spec->option)));
-        if (i + spec->values >= arguments.size())
-            return fail(QStringLiteral("%1 needs %2").arg(QLatin1String(spec->option), QLatin1String(spec->valueNames)));
-        options.command = spec->command;
-        if (spec->values >= 1)
+                            .arg(QLatin1String(entry->option)));
+        if (i + entry->values >= arguments.size())
+            return fail(QStringLiteral("%1 needs %2").arg(QLatin1String(entry->option), QLatin1String(entry->valueNames)));
+        options.command = entry->command;
+        if (entry->values >= 1)
             options.profile = arguments.at(++i);
-        if (spec->values >= 2)
+        if (entry->values >= 2)
             options.file = arguments.at(++i);
-        if (spec->values >= 1) {
+        if (entry->values >= 1) {
             if (QString error = profileError(options.profile); !error.isEmpty())
                 return fail(error);
         }
-        if (spec->values >= 2) {
+        if (entry->values >= 2) {
             if (QString error = fileError(options.file); !error.isEmpty())
                 return fail(error);
             options.file = QDir::cleanPath(QDir(workingDir).absoluteFilePath(options.file));

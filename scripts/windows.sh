@@ -131,5 +131,6 @@ fi
 # Wine hands no QT_* variable to Windows programs; the prefix's environment does.
 "$wine" reg add 'HKCU\Environment' /v QT_FORCE_STDERR_LOGGING /d 1 /f >/dev/null 2>&1
 echo "== tests under Wine ($(date +%T))"
-ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+# MU_WINE_TESTS, a regular expression, runs only the tests it matches.
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)" ${MU_WINE_TESTS:+-R "$MU_WINE_TESTS"}
 echo "== tests under Wine done ($(date +%T))"

@@ -5,10 +5,9 @@
 // fails on time. Run from the build tree: bench_cli
 #include "CommandRunner.h"
 #include "HeadlessDevice.h"
-#include "HidProtocol.h"
 #include "Hid_Thread.h"
+#include "MandatedPauses.h"
 #include "SettingsFiles.h"
-#include "VirtualMouse.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,31 +19,9 @@
 #include <cstdio>
 #include <vector>
 
-using namespace hidproto;
-
 namespace {
 
 constexpr int kRuns = 5;
-
-// The pauses the reports of the last trace call for: settle before every
-// short report, settle again and a pause per report after data, and the
-// long pause after the key matrix and each macro slot.
-int mandatedMs()
-{
-    int ms = 0;
-    for (const vmouse::CallRecord &c : vmouse::trace()) {
-        if (c.call == vmouse::Call::SendFeature && c.bytes.size() > 4) {
-            const bool data = c.bytes[4] != 0 && (c.bytes[1] == 0x03 || c.bytes[1] == 0x05 || c.bytes[1] == 0x0A ||
-                                                  c.bytes[1] == 0x0C);
-            ms += kSettleSteps * kSettleStepMs * (data ? 2 : 1);
-            if (data && (c.bytes[1] == 0x03 || c.bytes[1] == 0x05))
-                ms += kLongDataPauseMs;
-        } else if (c.call == vmouse::Call::Write) {
-            ms += kDataReportPauseMs;
-        }
-    }
-    return ms;
-}
 
 double runProcess(const QString &exe, const QStringList &arguments, const QString &attach)
 {

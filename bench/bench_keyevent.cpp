@@ -55,10 +55,8 @@ int main()
         event(0x46, platform::kKeyFlagExtended, true), event(0x46, platform::kKeyFlagExtended, false),  // Break
     };
     // A held key: the system repeats the press; the table swallows the repeats.
-    const std::array<platform::RawKeyEvent, 8> repeats = {
-        event(0x2A, 0, true), event(0x2A, 0, true), event(0x2A, 0, true), event(0x2A, 0, true),
-        event(0x2A, 0, true), event(0x2A, 0, true), event(0x2A, 0, true), event(0x2A, 0, true),
-    };
+    std::array<platform::RawKeyEvent, 8> repeats;
+    repeats.fill(event(0x2A, 0, true));
     // Keys without a usage (media keys, the right Windows key) stop at the maps.
     const std::array<platform::RawKeyEvent, 4> unmapped = {
         event(0x22, platform::kKeyFlagExtended, true), event(0x22, platform::kKeyFlagExtended, false),

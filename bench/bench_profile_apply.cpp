@@ -2,9 +2,9 @@
 // commands a profile switch sends, next to the sum of the pauses the
 // protocol mandates for them. Prints figures; never fails on time.
 
-#include "HidProtocol.h"
+#include "Catalogue.h"
 #include "Hid_Thread.h"
-#include "VirtualMouse.h"
+#include "MandatedPauses.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -13,20 +13,7 @@
 
 using namespace hidproto;
 
-namespace {
-
 constexpr int kRuns = 5;
-
-// Settle before and after the data, 8 ms after each data report, and the
-// command's own pause after the transport.
-int mandatedMs(bool settle, int dataReports, int afterMs)
-{
-    const int settleMs = kSettleSteps * kSettleStepMs;
-    return (settle ? settleMs : 0) + (settle && dataReports ? settleMs : 0) + dataReports * kDataReportPauseMs +
-           afterMs;
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -34,32 +21,14 @@ int main(int argc, char **argv)
     vmouse::reset();
     const int unit = vmouse::plugMouse(vmouse::kProduct3336);
 
-    CatalogueRecord r;
-    r.type = 1;
-    r.vid = vmouse::kVendorId;
-    r.pid = vmouse::kProduct3336;
-    r.usagePage = vmouse::kCommandUsagePage;
-    r.usage = vmouse::kVendorUsage;
-    r.usagePage2 = vmouse::kEventUsagePage;
-    r.usage2 = vmouse::kVendorUsage;
-    r.reportLength = vmouse::kReportLength;
     Hid_Thread hid;
-    hid.scanDevices({r});
+    hid.scanDevices(readCatalogue(QString::fromLatin1(kCatalogueResource), {}).records);
 
     uchar matrix[kKeyMatrixSize] = {};
     uchar colours[kColourTableSize] = {};
-    uchar stageColours[kColourTableSize] = {};
-
-    const int mandated = mandatedMs(true, 1, kLongDataPauseMs)  // key matrix
-                         + mandatedMs(true, 0, 0)               // axis
-                         + 2 * mandatedMs(true, 0, 0)           // DPI 08H + 07H
-                         + mandatedMs(true, 1, 0)               // stage colours
-                         + mandatedMs(true, 0, 0)               // lighting effect
-                         + mandatedMs(true, 1, 0)               // lighting colours
-                         + mandatedMs(true, 0, 0);              // report rate
 
     std::printf("full profile apply against the virtual mouse (%d runs)\n", kRuns);
-    std::printf("mandated pauses: %d ms\n", mandated);
+    int mandated = 0;
     double best = 1e9;
     for (int run = 0; run < kRuns; ++run) {
         vmouse::clearTrace();
@@ -69,11 +38,15 @@ int main(int argc, char **argv)
         hid.hid_0EH_SetXYSensitive(40, 40);
         hid.hid_08H_SetDPISet(0x20, 0x28, 0x30, 0x38, 0);
         hid.hid_07H_SetDPISet(1, 0x3F, 0x08, 0x10, 0x18, 0x1C);
-        hid.hid_10H_SetLED8StageColor(0, stageColours);
+        hid.hid_10H_SetLED8StageColor(0, colours);
         hid.hid_06H_SetRGBLedEffect(1, 0, 3, 4);
         hid.hid_LEDColor(colours);
         hid.hid_01H_SetReportRate(1);
         const double wall = clock.nsecsElapsed() / 1e6;
+        if (!mandated) {
+            mandated = mandatedMs();
+            std::printf("mandated pauses: %d ms\n", mandated);
+        }
         best = wall < best ? wall : best;
         std::printf("run %d: wall %.1f ms, overhead %.1f ms (%.2f %%), %zu HID calls\n", run + 1, wall,
                     wall - mandated, 100.0 * (wall - mandated) / mandated, vmouse::trace().size());

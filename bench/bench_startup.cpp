@@ -8,15 +8,14 @@
 // it; under Xvfb that is Mesa's software rasteriser, a large share of the
 // memory), and with OpenGL turned off, where the pages use the software
 // renderer.
-#include <QCoreApplication>
+#include "FullPage.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
-#include <QImage>
 #include <QPixmap>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QThread>
@@ -30,18 +29,6 @@ namespace {
 constexpr int kPollMs = 10;
 constexpr int kLimitMs = 10000;
 constexpr int kSettleMs = 2000;
-// A pixel of the page background's accent line, drawn only with the full page.
-constexpr int kMarkerX = 6;
-constexpr int kMarkerY = 26;
-
-bool fullPage(const QImage &shot)
-{
-    if (shot.width() <= kMarkerX || shot.height() <= kMarkerY)
-        return false;
-    const QColor c = shot.pixelColor(kMarkerX, kMarkerY);
-    return c.red() > 150 && c.green() < 90 && c.blue() < 90;
-}
-
 WId findWindow(qint64 pid)
 {
     QProcess search;
@@ -74,8 +61,7 @@ Run runOnce(const QString &demo, bool withoutOpenGl)
     Run run;
     QTemporaryDir dir;
     // A fresh copy of the program with its installed tree for every run.
-    QProcess::execute(QStringLiteral("cp"), {demo, dir.path()});
-    QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-r"), QFileInfo(demo).dir().filePath(QStringLiteral("modules")), dir.path()});
+    QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-r"), demo, QFileInfo(demo).dir().filePath(QStringLiteral("modules")), dir.path()});
     QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     if (withoutOpenGl)

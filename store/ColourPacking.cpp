@@ -23,8 +23,3 @@ ColourTable stageColourBuffer(quint8 type, const QVariantList &src24)
     }
     return buffer;
 }
-
-std::size_t stageColourLength(quint8 type)
-{
-    return type == kPackedColourType ? kPackedColourSize : kColourTableSize;
-}

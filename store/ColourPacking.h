@@ -26,6 +26,3 @@ ColourTable colourTable(const QVariantList &src24);
 // kPackedColourSize bytes hold the packed nibbles and the rest stays as given;
 // every other type is the plain table.
 ColourTable stageColourBuffer(quint8 type, const QVariantList &src24);
-
-// How many bytes of the buffer the device takes for this type.
-std::size_t stageColourLength(quint8 type);

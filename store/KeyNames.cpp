@@ -1,6 +1,5 @@
 #include "KeyNames.h"
 
-#include <algorithm>
 
 namespace {
 // clang-format off
@@ -65,11 +64,4 @@ std::optional<quint8> keyCodeForName(const QString &name)
     if (it == table.constEnd())
         return std::nullopt;
     return it.value();
-}
-
-QString keyNameForCode(quint8 code)
-{
-    const auto it = std::find_if(kEntries.begin(), kEntries.end(),
-                                 [code](const KeyName &entry) { return entry.code == code; });
-    return it == kEntries.end() ? QString() : QString::fromUtf8(it->name);
 }

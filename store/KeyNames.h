@@ -22,5 +22,3 @@ const std::array<KeyName, kKeyNameCount> &keyNameEntries();
 const QMap<QString, quint8> &keyNameTable();
 
 std::optional<quint8> keyCodeForName(const QString &name);
-// Empty for a code without a name (0x32, 0x74 .. 0x84, ...).
-QString keyNameForCode(quint8 code);

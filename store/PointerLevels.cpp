@@ -22,16 +22,3 @@ bool scrollLinesValid(std::uint32_t lines)
 {
     return (lines >= 1 && lines <= kScrollLinesMax) || lines == kScrollOneScreen;
 }
-
-std::uint32_t levelFromPointerSpeed(std::uint32_t speed)
-{
-    return std::min(speed / kPointerSpeedPerLevel, kDialLevelMax);
-}
-
-std::uint32_t levelFromDoubleClickTime(std::uint32_t milliseconds)
-{
-    if (milliseconds >= kDoubleClickSlowestMs)
-        return 0;
-    const std::uint32_t steps = (kDoubleClickSlowestMs - milliseconds + kDoubleClickStepMs / 2) / kDoubleClickStepMs;
-    return std::min(steps, kDialLevelMax);
-}

@@ -27,6 +27,3 @@ constexpr std::uint32_t kScrollOneScreen = 1000;
 std::optional<std::uint32_t> pointerSpeedFromLevel(std::uint32_t level);
 std::optional<std::uint32_t> doubleClickTimeFromLevel(std::uint32_t level);
 bool scrollLinesValid(std::uint32_t lines);
-
-std::uint32_t levelFromPointerSpeed(std::uint32_t speed);
-std::uint32_t levelFromDoubleClickTime(std::uint32_t milliseconds);

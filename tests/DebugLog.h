@@ -16,14 +16,14 @@ public:
 
     static QStringList lines()
     {
-        QMutexLocker lock(&mutex());
-        return store();
+        QMutexLocker lock(&s_mutex);
+        return s_lines;
     }
     static int count(const QString &line) { return lines().count(line); }
     static void clear()
     {
-        QMutexLocker lock(&mutex());
-        store().clear();
+        QMutexLocker lock(&s_mutex);
+        s_lines.clear();
     }
 
 private:
@@ -31,19 +31,11 @@ private:
     {
         if (type != QtDebugMsg)
             return;
-        QMutexLocker lock(&mutex());
-        store() << text;
-    }
-    static QMutex &mutex()
-    {
-        static QMutex m;
-        return m;
-    }
-    static QStringList &store()
-    {
-        static QStringList s;
-        return s;
+        QMutexLocker lock(&s_mutex);
+        s_lines << text;
     }
 
+    static inline QMutex s_mutex;
+    static inline QStringList s_lines;
     QtMessageHandler m_previous = nullptr;
 };

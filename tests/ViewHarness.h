@@ -51,8 +51,6 @@ struct ViewHarness {
         vmouse::clearTrace();
     }
 
-    bool ready() const { return view->status() == QQuickWidget::Ready && view->rootObject(); }
-
     QString path(const char *relative) const { return dir.filePath(QString::fromLatin1(relative)); }
 
     // Runs JavaScript through the page's run(code) function.

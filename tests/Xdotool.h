@@ -7,6 +7,18 @@
 #include <QStringList>
 #include <QtTest>
 
+// Runs a tool to its end with the event loop running; true when it succeeded.
+inline bool runTool(const QString &program, const QStringList &arguments)
+{
+    QProcess p;
+    p.start(program, arguments);
+    if (!p.waitForStarted(5000))
+        return false;
+    if (!QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 10000))
+        return false;
+    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
 #ifdef Q_OS_WIN
 #include <QFile>
 #include <windows.h>
@@ -35,12 +47,6 @@ inline bool xdotool(const QStringList &arguments)
 #else
 inline bool xdotool(const QStringList &arguments)
 {
-    QProcess p;
-    p.start(QStringLiteral("xdotool"), arguments);
-    if (!p.waitForStarted(5000))
-        return false;
-    if (!QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 10000))
-        return false;
-    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    return runTool(QStringLiteral("xdotool"), arguments);
 }
 #endif

@@ -1,15 +1,17 @@
 // A command from another process carried out by the running program: the
 // pages show the new profile and the mouse has it; a command that arrives
 // while one runs is refused as busy, and the plain message of a second
-// start still reaches the window.
+// start still reaches the window. The channel refuses what it cannot carry.
 #include "CommandLine.h"
 #include "CliRequest.h"
 #include "LocalPeer.h"
 #include "SettingsFiles.h"
 #include "VirtualMouse.h"
+#include "ViewHarness.h"
 #include "Widget.h"
 #include "myQQuickView.h"
 
+#include <QLocalSocket>
 #include <QQmlExpression>
 #include <QQuickItem>
 #include <QTemporaryDir>
@@ -35,10 +37,7 @@ class InstanceCommandTest : public QObject
 private slots:
     void profile_command_updates_the_pages_and_the_mouse()
     {
-        const QString setting = m_dir.filePath(QStringLiteral("modules/setting/"));
-        QDir().mkpath(setting);
-        for (const QString &f : QDir(QStringLiteral(SOURCE_DIR "/modules/setting")).entryList(QDir::Files))
-            QFile::copy(QStringLiteral(SOURCE_DIR "/modules/setting/") + f, setting + f);
+        ViewHarness::copyFolder(QStringLiteral(SOURCE_DIR "/modules/setting"), m_dir.filePath(QStringLiteral("modules/setting/")));
         QDir().mkpath(m_dir.filePath(QStringLiteral("modules/macro")));
         QDir::setCurrent(m_dir.path());
         vmouse::reset();
@@ -81,14 +80,45 @@ private slots:
         QThread *client = QThread::create([&] {
             LocalPeer peer(id);
             plain = peer.sendMessage(QString(), 5000) ? QString() : QStringLiteral("failed");
-            answer = peer.request(QStringLiteral("ask"), 5000);
+            answer = peer.request(QStringLiteral("héllo"), 5000);
         });
         client->start();
         QTRY_VERIFY(client->isFinished());
         delete client;
-        QCOMPARE(received, QStringList({QString(), QStringLiteral("ask")}));
+        QCOMPARE(received, QStringList({QString(), QStringLiteral("héllo")}));
         QCOMPARE(plain, QString());
-        QCOMPARE(answer.value_or(QString()), QStringLiteral("answer to ask"));
+        QCOMPARE(answer.value_or(QString()), QStringLiteral("answer to héllo"));
+    }
+
+    void primary_cannot_send_and_absent_server_times_out()
+    {
+        const QString id = m_dir.filePath(QStringLiteral("peer-%1").arg(__LINE__));
+        LocalPeer first(id);
+        QVERIFY(!first.sendMessage(QStringLiteral("x"), 100));
+
+        // A client whose primary never listens gives up within its time-out.
+        QLockFile held(LocalPeer(id + QStringLiteral("-nolisten")).lockFilePath());
+        QVERIFY(held.tryLock(0));
+        LocalPeer client(id + QStringLiteral("-nolisten"));
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!client.sendMessage(QStringLiteral("x"), 500));
+        QVERIFY(clock.elapsed() < 3000);
+    }
+
+    void oversized_frame_is_dropped()
+    {
+        const QString id = m_dir.filePath(QStringLiteral("peer-%1").arg(__LINE__));
+        LocalPeer first(id);
+        QVERIFY(!first.isClient());
+        QSignalSpy received(&first, &LocalPeer::messageReceived);
+        QLocalSocket stranger;
+        stranger.connectToServer(first.socketName());
+        QVERIFY(stranger.waitForConnected(1000));
+        stranger.write(QByteArray("\x7f\xff\xff\xff garbage", 12));
+        stranger.flush();
+        QTRY_COMPARE(stranger.state(), QLocalSocket::UnconnectedState);
+        QCOMPARE(received.count(), 0);
     }
 };
 

@@ -26,16 +26,9 @@ class ProfileSendTest : public QObject
         p->sync();
     }
 
-    static QString makeMacro(PagesFixture &f, const QString &events)
-    {
-        const QString name = f.run(QStringLiteral("macroEditorMain.newMacro()")).toString();
-        f.run(QStringLiteral("ui_View.saveMacroIni('%1', [%2], [], 1)").arg(name, events));
-        return name;
-    }
-
     static void chooseInProfileManager(PagesFixture &f, int index)
     {
-        f.run(QStringLiteral("profileFlow.showProfileManager(true); profileMain.changeProfile(%1); profileMain.closeUI()")
+        f.js(QStringLiteral("profileFlow.showProfileManager(true); profileMain.changeProfile(%1); profileMain.closeUI()")
                   .arg(index));
     }
 
@@ -44,8 +37,8 @@ private slots:
     {
         PagesFixture f;
         f.start();
-        playOnButton3(f, 0, makeMacro(f, QStringLiteral("'1,A', '0,200', '2,A'")));
-        playOnButton3(f, 1, makeMacro(f, QStringLiteral("'1,B', '2,B'")));
+        playOnButton3(f, 0, f.makeMacro(QStringLiteral("'1,A', '0,200', '2,A'")));
+        playOnButton3(f, 1, f.makeMacro(QStringLiteral("'1,B', '2,B'")));
         const QList<int> macroA{0, 1, 1, 0x04, 0x81, 0x04, 0, 0};
         const QList<int> macroB{0, 1, 1, 0x05, 0x81, 0x05, 0, 0};
 
@@ -59,8 +52,8 @@ private slots:
     {
         PagesFixture f;
         f.start();
-        playOnButton3(f, 0, makeMacro(f, QStringLiteral("'1,A', '2,A'")));
-        playOnButton3(f, 1, makeMacro(f, QStringLiteral("'1,B', '0,300', '2,B', '3,MS-L', '4,MS-L'")));
+        playOnButton3(f, 0, f.makeMacro(QStringLiteral("'1,A', '2,A'")));
+        playOnButton3(f, 1, f.makeMacro(QStringLiteral("'1,B', '0,300', '2,B', '3,MS-L', '4,MS-L'")));
         // The command line's copy of the tree as the pages see it now.
         QTemporaryDir copy;
         for (int i = 0; i < 10; ++i)

@@ -65,6 +65,11 @@ inline QString dataReport(const QByteArray &data)
     return hex(r);
 }
 
+inline uchar *u(QByteArray &b)
+{
+    return reinterpret_cast<uchar *>(b.data());
+}
+
 inline QByteArray fromHex(const char *text)
 {
     return QByteArray::fromHex(QByteArray(text));

@@ -5,20 +5,17 @@
 
 #include "WireTrace.h"
 
+#include "DebugLog.h"
+
 #include <QElapsedTimer>
-#include <QMutex>
 #include <QThread>
 #include <QtTest>
 
-#include "DebugLog.h"
-
-#include <memory>
-
 #include <cstring>
 #include <functional>
+#include <memory>
 
 namespace {
-
 
 struct Busy {
     const char *text;

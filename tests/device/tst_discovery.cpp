@@ -1,5 +1,7 @@
 #include "WireTrace.h"
+#include "store/StoreTestFiles.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -16,6 +18,16 @@ QString qs(const std::string &s)
     return QString::fromStdString(s);
 }
 
+QTemporaryDir g_dir;
+
+QString write(const QByteArray &content)
+{
+    static int n = 0;
+    const QString path = g_dir.filePath(QStringLiteral("cat%1.ini").arg(++n));
+    writeFile(path, content);
+    return path;
+}
+
 } // namespace
 
 class DiscoveryTest : public QObject
@@ -23,6 +35,49 @@ class DiscoveryTest : public QObject
     Q_OBJECT
 private slots:
     void init() { vmouse::reset(); }
+
+    void parse_rules_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("hex");
+        QTest::newRow("leading zeros") << "0001" << 1;
+        QTest::newRow("negative") << "-1" << -1;
+        QTest::newRow("junk") << "zz" << 0;
+        QTest::newRow("empty") << "" << 0;
+    }
+    void parse_rules()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, hex);
+        QCOMPARE(parseCatalogueHex(text), hex);
+    }
+
+    void blanks_high_bits_and_missing_keys()
+    {
+        const Catalogue c = readCatalogue(write("[common]\ntotal = 2\nisEncode = TRUE\n"
+                                                "[0]\nvid = 1260D\npid=  1040  \nusagePage=ff01\n"
+                                                "[1]\ntype=zz\n"),
+                                          {QStringLiteral("only one name")});
+        QVERIFY(c.isEncode);
+        QCOMPARE(c.records.size(), 2);
+        QCOMPARE(c.records.at(0).vid, uint16_t(0x260D));  // low 16 bits kept
+        QCOMPARE(c.records.at(0).pid, uint16_t(0x1040));
+        QCOMPARE(c.records.at(0).usagePage, uint16_t(0xFF01));
+        QCOMPARE(c.records.at(0).type, -1);         // absent
+        QCOMPARE(c.records.at(0).reportLength, 0u); // absent
+        QCOMPARE(c.records.at(1).type, 0);          // not a number
+        QCOMPARE(c.records.at(1).productName, QString());
+    }
+
+    void missing_or_malformed_files()
+    {
+        QVERIFY(readCatalogue(QStringLiteral("/nonexistent/absent.ini"), {}).records.isEmpty());
+        QVERIFY(readCatalogue(write("\x01\x02 not an ini [[[ =\n=="), {}).records.isEmpty());
+        QVERIFY(readCatalogue(write("[common]\ntotal=-5\n"), {}).records.isEmpty());
+        // A corrupt total is bounded instead of building millions of records.
+        QCOMPARE(readCatalogue(write("[common]\ntotal=2000000000\n"), {}).records.size(), kMaxCatalogueSections);
+        QCOMPARE(readCatalogue(write("[common]\ntotal=1, 2\n[0]\nvid=1,2\n"), {}).records.size(), 0);
+    }
 
     void both_mice_entry_0_wins()
     {
@@ -41,10 +96,7 @@ private slots:
         QCOMPARE(vmouse::interfaces().at(0).unit, a);
 
         // Only the first product was enumerated: later records are not examined.
-        int enumerations = 0;
-        for (const vmouse::CallRecord &c : vmouse::trace())
-            enumerations += c.call == vmouse::Call::Enumerate;
-        QCOMPARE(enumerations, 1);
+        QCOMPARE(wire::count(vmouse::Call::Enumerate), 1);
     }
 
     void none_keeps_the_current_index()
@@ -64,12 +116,7 @@ private slots:
             QVERIFY(e.cmdPath.isEmpty() && e.eventPath.isEmpty());
 
         // Every enumeration was freed.
-        int enumerations = 0, frees = 0;
-        for (const vmouse::CallRecord &c : vmouse::trace()) {
-            enumerations += c.call == vmouse::Call::Enumerate;
-            frees += c.call == vmouse::Call::FreeEnumeration;
-        }
-        QCOMPARE(frees, enumerations);
+        QCOMPARE(wire::count(vmouse::Call::FreeEnumeration), wire::count(vmouse::Call::Enumerate));
     }
 
     void one_collection_only_counts_as_absent()
@@ -123,7 +170,6 @@ private slots:
         QCOMPARE(hid.devices().at(0).cmdPath, qs(only));
         QCOMPARE(hid.devices().at(0).eventPath, qs(only));
     }
-
 };
 
 QTEST_GUILESS_MAIN(DiscoveryTest)

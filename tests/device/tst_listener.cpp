@@ -1,15 +1,12 @@
 // Listener start and stop, stage notifications, a lost mouse, and the
 // connect step's device-link half.
 
+#include "DebugLog.h"
 #include "SecrecyCodeStore.h"
 #include "WireTrace.h"
 
-#include <QMutex>
 #include <QThread>
 #include <QtTest>
-
-#include "DebugLog.h"
-
 #include <memory>
 
 using namespace wire;
@@ -39,19 +36,8 @@ class ListenerTest : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<DebugLog> m_log;
-
 private slots:
-    void init()
-    {
-        DebugLog::clear();
-        m_log = std::make_unique<DebugLog>();
-    }
-    void cleanup()
-    {
-        m_log.reset();
-        vmouse::clearFailures();
-    }
+    void cleanup() { vmouse::clearFailures(); }
 
     void start_sets_bit_0x40_and_keeps_the_other_bits()
     {
@@ -118,6 +104,8 @@ private slots:
         const int unit = attachMouse(hid);
         uint32_t lost = 99;
         hid.setListenerHooks({nullptr, [&](uint32_t index) { lost = index; }});
+        DebugLog::clear();
+        DebugLog log;
         hid.startEventListener(0);
         vmouse::unplug(unit);
         QTRY_COMPARE(lost, 0u);
@@ -175,6 +163,8 @@ private slots:
         Hid_Thread hid;
         attachMouse(hid);
         setCurrentSecrecyCode({});
+        DebugLog::clear();
+        DebugLog log;
         QVector<uint32_t> connected, failed;
         bool freeWhenConnected = true;
         hid.setConnectHooks({[](uint32_t n) { return n == 0 ? QStringLiteral("518206") : QString(); },
@@ -204,7 +194,6 @@ private slots:
         QVERIFY(DebugLog::lines().contains(QStringLiteral("Device Error")));
         setCurrentSecrecyCode({});
     }
-
 };
 
 QTEST_GUILESS_MAIN(ListenerTest)

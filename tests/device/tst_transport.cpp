@@ -12,16 +12,6 @@ using namespace wire;
 
 namespace {
 
-QByteArray filled(int n, char value)
-{
-    return QByteArray(n, value);
-}
-
-uchar *u(QByteArray &b)
-{
-    return reinterpret_cast<uchar *>(b.data());
-}
-
 // Every handle the transport opened was closed again.
 bool handlesBalanced()
 {
@@ -56,7 +46,7 @@ private slots:
 
     void negative_result_at_each_step_closes_and_releases()
     {
-        QByteArray macro = filled(192, 1), colours = filled(24, 2);
+        QByteArray macro = QByteArray(192, 1), colours = QByteArray(24, 2);
         const QList<Step> steps = {
             {"first open", vmouse::FailPoint::Open, 0, [](Hid_Thread &h) { h.hid_01H_SetReportRate(1); },
              QStringLiteral("open!")},
@@ -110,14 +100,14 @@ private slots:
         Hid_Thread absent;
         absent.scanDevices({mouseRecord(), mouseRecord(vmouse::kProduct4090)});
         QCOMPARE(absent.devices().size(), 2);
-        QByteArray colours = filled(24, 5);
+        QByteArray colours = QByteArray(24, 5);
         for (Hid_Thread *hid : {&unscanned, &absent}) {
             vmouse::clearTrace();
             hid->hid_01H_SetReportRate(1);
             hid->hid_LEDColor(u(colours));
             QCOMPARE(hid->hid_87H_GetCurrentDPI(), QVariant(0));
             hid->hid_90H_GetLED8StageColor(0, u(colours));
-            QCOMPARE(colours, filled(24, 5));
+            QCOMPARE(colours, QByteArray(24, 5));
             QCOMPARE(vmouse::trace().size(), size_t(0));
             QVERIFY(hid->hidIsFree());
         }
@@ -143,9 +133,9 @@ private slots:
         uchar b[4] = {7, 7, 7, 7};
         hid.hid_00H_GetSecrecyCode(b[0], b[1], b[2], b[3]);
         QCOMPARE(QByteArray(reinterpret_cast<char *>(b), 4), QByteArray(4, '\0'));
-        QByteArray colours = filled(24, 6);
+        QByteArray colours = QByteArray(24, 6);
         hid.hid_90H_GetLED8StageColor(0, u(colours));
-        QCOMPARE(colours, filled(24, 6));
+        QCOMPARE(colours, QByteArray(24, 6));
         QVERIFY(hid.hidIsFree());
         QVERIFY(handlesBalanced());
     }
@@ -156,14 +146,14 @@ private slots:
         attachMouse(hid);
         // The answer comes, the input report never does.
         vmouse::setAnswerOverride({0x00, 0x90, 0, 0, 0, 0, 0, 0, 0x6F});
-        QByteArray colours = filled(24, 3);
+        QByteArray colours = QByteArray(24, 3);
         QElapsedTimer clock;
         clock.start();
         hid.hid_90H_GetLED8StageColor(0, u(colours));
         const qint64 waited = clock.elapsed();
         QVERIFY2(waited >= 1000 && waited < 5000, qPrintable(QString::number(waited)));
         QVERIFY(trace().endsWith(QStringLiteral("R1000 | close")));
-        QCOMPARE(colours, filled(24, 3));
+        QCOMPARE(colours, QByteArray(24, 3));
         QVERIFY(hid.hidIsFree());
     }
 
@@ -175,9 +165,9 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         QCOMPARE(hid.hid_87H_GetCurrentDPI(), QVariant(0));
-        QByteArray colours = filled(24, 4);
+        QByteArray colours = QByteArray(24, 4);
         hid.hid_90H_GetLED8StageColor(2, u(colours));
-        QCOMPARE(colours, filled(24, 4));
+        QCOMPARE(colours, QByteArray(24, 4));
         QVERIFY(clock.elapsed() < 1000);
         QVERIFY(hid.hidIsFree());
     }
@@ -201,12 +191,12 @@ private slots:
         // Input reports shorter or longer than the data: bytes not delivered are zero.
         vmouse::setAnswerOverride({0x00, 0x90, 0, 0, 0, 0, 0, 0, 0x6F});
         vmouse::queueInputReport(unit, vmouse::kCommandUsagePage, {1, 2, 3});
-        QByteArray colours = filled(24, 9);
+        QByteArray colours = QByteArray(24, 9);
         hid.hid_90H_GetLED8StageColor(0, u(colours));
         QCOMPARE(colours, fromHex("010203") + QByteArray(21, '\0'));
         vmouse::queueInputReport(unit, vmouse::kCommandUsagePage, std::vector<uint8_t>(500, 0x3C));
         hid.hid_90H_GetLED8StageColor(0, u(colours));
-        QCOMPARE(colours, filled(24, 0x3C));
+        QCOMPARE(colours, QByteArray(24, 0x3C));
         QVERIFY(hid.hidIsFree());
         QVERIFY(handlesBalanced());
     }

@@ -6,6 +6,8 @@
 //   grab_window --check page|waiting SHOT.png
 // Exit status 0 when a screenshot taken elsewhere (Wayland) shows the full
 // page, or the waiting panel at the window's centre.
+#include "FullPage.h"
+
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
@@ -15,18 +17,7 @@
 #include <cstdio>
 
 namespace {
-// A pixel of the background's accent line, under the title bar.
-constexpr int kMarkerX = 6;
-constexpr int kMarkerY = 26;
 constexpr int kPollMs = 20;
-
-bool fullPage(const QImage &shot)
-{
-    if (shot.width() <= kMarkerX || shot.height() <= kMarkerY)
-        return false;
-    const QColor c = shot.pixelColor(kMarkerX, kMarkerY);
-    return c.red() > 150 && c.green() < 90 && c.blue() < 90;
-}
 
 // The waiting panel's colour, above its texts (the panel is 200 pixels high).
 bool waitingPanel(const QImage &shot)

@@ -79,12 +79,11 @@ private slots:
         }
     }
 
+    // Where a flag changes the key; plain keys follow the tables above.
     void translate_keys_data()
     {
         QTest::addColumn<RawKeyEvent>("event");
         QTest::addColumn<int>("usage");
-        QTest::newRow("A") << key(0x1E) << 0x04;
-        QTest::newRow("Enter") << key(0x1C) << 0x28;
         QTest::newRow("keypad Enter") << key(0x1C, kExt) << 0x58;
         QTest::newRow("Alt+Print Screen") << key(0x54, kAlt) << 0x46;
         QTest::newRow("SysReq without Alt") << key(0x54) << 0;
@@ -94,15 +93,11 @@ private slots:
         QTest::newRow("Pause") << key(0x45) << 0x48;
         QTest::newRow("Num Lock") << key(0x45, kExt) << 0x53;
         QTest::newRow("Scroll Lock") << key(0x46) << 0x47;
-        QTest::newRow("left Shift") << key(0x2A) << 0xE1;
         QTest::newRow("right Shift") << key(0x36, kExt) << 0xE5;
-        QTest::newRow("right Windows") << key(0x5C, kExt) << 0;
         QTest::newRow("right Alt") << key(0x38, kExt | kAlt) << 0xE6;
         QTest::newRow("keypad 7, Home") << key(0x47) << 0x5F;
         QTest::newRow("Home") << key(0x47, kExt) << 0x4A;
-        QTest::newRow("F23") << key(0x6E) << 0x72;
         QTest::newRow("media key") << key(0x22, kExt) << 0;
-        QTest::newRow("unmapped scan code") << key(0x59) << 0;
         QTest::newRow("scan code above a byte") << key(0x11E) << 0;
     }
     void translate_keys()

@@ -53,9 +53,8 @@ struct MainPageFixture : ViewHarness {
     static QStringList sentCommands()
     {
         QStringList out;
-        for (const vmouse::CallRecord &c : vmouse::trace())
-            if (c.call == vmouse::Call::SendFeature && c.bytes.size() > 1)
-                out << QString::asprintf("%02x", c.bytes[1]);
+        for (const QString &report : sentShortReports())
+            out << report.mid(3, 2);
         return out;
     }
 

@@ -105,9 +105,7 @@ Item {
                 { tag: "fire key", bytes: [12, 240, 0, 0], text: "Fire Key" },
                 { tag: "off", bytes: [0, 0, 0, 0], text: "Deactivated" },
                 { tag: "unknown code", bytes: [0x03, 0x00, 0xAA, 0x00], text: "" },
-                { tag: "menu mouse button", bytes: [0x02, 0, 0xF4, 0], text: "Forward" },
                 { tag: "consumer usage", bytes: [0x04, 0x00, 0x83, 0x01], text: "Media Player" },
-                { tag: "key combination", bytes: [0x01, 0x00, 0xE0, 0x06], text: "Copy" },
                 { tag: "single key", bytes: [0x01, 0, 0x04, 0], text: "Keyboard Key-A" },
                 { tag: "default mouse code", bytes: [0x01, 0, 0xF0, 0], text: "Button Assignment" },
                 { tag: "chinese", bytes: [0x0C, 0x01, 0xF0, 0x02], text: "双击", language: 1 }

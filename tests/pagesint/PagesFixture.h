@@ -9,8 +9,21 @@ struct PagesFixture : MainPageFixture {
     using MainPageFixture::stored;
     using ViewHarness::stored;  // of the current profile
 
-    // Runs JavaScript in the root page's scope, as the user or the page would.
-    QVariant run(const QString &code) { return js(code); }
+    // A macro with the events given as stored strings, made in the editor
+    // and filled through the view; returns its name.
+    QString makeMacro(const QString &events)
+    {
+        const QString name = js(QStringLiteral("macroEditorMain.newMacro()")).toString();
+        js(QStringLiteral("ui_View.saveMacroIni('%1', [%2], [], 1)").arg(name, events));
+        return name;
+    }
+
+    // Button `button` plays the macro at `macro` in the list, in play mode `mode`.
+    void assignMacro(int button, int macro, int mode = 0)
+    {
+        js(QStringLiteral("mouseMain.selectKey = %1; macroKeyMain.showUI(); macroKeyMain.choose(%2);"
+                          " macroKeyMain.playMode = %3; macroKeyMain.accept()").arg(button).arg(macro).arg(mode));
+    }
 
     QVariant fileValue(const char *relative, const QString &key) const
     {

@@ -30,15 +30,7 @@ bool typeKeys(const QStringList &keys, int pauseMs = 0)
                                   : QStringList{"sleep", QString::number(pauseMs / 1000.0)});
         arguments << (wayland ? QStringLiteral("-k") : QStringLiteral("key")) << key;
     }
-    if (!wayland)
-        return xdotool(arguments);
-    QProcess p;
-    p.start(QStringLiteral("wtype"), arguments);
-    if (!p.waitForStarted(5000))
-        return false;
-    if (!QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 10000))
-        return false;
-    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    return wayland ? runTool(QStringLiteral("wtype"), arguments) : xdotool(arguments);
 }
 
 void toView(std::uint8_t usage, bool pressed, void *context)
@@ -56,13 +48,9 @@ class MacroCaptureTest : public QObject
 
     static QStringList storedEvents(PagesFixture &f, const QString &name)
     {
-        QStringList events;
-        const QString file = f.path("macro/") + name + QStringLiteral(".bin");
-        QSettings macro(file, QSettings::IniFormat);
-        const int total = macro.value(QStringLiteral("config/total")).toInt();
-        for (int i = 0; i < total; ++i)
-            events << macro.value(QStringLiteral("macro/%1").arg(i)).toString();
-        return events;
+        // The loop count follows the events.
+        const QStringList stored = f.js(QStringLiteral("ui_View.loadMacroIni('%1')").arg(name)).toStringList();
+        return stored.mid(0, stored.size() - 1);
     }
 
     static void startCapture(PagesFixture &f)
@@ -87,13 +75,13 @@ class MacroCaptureTest : public QObject
     static void recordAB(PagesFixture &f, bool recTime, QString &name)
     {
         f.start();
-        name = f.run(QStringLiteral("macroEditorMain.newMacro()")).toString();
-        f.run(QStringLiteral("macroEditorMain.recTime = %1; macroEditorMain.startRecord()").arg(recTime ? "true" : "false"));
-        QVERIFY(f.run(QStringLiteral("macroEditorMain.isInputting")).toBool());
+        name = f.js(QStringLiteral("macroEditorMain.newMacro()")).toString();
+        f.js(QStringLiteral("macroEditorMain.recTime = %1; macroEditorMain.startRecord()").arg(recTime ? "true" : "false"));
+        QVERIFY(f.js(QStringLiteral("macroEditorMain.isInputting")).toBool());
         QVERIFY(typeKeys({"a", "b"}, 500));
-        QTRY_COMPARE_WITH_TIMEOUT(f.run(QStringLiteral("macroEditorMain.sequenceModel.count")).toInt(), recTime ? 7 : 4,
+        QTRY_COMPARE_WITH_TIMEOUT(f.js(QStringLiteral("macroEditorMain.sequenceModel.count")).toInt(), recTime ? 7 : 4,
                                   kWaitMs);
-        f.run(QStringLiteral("macroEditorMain.stopRecord()"));
+        f.js(QStringLiteral("macroEditorMain.stopRecord()"));
     }
 
 private slots:
@@ -114,15 +102,14 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         QCOMPARE(storedEvents(f, name), QStringList({"1,A", "2,A", "1,B", "2,B"}));
-        QVERIFY(!f.run(QStringLiteral("macroEditorMain.isInputting")).toBool());
+        QVERIFY(!f.js(QStringLiteral("macroEditorMain.isInputting")).toBool());
         // Keys typed after the recording stopped are not taken.
         QVERIFY(typeKeys({"c"}));
         QTest::qWait(300);
         QCOMPARE(storedEvents(f, name).size(), 4);
 
         // Third play mode: loops until any button is pressed.
-        f.run(QStringLiteral("mouseMain.selectKey = 3; macroKeyMain.showUI(); macroKeyMain.choose(0);"
-                             " macroKeyMain.playMode = 2; macroKeyMain.accept()"));
+        f.assignMacro(3, 0, 2);
         QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/3"))), QStringList({"10", "0", "3", "3"}));
         QCOMPARE(f.stored(QStringLiteral("macro/3")).toString(), name);
         QCOMPARE(f.slotStart(3, 12), QList<int>({0, 1, 0x01, 0x04, 0x81, 0x04, 0x01, 0x05, 0x81, 0x05, 0x00, 0x00}));
@@ -153,8 +140,7 @@ private slots:
         // The pause between the two keys is there, give or take the tick.
         QVERIFY2(events.at(3).mid(2).toInt() >= 200, qPrintable(events.join(QLatin1Char(' '))));
 
-        f.run(QStringLiteral("mouseMain.selectKey = 4; macroKeyMain.showUI(); macroKeyMain.choose(0);"
-                             " macroKeyMain.playMode = 0; macroKeyMain.accept()"));
+        f.assignMacro(4, 0);
         QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/4"))), QStringList({"10", "0", "1", "4"}));
         // Each action's slot carries the gap before the previous one: B down
         // carries A's hold time, B up the pause, in the long form (0x7F and
@@ -184,13 +170,13 @@ private slots:
         PagesFixture f;
         startCapture(f);
         f.start();
-        f.run(QStringLiteral("mouseMain.selectKey = 6; singleKeyMain.showUI()"));
+        f.js(QStringLiteral("mouseMain.selectKey = 6; singleKeyMain.showUI()"));
         QVERIFY(typeKeys({"F5"}));
-        QTRY_COMPARE_WITH_TIMEOUT(f.run(QStringLiteral("singleKeyMain.keyName")).toString(), QStringLiteral("F5"), kWaitMs);
-        f.run(QStringLiteral("singleKeyMain.accept()"));
+        QTRY_COMPARE_WITH_TIMEOUT(f.js(QStringLiteral("singleKeyMain.keyName")).toString(), QStringLiteral("F5"), kWaitMs);
+        f.js(QStringLiteral("singleKeyMain.accept()"));
         QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/6"))), QStringList({"1", "0", "62", "0"}));
         QCOMPARE(int(vmouse::firmwareState(f.unit).keyMatrix[25]), 0x3E);
-        QCOMPARE(f.run(QStringLiteral("keyMatrixMain.modKeys.get(6).keyText")).toString(), QStringLiteral("Keyboard Key-F5"));
+        QCOMPARE(f.js(QStringLiteral("keyMatrixMain.modKeys.get(6).keyText")).toString(), QStringLiteral("Keyboard Key-F5"));
     }
 };
 

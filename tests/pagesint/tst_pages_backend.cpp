@@ -7,32 +7,9 @@ class PagesBackendTest : public QObject
 {
     Q_OBJECT
 
-    static QStringList strings(std::initializer_list<int> values)
-    {
-        QStringList out;
-        for (int v : values)
-            out << QString::number(v);
-        return out;
-    }
-
-    // A macro with the events given as stored strings, created through the
-    // editor and filled through the view.
-    static void makeMacro(PagesFixture &f, const QString &events)
-    {
-        const QString name = f.run(QStringLiteral("macroEditorMain.newMacro()")).toString();
-        QVERIFY(!name.isEmpty());
-        f.run(QStringLiteral("ui_View.saveMacroIni('%1', [%2], [], 1)").arg(name, events));
-    }
-
-    static void assign(PagesFixture &f, int button, int macro)
-    {
-        f.run(QStringLiteral("mouseMain.selectKey = %1; macroKeyMain.showUI(); macroKeyMain.choose(%2);"
-                             " macroKeyMain.accept()").arg(button).arg(macro));
-    }
-
     static QStringList shownEvents(PagesFixture &f)
     {
-        return f.run(QStringLiteral("macroEditorMain.events().map(function (e) { return e.type + ',' + e.info })"))
+        return f.js(QStringLiteral("macroEditorMain.events().map(function (e) { return e.type + ',' + e.info })"))
             .toStringList();
     }
 
@@ -43,109 +20,78 @@ private slots:
         f.view->settings().currentProfile()->setValue(QStringLiteral("keydefine_Tarn/2"), QVariantList{9, 0, 3, 0});
         f.start();
         // A stored macro position is shown one lower and stored one higher again.
-        QCOMPARE(f.run(QStringLiteral("keyMatrixMain.modKeys.get(2).keyCode2")).toInt(), 2);
+        QCOMPARE(f.js(QStringLiteral("keyMatrixMain.modKeys.get(2).keyCode2")).toInt(), 2);
 
-        f.run(QStringLiteral("mouseMain.selectKey = 4; keyMenuMain.menuCmd('08010000')"));
-        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/4"))), strings({8, 1, 0, 0}));
-        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/2"))), strings({9, 0, 3, 0}));
-        QCOMPARE(f.run(QStringLiteral("keyMatrixMain.modKeys.get(4).keyText")).toString(), QStringLiteral("DPI +"));
-        // The mouse gets each entry byte-reversed.
-        const vmouse::FirmwareState s = vmouse::firmwareState(f.unit);
-        QCOMPARE(int(s.keyMatrix[16]), 0);
-        QCOMPARE(int(s.keyMatrix[18]), 1);
-        QCOMPARE(int(s.keyMatrix[19]), 8);
-        QCOMPARE(f.run(QStringLiteral("mouseMain.selectKey")).toInt(), -1);
+        f.js(QStringLiteral("mouseMain.selectKey = 4; keyMenuMain.menuCmd('08010000')"));
+        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/4"))), QStringList({"8", "1", "0", "0"}));
+        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/2"))), QStringList({"9", "0", "3", "0"}));
+        QCOMPARE(f.js(QStringLiteral("keyMatrixMain.modKeys.get(4).keyText")).toString(), QStringLiteral("DPI +"));
+        QCOMPARE(int(vmouse::firmwareState(f.unit).keyMatrix[19]), 8);  // each entry byte-reversed
+        QCOMPARE(f.js(QStringLiteral("mouseMain.selectKey")).toInt(), -1);
     }
 
     void macro_key_assigns_with_play_mode_and_fills_the_slot()
     {
         PagesFixture f;
         f.start();
-        makeMacro(f, QStringLiteral("'1,A', '0,200', '2,A', '1,B', '2,B'"));
-        makeMacro(f, QString());
+        f.makeMacro(QStringLiteral("'1,A', '0,200', '2,A', '1,B', '2,B'"));
+        f.makeMacro(QString());
 
         // A macro without events cannot be assigned.
-        f.run(QStringLiteral("mouseMain.selectKey = 3; macroKeyMain.showUI(); macroKeyMain.choose(1); macroKeyMain.accept()"));
-        QVERIFY(f.run(QStringLiteral("macroKeyMain.nullMacro")).toBool());
-        QVERIFY(f.run(QStringLiteral("macroKeyMain.visible")).toBool());
+        f.assignMacro(3, 1);
+        QVERIFY(f.js(QStringLiteral("macroKeyMain.nullMacro")).toBool());
+        QVERIFY(f.js(QStringLiteral("macroKeyMain.visible")).toBool());
 
-        f.run(QStringLiteral("macroKeyMain.choose(0); macroKeyMain.playMode = 1; macroKeyMain.accept()"));
-        QVERIFY(!f.run(QStringLiteral("macroKeyMain.visible")).toBool());
-        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/3"))), strings({10, 0, 2, 3}));
-        QCOMPARE(f.stored(QStringLiteral("macro/3")).toString(), QStringLiteral("Macro_0"));
-        QCOMPARE(f.run(QStringLiteral("keyMatrixMain.modKeys.get(3).keyText")).toString(), QStringLiteral("Macro: Macro_0"));
+        f.js(QStringLiteral("macroKeyMain.choose(0); macroKeyMain.playMode = 1; macroKeyMain.accept()"));
+        QVERIFY(!f.js(QStringLiteral("macroKeyMain.visible")).toBool());
+        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/3"))), QStringList({"10", "0", "2", "3"}));
+        QCOMPARE(f.js(QStringLiteral("keyMatrixMain.modKeys.get(3).keyText")).toString(), QStringLiteral("Macro: Macro_0"));
     }
 
     void deleting_the_third_macro_renumbers_the_rest_and_resets_its_button()
     {
         PagesFixture f;
         // Profile 2 plays the third and fourth macro by list position.
-        QSettings p2(f.path("setting/p2.bin"), QSettings::IniFormat);
-        p2.setValue(QStringLiteral("keydefine_Tarn/0"), QVariantList{9, 0, 3, 0});
-        p2.setValue(QStringLiteral("keydefine_Tarn/1"), QVariantList{9, 0, 4, 0});
-        p2.sync();
+        f.profile(1)->setValue(QStringLiteral("keydefine_Tarn/0"), QVariantList{9, 0, 3, 0});
+        f.profile(1)->setValue(QStringLiteral("keydefine_Tarn/1"), QVariantList{9, 0, 4, 0});
         f.start();
         for (int i = 0; i < 4; ++i)
-            makeMacro(f, QStringLiteral("'1,A', '2,A'"));
+            f.makeMacro(QStringLiteral("'1,A', '2,A'"));
         // Button 5 of the current profile plays it from its slot.
-        f.run(QStringLiteral("mouseMain.selectKey = 5; macroKeyMain.showUI(); macroKeyMain.choose(2); macroKeyMain.accept()"));
-        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/5"))), strings({10, 0, 1, 5}));
-        f.run(QStringLiteral("macroEditorMain.selectMacro(2); macroEditorMain.deleteMacro()"));
-        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/5"))), strings({7, 0, 1, 0}));
+        f.assignMacro(5, 2);
+        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/5"))), QStringList({"10", "0", "1", "5"}));
+        f.js(QStringLiteral("macroEditorMain.selectMacro(2); macroEditorMain.deleteMacro()"));
+        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/5"))), QStringList({"7", "0", "1", "0"}));
 
-        p2.sync();
-        QCOMPARE(PagesFixture::numbers(p2.value(QStringLiteral("keydefine_Tarn/0"))), strings({1, 0, 0xF0, 0}));
-        QCOMPARE(PagesFixture::numbers(p2.value(QStringLiteral("keydefine_Tarn/1"))), strings({9, 0, 3, 0}));
+        QCOMPARE(PagesFixture::numbers(f.stored(1, QStringLiteral("keydefine_Tarn/0"))), QStringList({"1", "0", "240", "0"}));
+        QCOMPARE(PagesFixture::numbers(f.stored(1, QStringLiteral("keydefine_Tarn/1"))), QStringList({"9", "0", "3", "0"}));
         QCOMPARE(f.fileValue("setting/name.bin", QStringLiteral("macro/macroName")).toStringList(),
                  QStringList({"Macro_0", "Macro_1", "Macro_3"}));
         QCOMPARE(f.fileValue("macro/Macro_3.bin", QStringLiteral("config/index")).toInt(), 2);
         QVERIFY(!QFile::exists(f.path("macro/Macro_2.bin")));
-        QCOMPARE(f.run(QStringLiteral("macroEditorMain.currentName()")).toString(), QStringLiteral("Macro_3"));
+        QCOMPARE(f.js(QStringLiteral("macroEditorMain.currentName()")).toString(), QStringLiteral("Macro_3"));
     }
 
     void renaming_a_played_macro_renames_the_buttons()
     {
         PagesFixture f;
         f.start();
-        makeMacro(f, QStringLiteral("'1,A', '2,A'"));
-        makeMacro(f, QStringLiteral("'1,B', '2,B'"));
-        f.run(QStringLiteral("mouseMain.selectKey = 3; macroKeyMain.showUI(); macroKeyMain.choose(0); macroKeyMain.accept()"));
-        f.run(QStringLiteral("mouseMain.selectKey = 4; macroKeyMain.showUI(); macroKeyMain.choose(0); macroKeyMain.accept()"));
+        f.makeMacro(QStringLiteral("'1,A', '2,A'"));
+        f.makeMacro(QStringLiteral("'1,B', '2,B'"));
+        f.assignMacro(3, 0);
+        f.assignMacro(4, 0);
 
         // Taken and unusable names are dropped.
-        QVERIFY(!f.run(QStringLiteral("macroEditorMain.renameMacro(0, 'Macro_1')")).toBool());
-        QVERIFY(!f.run(QStringLiteral("macroEditorMain.renameMacro(0, '../setting/p1')")).toBool());
-        QVERIFY(f.run(QStringLiteral("macroEditorMain.renameMacro(0, 'Jump')")).toBool());
+        QVERIFY(!f.js(QStringLiteral("macroEditorMain.renameMacro(0, 'Macro_1')")).toBool());
+        QVERIFY(!f.js(QStringLiteral("macroEditorMain.renameMacro(0, '../setting/p1')")).toBool());
+        QVERIFY(f.js(QStringLiteral("macroEditorMain.renameMacro(0, 'Jump')")).toBool());
 
-        QCOMPARE(f.run(QStringLiteral("keyMatrixMain.modKeys.get(3).keyText")).toString(), QStringLiteral("Macro: Jump"));
-        QCOMPARE(f.run(QStringLiteral("keyMatrixMain.modKeys.get(4).keyText")).toString(), QStringLiteral("Macro: Jump"));
+        QCOMPARE(f.js(QStringLiteral("keyMatrixMain.modKeys.get(3).keyText")).toString(), QStringLiteral("Macro: Jump"));
+        QCOMPARE(f.js(QStringLiteral("keyMatrixMain.modKeys.get(4).keyText")).toString(), QStringLiteral("Macro: Jump"));
         QCOMPARE(f.stored(QStringLiteral("macro/3")).toString(), QStringLiteral("Jump"));
         QCOMPARE(f.fileValue("setting/name.bin", QStringLiteral("macro/macroName")).toStringList(),
                  QStringList({"Jump", "Macro_1"}));
         QVERIFY(QFile::exists(f.path("macro/Jump.bin")));
-    }
-
-    void editing_a_played_macro_resends_it()
-    {
-        PagesFixture f;
-        f.start();
-        makeMacro(f, QStringLiteral("'1,A', '2,A'"));
-        f.run(QStringLiteral("mouseMain.selectKey = 6; macroKeyMain.showUI(); macroKeyMain.choose(0); macroKeyMain.accept()"));
-        QCOMPARE(f.slotStart(6, 6), QList<int>({0, 1, 0x01, 0x04, 0x81, 0x04}));
-
-        // A left click inserted after the last entry, then a delay before it.
-        f.run(QStringLiteral("macroEditorMain.selectMacro(0); macroEditorMain.currentEvent = 1;"
-                             " macroEditorMain.insertClick('MS-L')"));
-        f.run(QStringLiteral("macroEditorMain.currentEvent = 2; macroEditorMain.insertDelay()"));
-        QCOMPARE(f.run(QStringLiteral("ui_View.loadMacroIni('Macro_0')")).toStringList(),
-                 QStringList({"1,A", "2,A", "0,50", "3,MS-L", "4,MS-L", "1"}));
-        QCOMPARE(f.slotStart(6, 12), QList<int>({0, 1, 0x01, 0x04, 0x81, 0x04, 0x32, 0xF0, 0x81, 0xF0, 0x00, 0x00}));
-
-        // The loop count field saves and sends too; a delay typed as text keeps its value.
-        f.run(QStringLiteral("macroEditorMain.setLoopsTimer(true); macroEditorMain.commitLoops('300')"));
-        f.run(QStringLiteral("macroEditorMain.setDelay(2, 'abc')"));
-        QCOMPARE(f.slotStart(6, 2), QList<int>({1, 44}));
-        QCOMPARE(f.fileValue("macro/Macro_0.bin", QStringLiteral("macro/2")).toString(), QStringLiteral("0,50"));
     }
 
     // Raising pauses takes their long form, two bytes each: the edit that
@@ -157,30 +103,30 @@ private slots:
         QStringList events;
         for (int i = 0; i < 30; ++i)
             events << "'1,A'" << "'0,10'" << "'2,A'";
-        makeMacro(f, events.join(QStringLiteral(", ")));
-        assign(f, 3, 0);
-        f.run(QStringLiteral("macroEditorMain.selectMacro(0)"));
+        f.makeMacro(events.join(QStringLiteral(", ")));
+        f.assignMacro(3, 0);
+        f.js(QStringLiteral("macroEditorMain.selectMacro(0)"));
         QCOMPARE(f.slotLength(3), 124);
-        f.run(QStringLiteral("macroEditorMain.setDelay(1, '1000'); macroEditorMain.setDelay(4, '1000')"));
+        f.js(QStringLiteral("macroEditorMain.setDelay(1, '1000'); macroEditorMain.setDelay(4, '1000')"));
         QCOMPARE(f.slotLength(3), 128);
-        f.run(QStringLiteral("macroEditorMain.setDelay(7, '1000')"));
+        f.js(QStringLiteral("macroEditorMain.setDelay(7, '1000')"));
         QCOMPARE(f.slotLength(3), 128);
         QCOMPARE(shownEvents(f).at(7), QStringLiteral("0,10"));
-        f.run(QStringLiteral("macroEditorMain.currentEvent = 9; macroEditorMain.insertDelay();"
+        f.js(QStringLiteral("macroEditorMain.currentEvent = 9; macroEditorMain.insertDelay();"
                              " macroEditorMain.insertClick('MS-L'); macroEditorMain.openInsertKeys();"
                              " macroEditorMain.detectInput(true, 5); macroEditorMain.acceptInsertKeys()"));
         QCOMPARE(shownEvents(f).size(), 90);
         QCOMPARE(f.slotLength(3), 128);
 
         // Deleting frees room that inserts then take, up to the budget again.
-        f.run(QStringLiteral("macroEditorMain.currentEvent = 4; macroEditorMain.deleteEvent();"
+        f.js(QStringLiteral("macroEditorMain.currentEvent = 4; macroEditorMain.deleteEvent();"
                              " macroEditorMain.currentEvent = 1; macroEditorMain.deleteEvent()"));
         QCOMPARE(f.slotLength(3), 124);
-        f.run(QStringLiteral("macroEditorMain.currentEvent = 5; macroEditorMain.insertClick('MS-R');"
+        f.js(QStringLiteral("macroEditorMain.currentEvent = 5; macroEditorMain.insertClick('MS-R');"
                              " macroEditorMain.setLoopsTimer(true); macroEditorMain.commitLoops('300')"));
         QCOMPARE(f.slotLength(3), 128);
         QCOMPARE(f.slotStart(3, 2), QList<int>({1, 44}));
-        QCOMPARE(f.run(QStringLiteral("ui_View.loadMacroIni('Macro_0')")).toStringList().mid(0, 90), shownEvents(f));
+        QCOMPARE(f.js(QStringLiteral("ui_View.loadMacroIni('Macro_0')")).toStringList().mid(0, 90), shownEvents(f));
     }
 
     // A file edited by hand past the budget goes out cut after the last
@@ -192,13 +138,13 @@ private slots:
         QStringList events;
         for (int i = 0; i < 40; ++i)
             events << "'1,A'" << "'2,A'";
-        makeMacro(f, events.join(QStringLiteral(", ")));
-        assign(f, 2, 0);
+        f.makeMacro(events.join(QStringLiteral(", ")));
+        f.assignMacro(2, 0);
         QCOMPARE(f.slotLength(2), 128);
         QCOMPARE(f.slotStart(2, 4), QList<int>({0, 1, 0x01, 0x04}));
         // Such a macro can still be shortened in the editor.
-        f.run(QStringLiteral("macroEditorMain.selectMacro(0); macroEditorMain.currentEvent = 0; macroEditorMain.deleteEvent()"));
-        QCOMPARE(f.run(QStringLiteral("ui_View.loadMacroIni('Macro_0')")).toStringList().size(), 80);
+        f.js(QStringLiteral("macroEditorMain.selectMacro(0); macroEditorMain.currentEvent = 0; macroEditorMain.deleteEvent()"));
+        QCOMPARE(f.js(QStringLiteral("ui_View.loadMacroIni('Macro_0')")).toStringList().size(), 80);
     }
 
     // A button of another profile that plays the edited macro keeps the
@@ -206,16 +152,14 @@ private slots:
     void editing_a_macro_sends_only_to_this_profiles_buttons()
     {
         PagesFixture f;
-        QSettings p2(f.path("setting/p2.bin"), QSettings::IniFormat);
-        p2.setValue(QStringLiteral("macro/5"), QStringLiteral("Macro_0"));
-        p2.setValue(QStringLiteral("keydefine_Tarn/5"), QVariantList{10, 0, 1, 5});
-        p2.sync();
+        f.profile(1)->setValue(QStringLiteral("macro/5"), QStringLiteral("Macro_0"));
+        f.profile(1)->setValue(QStringLiteral("keydefine_Tarn/5"), QVariantList{10, 0, 1, 5});
         f.start();
-        makeMacro(f, QStringLiteral("'1,A', '2,A'"));
-        makeMacro(f, QStringLiteral("'1,B', '2,B'"));
-        assign(f, 5, 1);
-        assign(f, 3, 0);
-        f.run(QStringLiteral("macroEditorMain.selectMacro(0); macroEditorMain.currentEvent = 1;"
+        f.makeMacro(QStringLiteral("'1,A', '2,A'"));
+        f.makeMacro(QStringLiteral("'1,B', '2,B'"));
+        f.assignMacro(5, 1);
+        f.assignMacro(3, 0);
+        f.js(QStringLiteral("macroEditorMain.selectMacro(0); macroEditorMain.currentEvent = 1;"
                              " macroEditorMain.insertClick('MS-L')"));
         QCOMPARE(f.slotStart(3, 12), QList<int>({0, 1, 0x01, 0x04, 0x81, 0x04, 0x01, 0xF0, 0x81, 0xF0, 0x00, 0x00}));
         QCOMPARE(f.slotStart(5, 8), QList<int>({0, 1, 0x01, 0x05, 0x81, 0x05, 0x00, 0x00}));
@@ -227,22 +171,22 @@ private slots:
     {
         PagesFixture f;
         f.start();
-        makeMacro(f, QStringLiteral("'1,A', '2,A'"));
-        assign(f, 3, 0);
+        f.makeMacro(QStringLiteral("'1,A', '2,A'"));
+        f.assignMacro(3, 0);
         const QList<int> sent = f.slotStart(3, 8);
-        f.run(QStringLiteral("macroEditorMain.selectMacro(0); macroEditorMain.startRecord();"
+        f.js(QStringLiteral("macroEditorMain.selectMacro(0); macroEditorMain.startRecord();"
                              " macroEditorMain.detectKeyboard(true, 5); macroEditorMain.detectKeyboard(false, 5);"
                              " macroEditorMain.detectKeyboard(true, 6)"));
-        f.run(QStringLiteral("macroEditorMain.currentEvent = 0; macroEditorMain.deleteEvent();"
+        f.js(QStringLiteral("macroEditorMain.currentEvent = 0; macroEditorMain.deleteEvent();"
                              " macroEditorMain.setLoopsTimer(true); macroEditorMain.commitLoops('7');"
                              " macroEditorMain.setLoopsTimer(false)"));
-        QCOMPARE(f.run(QStringLiteral("ui_View.loadMacroIni('Macro_0')")).toStringList(), QStringList({"1,A", "2,A", "1"}));
+        QCOMPARE(f.js(QStringLiteral("ui_View.loadMacroIni('Macro_0')")).toStringList(), QStringList({"1,A", "2,A", "1"}));
         QCOMPARE(f.slotStart(3, 8), sent);
-        f.run(QStringLiteral("macroEditorMain.commitLoops('7'); macroEditorMain.closeRequest();"
+        f.js(QStringLiteral("macroEditorMain.commitLoops('7'); macroEditorMain.closeRequest();"
                              " macroEditorMain.discardRecord()"));
         QCOMPARE(shownEvents(f), QStringList({"1,A", "2,A"}));
-        QCOMPARE(f.run(QStringLiteral("macroEditorMain.loopCount")).toString(), QStringLiteral("1"));
-        QCOMPARE(f.run(QStringLiteral("ui_View.loadMacroIni('Macro_0')")).toStringList(), QStringList({"1,A", "2,A", "1"}));
+        QCOMPARE(f.js(QStringLiteral("macroEditorMain.loopCount")).toString(), QStringLiteral("1"));
+        QCOMPARE(f.js(QStringLiteral("ui_View.loadMacroIni('Macro_0')")).toStringList(), QStringList({"1,A", "2,A", "1"}));
         QCOMPARE(f.slotStart(3, 8), sent);
     }
 
@@ -250,14 +194,14 @@ private slots:
     {
         PagesFixture f;
         f.start();
-        makeMacro(f, QStringLiteral("'1,A', '2,A'"));
-        makeMacro(f, QStringLiteral("'1,B', '2,B'"));
-        f.run(QStringLiteral("ui_View.saveMacroIni('Macro_1', ['1,B', '2,B'], [], 9)"));
-        f.run(QStringLiteral("macroEditorMain.selectMacro(0); macroEditorMain.sendMacro(7, 'Macro_1')"));
-        QCOMPARE(f.run(QStringLiteral("macroEditorMain.loopCount")).toString(), QStringLiteral("1"));
+        f.makeMacro(QStringLiteral("'1,A', '2,A'"));
+        f.makeMacro(QStringLiteral("'1,B', '2,B'"));
+        f.js(QStringLiteral("ui_View.saveMacroIni('Macro_1', ['1,B', '2,B'], [], 9)"));
+        f.js(QStringLiteral("macroEditorMain.selectMacro(0); macroEditorMain.sendMacro(7, 'Macro_1')"));
+        QCOMPARE(f.js(QStringLiteral("macroEditorMain.loopCount")).toString(), QStringLiteral("1"));
         QCOMPARE(f.slotStart(7, 4), QList<int>({0, 9, 0x01, 0x05}));
         // A macro that has no file sends nothing.
-        f.run(QStringLiteral("macroEditorMain.sendMacro(8, 'Missing')"));
+        f.js(QStringLiteral("macroEditorMain.sendMacro(8, 'Missing')"));
         QCOMPARE(f.slotStart(8, 2), QList<int>({0, 0}));
     }
 
@@ -268,7 +212,7 @@ private slots:
         f.view->settings().currentProfile()->setValue(QStringLiteral("XYSensitive/1"), 7);
         f.start();
         vmouse::clearTrace();
-        const QPointF track = f.run(QStringLiteral("var p = xySettingMain.mapToItem(mainIten, 10, 18 + 6 + 18);"
+        const QPointF track = f.js(QStringLiteral("var p = xySettingMain.mapToItem(mainIten, 10, 18 + 6 + 18);"
                                                    " Qt.point(p.x, p.y)")).toPointF();
         // Level 5 starts at 116 on the track.
         QTest::mouseClick(f.view.get(), Qt::LeftButton, {}, QPoint(int(track.x()) + 120, int(track.y()) + 10));
@@ -287,24 +231,24 @@ private slots:
     {
         PagesFixture f;
         f.start();
-        const int before = f.run(QStringLiteral("gunControlMain.gunModel.count")).toInt();
-        const QString name = f.run(QStringLiteral("gunControlMain.newGun()")).toString();
+        const int before = f.js(QStringLiteral("gunControlMain.gunModel.count")).toInt();
+        const QString name = f.js(QStringLiteral("gunControlMain.newGun()")).toString();
         QVERIFY(!name.isEmpty());
-        QCOMPARE(f.run(QStringLiteral("gunControlMain.current.gunY")).toInt(), -10);
+        QCOMPARE(f.js(QStringLiteral("gunControlMain.current.gunY")).toInt(), -10);
         const QString key = QStringLiteral("gunData/") + name;
         QCOMPARE(f.fileValue("gun/gunData.bin", key).toStringList(), QStringList({"L-Click", "10", "0", "0", "0"}));
 
-        f.run(QStringLiteral("gunControlMain.setField('gunX', 5); gunControlMain.accept()"));
+        f.js(QStringLiteral("gunControlMain.setField('gunX', 5); gunControlMain.accept()"));
         QCOMPARE(f.fileValue("gun/gunData.bin", key).toStringList(), QStringList({"L-Click", "10", "5", "-10", "0"}));
-        QCOMPARE(f.run(QStringLiteral("gunControlMain.gunModel.count")).toInt(), before + 1);
+        QCOMPARE(f.js(QStringLiteral("gunControlMain.gunModel.count")).toInt(), before + 1);
         // Nothing puts the window in send mode: no gun reaches the mouse.
         QCOMPARE(int(vmouse::firmwareState(f.unit).gunData[0]), 0);
 
-        QVERIFY(f.run(QStringLiteral("gunControlMain.renameGun(gunControlMain.currentGun, 'Burst')")).toBool());
+        QVERIFY(f.js(QStringLiteral("gunControlMain.renameGun(gunControlMain.currentGun, 'Burst')")).toBool());
         QVERIFY(!f.fileValue("gun/gunData.bin", key).isValid());
         QCOMPARE(f.fileValue("gun/gunData.bin", QStringLiteral("gunData/Burst")).toStringList(),
                  QStringList({"L-Click", "10", "5", "-10", "0"}));
-        f.run(QStringLiteral("gunControlMain.deleteGun()"));
+        f.js(QStringLiteral("gunControlMain.deleteGun()"));
         QVERIFY(!f.fileValue("gun/gunData.bin", QStringLiteral("gunData/Burst")).isValid());
     }
 };

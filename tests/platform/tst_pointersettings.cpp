@@ -2,8 +2,11 @@
 // pointer control takes acceleration, and the test gives the pointer the
 // driver's two properties itself to see them read and written (nothing acts
 // on them here).
+#include "DebugLog.h"
 #include "DesktopSession.h"
+#include "PointerLevels.h"
 #include "PointerSettings.h"
+#include "PointerSettingsStore.h"
 #include "XvfbServer.h"
 #include "linux/pointer/LibinputProperties.h"
 #include "linux/pointer/PointerScale.h"
@@ -80,12 +83,6 @@ private slots:
         QCOMPARE(serverControl(m_server.display()), (QVector<int>{7, 2, 3}));
     }
 
-    void pointer_speed_is_not_claimed()
-    {
-        QVERIFY(!platform::setPointerSpeed(20));
-        QCOMPARE(serverControl(m_server.display()), (QVector<int>{1, 1, 7}));
-    }
-
     void no_display_reports_failure()
     {
         for (const QByteArray &display : {QByteArray(), QByteArray(":999")}) {
@@ -95,6 +92,46 @@ private slots:
             QVERIFY(!platform::getPointerAcceleration(&enabled));
             QVERIFY(enabled);  // untouched on failure
         }
+    }
+
+    // The store keeps each level in the profile and reports what the
+    // desktop refuses.
+    void store_keeps_levels_and_reports_refusals()
+    {
+        QSettings profile(m_dir.filePath(QStringLiteral("p1.bin")), QSettings::IniFormat);
+        PointerSettingsStore store([&] { return &profile; });
+        QCOMPARE(store.getDoubleClickSpeed(), 0u);  // absent key
+        DebugLog log;
+        // A plain X session keeps no double-click time or wheel lines, and
+        // Xvfb's devices no libinput speed; a profile value past the range
+        // is refused before any system call.
+        store.setDoubleClickSpeed(10);
+        store.setVerticalScrollLines(1000);
+        store.setCursorSpeed(7);
+        store.setVerticalScrollLines(101);
+        QCOMPARE(log.lines(), QStringList({"setDoubleClickSpeed Failed", "setVerticalScrollLines Failed",
+                                           "setCursorSpeed Failed", "setVerticalScrollLines Failed"}));
+        QCOMPARE(serverControl(m_server.display()), (QVector<int>{1, 1, 7}));  // the speed is not claimed
+        QVERIFY(!doubleClickTimeFromLevel(0x80000000u) && !scrollLinesValid(0));
+
+        QCOMPARE(store.getDoubleClickSpeed(), 10u);
+        QCOMPARE(store.getCursorSpeed(), 7u);  // kept although refused
+        profile.sync();
+        QFile file(profile.fileName());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("[sensor]\ncursorSpeed_Tarn=7\ndoubleClickSpeed_Tarn=10\n"
+                                            "verticalScrollLines_Tarn=101\n"));
+    }
+
+    void store_switches_acceleration_without_keeping_it()
+    {
+        QSettings profile(m_dir.filePath(QStringLiteral("p2.bin")), QSettings::IniFormat);
+        PointerSettingsStore store([&] { return &profile; });
+        store.setAcceleration(true);
+        QVERIFY(store.getAcceleration());
+        store.setAcceleration(false);
+        QVERIFY(!store.getAcceleration());
+        QVERIFY(profile.allKeys().isEmpty());
     }
 
     void libinput_properties()  // after the cases above: the properties stay on the server
@@ -129,6 +166,7 @@ private slots:
     }
 
 private:
+    QTemporaryDir m_dir;
     DesktopSession m_session{""};
     XvfbServer m_server;
 };

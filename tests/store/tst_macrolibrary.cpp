@@ -1,7 +1,9 @@
+#include "GunLibrary.h"
 #include "MacroAssignments.h"
 #include "MacroFiles.h"
 #include "MacroNames.h"
 #include "NameLists.h"
+#include "ProfileGunAxis.h"
 #include "SettingsFiles.h"
 #include "SettingsKeys.h"
 #include "StoreTestFiles.h"
@@ -19,7 +21,6 @@ class MacroLibraryTest : public QObject
 
     QString path(const QString &name) const { return m_dir->filePath(name); }
     QString macroDir() const { return path(QStringLiteral("macro")); }
-    QString macroPath(const QString &name) const { return macroDir() + QLatin1Char('/') + name + ".bin"; }
 
 private slots:
     void init()
@@ -67,7 +68,7 @@ private slots:
 
     void hostile_total_is_read_only_so_far()
     {
-        writeFile(macroPath("big"), "[config]\ntotal=2000000000\nrepeat=1\n[macro]\n0=\"1,A\"\n");
+        writeFile(macroDir() + "/big.bin", "[config]\ntotal=2000000000\nrepeat=1\n[macro]\n0=\"1,A\"\n");
         const QStringList events = MacroFiles(macroDir()).load(QStringLiteral("big"));
         QCOMPARE(events.size(), kMaxMacroEvents + 1);
         QCOMPARE(events.first(), QStringLiteral("1,A"));
@@ -107,8 +108,6 @@ private slots:
 
     void sentinel_is_dropped_only_in_its_place()
     {
-        QCOMPARE(withNameListSentinel({"a"}), QStringList({"a", "loadercorwel"}));
-        QCOMPARE(withNameListSentinel({"a", "b"}), QStringList({"a", "b"}));
         QCOMPARE(withoutNameListSentinel({"a", "loadercorwel"}), QStringList{"a"});
         QCOMPARE(withoutNameListSentinel({"a", "b"}), QStringList({"a", "b"}));
         QCOMPARE(withoutNameListSentinel({"a", "b", "loadercorwel"}), QStringList({"a", "b", "loadercorwel"}));
@@ -136,6 +135,24 @@ private slots:
             QCOMPARE(definition(p, 0).toStringList(), QStringList({"9", "0", "3", "0"}));
         settings.profile(0)->sync();
         QVERIFY(readFile(settingDir + "/p1.bin").contains("0=9, 0, 2, 0\n1=1, 0, 241, 0\n2=9\n"));
+    }
+    void gun_library_needs_the_installed_file_and_whole_guns()
+    {
+        const QString file = path(QStringLiteral("gunData.bin"));
+        const auto gun = [](const QString &name) { return QVariantList{name, QStringLiteral("L-Click"), 10, 0, 0, 0}; };
+        GunLibrary guns(file);
+        QVERIFY(!guns.saveGun(gun(QStringLiteral("Gun0"))));
+        QVERIFY(!guns.modifyGun(1, gun(QStringLiteral("Gun1")) << QStringLiteral("Gun0")));
+        QVERIFY(guns.gun(QStringLiteral("Gun0")).isEmpty());
+        QVERIFY(!QFile::exists(file));
+
+        writeFile(file, QByteArray());
+        GunLibrary installed(file);
+        QVERIFY(!installed.saveGun({QStringLiteral("Gun0"), QStringLiteral("L-Click")}));
+        QVERIFY(!installed.saveGun(gun(QString())));
+        QVERIFY(!installed.modifyGun(kGunRename, gun(QStringLiteral("Gun0"))));  // no old name
+        QVERIFY(!installed.modifyGun(QStringLiteral("rename"), {QStringLiteral("Gun0")}));
+        QCOMPARE(readFile(file), QByteArray());
     }
 };
 

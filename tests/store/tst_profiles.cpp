@@ -27,19 +27,7 @@ class ProfilesTest : public QObject
 
     QString settingDir() const { return m_dir->filePath(QStringLiteral("setting")); }
     QString macroDir() const { return m_dir->filePath(QStringLiteral("macro")); }
-    QString profilePath(int index) const { return settingDir() + "/" + profileFileName(index); }
     QString fixture(const char *name) const { return QStringLiteral(FIXTURE_DIR "/") + QLatin1String(name); }
-
-    static void flushDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-    void open()
-    {
-        m_profiles.reset();
-        m_files = std::make_unique<SettingsFiles>(settingDir());
-        m_macros = std::make_unique<MacroFiles>(macroDir());
-        m_names = std::make_unique<NameLists>(settingDir());
-        m_profiles = std::make_unique<Profiles>(*m_files, settingDir(), *m_macros);
-    }
 
     // Every file of the tree with a digest of its content.
     QMap<QString, QByteArray> tree() const
@@ -54,8 +42,6 @@ class ProfilesTest : public QObject
         return files;
     }
 
-    QVariant stored(int profile, const QString &key) const { return m_files->profile(profile)->value(key); }
-
 private slots:
     void init()
     {
@@ -64,18 +50,21 @@ private slots:
         QDir().mkpath(settingDir());
         QDir().mkpath(macroDir());
         const QDir installed(QStringLiteral(MU_MODULES_DIR "/setting"));
-        for (const QString &f : installed.entryList(QDir::Files))
+        for (const QString &f : installed.entryList(QDir::Files)) {
             QVERIFY(QFile::copy(installed.filePath(f), settingDir() + "/" + f));
-        for (const QString &f : QDir(settingDir()).entryList(QDir::Files))
             QFile(settingDir() + "/" + f).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        open();
+        }
+        m_files = std::make_unique<SettingsFiles>(settingDir());
+        m_macros = std::make_unique<MacroFiles>(macroDir());
+        m_names = std::make_unique<NameLists>(settingDir());
+        m_profiles = std::make_unique<Profiles>(*m_files, settingDir(), *m_macros);
     }
 
     void cleanup()
     {
         m_profiles.reset();
         m_files.reset();
-        flushDeferredDeletes();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     void export_and_import_carry_the_macros_data()
@@ -116,7 +105,7 @@ private slots:
         QDir().mkpath(macroDir());
         m_names->storeNameList(kMacroNameList, {QStringLiteral("Kept")});
         QVERIFY(m_profiles->importProfile(3, pf));
-        QCOMPARE(stored(3, QLatin1String(kCursorSpeedKey)).toInt(), 8);
+        QCOMPARE(m_files->profile(3)->value(QLatin1String(kCursorSpeedKey)).toInt(), 8);
         QCOMPARE(restoreCarriedMacros(*m_files->profile(3), *m_macros, *m_names), macroNames.size());
 
         QCOMPARE(m_macros->load(QStringLiteral("Macro_0")), QStringList({"1,A", "0,50", "2,A", "3"}));

@@ -1,7 +1,9 @@
 #include "AppConfig.h"
 #include "SettingsFiles.h"
+#include "SettingsGuard.h"
 #include "SettingsKeys.h"
 #include "SettingsLists.h"
+#include "SettingsPaths.h"
 #include "StoreTestFiles.h"
 
 #include <QDir>
@@ -17,11 +19,6 @@ class SettingsFilesTest : public QObject
 
     QString path(const QString &name) const { return m_dir->filePath(name); }
     QString profilePath(int index) const { return path(profileFileName(index)); }
-
-    static void flushDeferredDeletes()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
 
 private slots:
     void init()
@@ -83,24 +80,21 @@ private slots:
                  QByteArray("[Tarn]\nprofileNo=4\n\n"
                             "[common]\nlanguage=ChineseSimplified\nname0=\xe9\xbc\xa0\xe6\xa0\x87 K812\nname1=Mouse\n"));
         QCOMPARE(readWindowTitle(path(QStringLiteral("apConfig.bin"))), QString::fromUtf8("鼠标 K812"));
-    }
-
-    void window_title_defaults()
-    {
         QCOMPARE(readWindowTitle(path(QStringLiteral("absent.bin"))), QString());
-        writeFile(path(QStringLiteral("en.bin")), "[common]\nlanguage=English\nname0=zh\nname1=en\n");
-        QCOMPARE(readWindowTitle(path(QStringLiteral("en.bin"))), QStringLiteral("en"));
     }
 
-    void replace_with_equal_size_file_is_reread()
+    // A list of one element is stored as a plain value, which reads back as
+    // text and no list.
+    void stored_lists_read_back()
     {
-        writeFile(profilePath(4), "[sensor]\ncursorSpeed_Tarn=1\n");
-        writeFile(path(QStringLiteral("src.bin")), "[sensor]\ncursorSpeed_Tarn=2\n");
-        SettingsFiles files(m_dir->path());
-        QCOMPARE(files.profile(4)->value(QLatin1String(kCursorSpeedKey)).toInt(), 1);
-        QVERIFY(files.replaceProfileFile(4, path(QStringLiteral("src.bin"))));
-        QCOMPARE(files.profile(4)->value(QLatin1String(kCursorSpeedKey)).toInt(), 2);
-        flushDeferredDeletes();
+        const QString file = path(QStringLiteral("p.bin"));
+        writeFile(file, "[sensor]\ndpi_Tarn=400, 800, 1600\ndpi_Select=1\n[color_Tarn]\ntype1=255, 0, x, 0, 0, 255\n");
+        const QSettings settings(file, QSettings::IniFormat);
+        QCOMPARE(toUIntVariantList(readSettingsList(settings, QStringLiteral("sensor/dpi_Tarn"))), (QVariantList{400u, 800u, 1600u}));
+        QVERIFY(readSettingsList(settings, QStringLiteral("sensor/dpi_Select")).isEmpty());
+        QVERIFY(readSettingsList(settings, QStringLiteral("sensor/absent")).isEmpty());
+        QCOMPARE(toUIntVariantList(readSettingsList(settings, QStringLiteral("color_Tarn/type1"))),
+                 (QVariantList{255u, 0u, 0u, 0u, 0u, 255u}));
     }
 
     void replace_copies_between_profiles_and_onto_itself()
@@ -112,8 +106,130 @@ private slots:
         QCOMPARE(readFile(profilePath(1)), readFile(profilePath(3)));
         QVERIFY(files.replaceProfileFile(3, files.fileName(3)));
         QCOMPARE(files.profile(3)->value(QLatin1String(kDoubleClickSpeedKey)).toInt(), 8);
-        flushDeferredDeletes();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(readFile(profilePath(3)), QByteArray("[sensor]\ncursorSpeed_Tarn=4\ndoubleClickSpeed_Tarn=8\n"));
+    }
+
+    void recognises_settings_text_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("written by the toolkit")
+            << QByteArray("[sensor]\ndpi_Tarn=400, 800\n\n[macro]\n11=\\x5b8f 1\n") << true;
+        QTest::newRow("CRLF, comments, blanks")
+            << QByteArray("; note\r\n# note\r\n\r\n[a]\r\n  k = v \r\n") << true;
+        QTest::newRow("continued value") << QByteArray("[a]\nk=one \\\n two\n") << true;
+        QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF[common]\nname0=\xE9\xBC\xA0\n") << true;
+        QTest::newRow("Latin-1 value") << QByteArray("[a]\nk=\xE9t\xE9\n") << true;
+        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << false;
+        QTest::newRow("NUL in a value") << QByteArray("[a]\nk=v\0w\n", 10) << false;
+        QTest::newRow("line without =") << QByteArray("[a]\nk=v\nstray words\n") << false;
+        QTest::newRow("unterminated section") << QByteArray("[sensor\nk=v\n") << false;
+        QTest::newRow("empty section name") << QByteArray("[]\nk=v\n") << false;
+        QTest::newRow("empty key") << QByteArray("[a]\n=v\n") << false;
+    }
+    void recognises_settings_text()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, accepted);
+        QCOMPARE(isSettingsText(content), accepted);
+    }
+
+    void damaged_file_is_set_aside_intact()
+    {
+        const QByteArray garbage("GIF89a\x01\0\x01\0", 10);
+        writeFile(path(QStringLiteral("p1.bin")), garbage);
+        writeFile(path(QStringLiteral("p1.bin.damaged")), "older");
+
+        const QString aside = setAsideDamagedFile(path(QStringLiteral("p1.bin")));
+        QCOMPARE(aside, path(QStringLiteral("p1.bin.damaged1")));
+        QCOMPARE(readFile(aside), garbage);
+        QCOMPARE(readFile(path(QStringLiteral("p1.bin.damaged"))), QByteArray("older"));
+        QVERIFY(QFileInfo(path(QStringLiteral("p1.bin"))).isFile());
+        QCOMPARE(QFileInfo(path(QStringLiteral("p1.bin"))).size(), 0);
+    }
+
+    void oversized_file_is_set_aside()
+    {
+        QByteArray big("[a]\n");
+        big.append(QByteArray("k=v\n").repeated(int(kMaxSettingsFileSize / 4)));
+        writeFile(path(QStringLiteral("p3.bin")), big);
+        QCOMPARE(setAsideDamagedFile(path(QStringLiteral("p3.bin"))), path(QStringLiteral("p3.bin.damaged")));
+        QCOMPARE(QFileInfo(path(QStringLiteral("p3.bin.damaged"))).size(), big.size());
+    }
+
+    void unreadable_file_is_set_aside()
+    {
+        // A folder where the file should be cannot be read by anyone, root included.
+        QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("p2.bin/inner")));
+        const QString aside = setAsideDamagedFile(path(QStringLiteral("p2.bin")));
+        QCOMPARE(aside, path(QStringLiteral("p2.bin.damaged")));
+        QVERIFY(QFileInfo(aside + QStringLiteral("/inner")).isDir());
+        QVERIFY(QFileInfo(path(QStringLiteral("p2.bin"))).isFile());
+    }
+
+    // What the toolkit alone would do: read what it can of the file and, on
+    // the next write, replace it with that. The user's file must survive.
+    void garbage_profile_reads_defaults_and_is_not_overwritten()
+    {
+        const QByteArray garbage("\x00\x01\xff\xfe=\x89PNG\r\n\x1a\n[foo\nbar=baz", 25);
+        writeFile(path(QStringLiteral("p1.bin")), garbage);
+        {
+            SettingsFiles files(m_dir->path());
+            QVERIFY(files.currentProfile()->allKeys().isEmpty());
+            QCOMPARE(files.currentProfile()->value(xySensitiveKey(QStringLiteral("0")), kXYSensitiveDefault).toInt(),
+                     kXYSensitiveDefault);
+            files.currentProfile()->setValue(QLatin1String(kCursorSpeedKey), 3);
+        }
+        QCOMPARE(readFile(path(QStringLiteral("p1.bin.damaged"))), garbage);
+        QCOMPARE(readFile(path(QStringLiteral("p1.bin"))), QByteArray("[sensor]\ncursorSpeed_Tarn=3\n"));
+    }
+
+    // A title re-saved in a legacy encoding is one bad byte: the file stays,
+    // with the product names and secrecy codes.
+    void legacy_byte_in_appconfig_keeps_its_keys()
+    {
+        writeFile(path(QStringLiteral("apConfig.bin")), "[common]\nlanguage=ChineseSimplified\nname0=\xe9\nsCode0=518206\n");
+        SettingsFiles files(m_dir->path());
+        QCOMPARE(files.appConfig()->value(QStringLiteral("common/sCode0")).toString(), QStringLiteral("518206"));
+        QCOMPARE(files.appConfig()->value(QStringLiteral("common/language")).toString(), QStringLiteral("ChineseSimplified"));
+        QVERIFY(!QFile::exists(path(QStringLiteral("apConfig.bin.damaged"))));
+    }
+
+    // Each file passes the damage check, and rewriting every key through the
+    // toolkit gives the same bytes: the installed files are in the exact form
+    // the program will write them.
+    void files_are_in_written_form_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("utf8");
+        const QDir setting(QStringLiteral(MU_MODULES_DIR) + QStringLiteral("/setting"));
+        for (const QString &name : setting.entryList({QStringLiteral("*.bin")}, QDir::Files))
+            QTest::newRow(qPrintable(name)) << setting.filePath(name) << (name == QLatin1String(kAppConfigFileName));
+        const QDir i18n(QStringLiteral(MU_MODULES_DIR) + QStringLiteral("/i18n"));
+        for (const QString &name : i18n.entryList({QStringLiteral("*.ini")}, QDir::Files))
+            QTest::newRow(qPrintable(name)) << i18n.filePath(name) << true;
+        QTest::newRow("gunData.bin") << QStringLiteral(MU_MODULES_DIR) + QStringLiteral("/gun/gunData.bin") << false;
+    }
+    void files_are_in_written_form()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, utf8);
+        QVERIFY(isSettingsText(readFile(path)));
+        QTemporaryDir dir;
+        const QString copy = dir.filePath(QStringLiteral("copy"));
+        {
+            QSettings source(path, QSettings::IniFormat);
+            QSettings target(copy, QSettings::IniFormat);
+            if (utf8) {
+                source.setIniCodec(kUtf8Codec);
+                target.setIniCodec(kUtf8Codec);
+            }
+            for (const QString &key : source.allKeys())
+                target.setValue(key, source.value(key));
+        }
+        QCOMPARE(readFile(copy), readFile(path));
     }
 };
 

@@ -14,6 +14,4 @@ struct ViewFixture : ViewHarness {
         f.close();
         load(QUrl::fromLocalFile(page));
     }
-
-    QVariant call(const QString &code) { return run(code); }
 };

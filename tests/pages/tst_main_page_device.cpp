@@ -123,7 +123,11 @@ private slots:
 
     void profile_switch_sends_the_whole_profile_when_the_manager_closes()
     {
+#ifndef Q_OS_WIN
+        // The pointer values go to a Plasma desktop here (on Windows to the
+        // system parameters, which the Windows pointer test reads back).
         DesktopSession plasma("KDE", "");
+#endif
         MainPageFixture f;
         // A second profile that differs from the first everywhere the mouse can tell.
         QSettings *p2 = f.profile(1);
@@ -157,10 +161,12 @@ private slots:
         QCOMPARE(hex(s.ledColours, 3), QStringLiteral("00 00 ff"));
         QCOMPARE(vmouse::rejects(f.unit).total(), 0);
         QTRY_VERIFY_WITH_TIMEOUT(f.view->isEnabled(), 3000);
+#ifndef Q_OS_WIN
         // Pointer speed, double-click time, wheel lines reach the desktop in that order.
         QCOMPARE(plasma.calls(4), QStringList({"event3 pointerAcceleration 0.6", "event5 pointerAcceleration 0.6",
                                                "notifyChange 3 0", "notifyChange 3 0"}));
         QVERIFY(plasma.file("kdeglobals").endsWith("[KDE]\nDoubleClickInterval=480\nWheelScrollLines=7\n"));
+#endif
 
         // Closing again without a change sends nothing.
         vmouse::clearTrace();

@@ -78,7 +78,7 @@ class MacroCaptureTest : public QObject
         name = f.js(QStringLiteral("macroEditorMain.newMacro()")).toString();
         f.js(QStringLiteral("macroEditorMain.recTime = %1; macroEditorMain.startRecord()").arg(recTime ? "true" : "false"));
         QVERIFY(f.js(QStringLiteral("macroEditorMain.isInputting")).toBool());
-        QVERIFY(typeKeys({"a", "b"}, 500));
+        QVERIFY(typeKeys({"a", "b"}, 300));
         QTRY_COMPARE_WITH_TIMEOUT(f.js(QStringLiteral("macroEditorMain.sequenceModel.count")).toInt(), recTime ? 7 : 4,
                                   kWaitMs);
         f.js(QStringLiteral("macroEditorMain.stopRecord()"));

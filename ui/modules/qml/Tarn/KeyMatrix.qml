@@ -89,18 +89,28 @@ Frame {
         modKeys.setProperty(index, "keyText", keyCodetoText(e[0], e[1], e[2], e[3]))
     }
 
-    // Loads the current profile's matrix; a position the profile lacks takes
-    // its default rather than garbage.
-    function init(isSendData) {
+    // One entry of the current profile's matrix; a position the profile lacks
+    // takes its default rather than garbage.
+    function storedEntry(i) {
+        var stored = ui_View.getKeydefine(i)
+        return Data.isCompleteEntry(stored) ? stored : Data.defaultEntry(i)
+    }
+
+    // The current profile's matrix as the bytes the mouse takes.
+    function storedList() {
         var list = []
         for (var i = 0; i < Data.ENTRY_COUNT; ++i) {
-            var stored = ui_View.getKeydefine(i)
-            if (!Data.isCompleteEntry(stored))
-                stored = Data.defaultEntry(i)
-            setEntry(i, Data.shownEntry(stored))
+            var stored = storedEntry(i)
             list.push(Number(stored[0]), Number(stored[1]), Number(stored[2]), Number(stored[3]))
         }
+        return list
+    }
+
+    function init(isSendData) {
+        for (var i = 0; i < Data.ENTRY_COUNT; ++i)
+            setEntry(i, Data.shownEntry(storedEntry(i)))
         if (isSendData) {
+            var list = storedList()
             ui_View.mouseSetKeyMatrix(list)
             sendMacros(list)
         }

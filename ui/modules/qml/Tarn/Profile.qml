@@ -11,7 +11,6 @@ Image {
 
     readonly property int kProfileList: 2
     readonly property int kMacroList: 0
-    readonly property int kButtons: 16
     readonly property int rowHeight: 18
 
     property int profileNo: 0
@@ -147,12 +146,7 @@ Image {
         if (loaded) {
             profileLoaded()
         } else if (typeof keyMatrixMain !== "undefined") {
-            var list = []
-            for (var b = 0; b < kButtons; ++b) {
-                var def = ui_View.getKeydefine(b)
-                list.push(Number(def[0]), Number(def[1]), Number(def[2]), Number(def[3]))
-            }
-            keyMatrixMain.sendMacros(list)
+            keyMatrixMain.sendMacros(keyMatrixMain.storedList())
         }
         return loaded
     }

@@ -36,6 +36,10 @@ expect 2 "give one command at a time" --profile 2 --profile 3
 expect 2 "the profile is empty" --profile ""
 expect 2 "profile number 7 is outside 1 to 6" --profile 7
 expect 2 "profile number 0 is outside 1 to 6" --export 0 "$work/x.pf"
+expect 2 "profile number 0 is outside 1 to 6" --profile 0
+expect 2 "profile number 7 is outside 1 to 6" --export 7 "$work/x.pf"
+expect 2 "profile number 0 is outside 1 to 6" --import 0 "$work/x.pf"
+expect 2 "profile number 7 is outside 1 to 6" --import 7 "$work/x.pf"
 expect 2 "contains a path separator" --profile ../p1
 expect 2 'contains a control character' --profile $'Std\x1b[2J'
 expect 2 "no profile named 'Nobody'" --profile Nobody
@@ -52,6 +56,8 @@ expect 0 "profile: 1 Standard" --status
 
 # A profile switch by name and by number, without a display.
 expect 0 "profile 1 Standard sent" --profile Standard
+expect 0 "profile 6 sent" --profile 6
+expect 0 "profile 1 Standard sent" --profile 1
 expect 0 "profile 2 sent" --profile 2
 grep -q '^profileNo=1$' "$setting/apConfig.bin" || fail "profile 2 is not the start profile"
 expect 0 "profile: 2" --status
@@ -62,6 +68,8 @@ printf '[profile]\nname=Jump, Run\n0="1,A", "0,20", "2,A", 3\n1="1,B", "2,B", 1\
 expect 0 "profile 3 replaced" --import 3 "$work/carrier.pf"
 [ -f "$macro/Jump.bin" ] && [ -f "$macro/Run.bin" ] || fail "carried macros not rebuilt"
 expect 0 "profile 3 written to $work/round.pf" --export 3 "$work/round.pf"
+expect 0 "profile 6 written to $work/six.pf" --export 6 "$work/six.pf"
+expect 0 "profile 6 replaced" --import 6 "$work/six.pf"
 cp "$macro/Jump.bin" "$work/Jump.saved"
 # As on another computer: no macros yet.
 rm "$macro/Jump.bin" "$macro/Run.bin"

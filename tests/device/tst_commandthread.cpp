@@ -33,6 +33,26 @@ class CommandThreadTest : public QObject
 private slots:
     void commands_leave_in_call_order_with_the_same_bytes() { QCOMPARE(traceOf(true), traceOf(false)); }
 
+    // Waiting for the commands while the last one is on the wire returns
+    // only once all of its reports are out.
+    void wait_covers_the_command_still_running()
+    {
+        Hid_Thread hid;
+        wire::attachMouse(hid);
+        hid.startCommandThread();
+        uchar colours[24] = {1, 2, 3};
+        hid.hid_10H_SetLED8StageColor(1, colours);
+        QElapsedTimer started;
+        started.start();
+        while (wire::count(vmouse::Call::SendFeature) == 0 && started.elapsed() < 2000)
+            QThread::msleep(1);
+        QCOMPARE(wire::count(vmouse::Call::SendFeature), 1);
+        hid.waitCommands();
+        QVERIFY(!hid.commandsPending());
+        QCOMPARE(wire::count(vmouse::Call::Write), 1);
+        QVERIFY(wire::trace().endsWith(QLatin1String("close")));
+    }
+
     void taken_transport_still_fails_with_its_text()
     {
         DebugLog log;

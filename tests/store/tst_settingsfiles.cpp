@@ -136,6 +136,20 @@ private slots:
         QCOMPARE(isSettingsText(content), accepted);
     }
 
+    // A value ending in an escaped backslash ends its line: a broken line
+    // after it is damage, a key after it is read.
+    void value_ending_in_escaped_backslash_ends_its_line()
+    {
+        const QByteArray broken("[paths]\nfolder=C:\\\\\nstray words\n");
+        writeFile(profilePath(0), broken);
+        writeFile(profilePath(1), "[paths]\nfolder=C:\\\\\n[sensor]\ncursorSpeed_Tarn=7\n");
+        SettingsFiles files(m_dir->path());
+        QCOMPARE(readFile(profilePath(0) + QLatin1String(kDamagedSuffix)), broken);
+        QVERIFY(files.profile(0)->allKeys().isEmpty());
+        QCOMPARE(files.profile(1)->value(QStringLiteral("paths/folder")).toString(), QStringLiteral("C:\\"));
+        QCOMPARE(files.profile(1)->value(QLatin1String(kCursorSpeedKey)).toInt(), 7);
+    }
+
     void damaged_file_is_set_aside_intact()
     {
         const QByteArray garbage("GIF89a\x01\0\x01\0", 10);

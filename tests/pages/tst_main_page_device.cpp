@@ -150,14 +150,10 @@ private slots:
         QCOMPARE(f.sentCommands(), QStringList({"01", "0c", "06"}));
         QCOMPARE(f.js(QStringLiteral("dpiSettingMain.valueForDpi()[1]")).toInt(), 1000);
         vmouse::clearTrace();
-        // The order of what goes out is pinned by the click trace; here the
-        // mouse takes this profile's values.
+        // The order of what goes out is pinned by the click trace, the values
+        // the mouse takes by the stored-profile test; here the lighting colour.
         f.js(QStringLiteral("profileFlow.showProfileManager(false)"));
         const vmouse::FirmwareState s = vmouse::firmwareState(f.unit);
-        QCOMPARE(int(s.reportRate), 2);
-        QCOMPARE(int(s.ledEffect), 1);
-        QCOMPARE(int(s.stageMask), 0x07);
-        QCOMPARE(hex(s.stageCodes), QStringLiteral("0a 14 1e 28 32 3c 46 50"));
         QCOMPARE(hex(s.ledColours, 3), QStringLiteral("00 00 ff"));
         QCOMPARE(vmouse::rejects(f.unit).total(), 0);
         QTRY_VERIFY_WITH_TIMEOUT(f.view->isEnabled(), 3000);

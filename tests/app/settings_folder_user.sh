@@ -28,27 +28,30 @@ install() {
   chmod -R a+rX,go-w "$1"
 }
 
+# choose HOME P WHAT: as nobody with that home, profile P chosen on the
+# command line is the one the next command reports.
+choose() {
+  local home="$work/$1"
+  mkdir -p "$home"
+  chown nobody "$home"
+  as_user "$home" --profile "$2" || fail "--profile $2 as nobody: $out"
+  as_user "$home" --status
+  [[ "$out" == *"profile: $2"* ]] || fail "$3 lost the choice: $out"
+}
+
 demo=$1
-user_copy=.local/share/mouse-utility/modules/setting/apConfig.bin
 
 # The install folder is the user's, its setting/ folder is not.
 install "$work/own"
 chown nobody "$work/own"
-mkdir -p "$work/home1"
-chown nobody "$work/home1"
-as_user "$work/home1" --profile 2 || fail "--profile 2 as nobody: $out"
-as_user "$work/home1" --status
-[[ "$out" == *"profile: 2"* ]] || fail "a read-only setting/ in a writable folder lost the choice: $out"
-grep -q '^profileNo=1$' "$work/home1/$user_copy" || fail "no per-user copy holds the choice"
+choose home1 2 "a read-only setting/ in a writable folder"
+grep -q '^profileNo=1$' "$work/home1/.local/share/mouse-utility/modules/setting/apConfig.bin" ||
+  fail "no per-user copy holds the choice"
 grep -q '^profileNo=0$' "$work/own/modules/setting/apConfig.bin" || fail "the installed settings changed"
 
 # The reverse: only setting/ is the user's; the settings are kept there.
 install "$work/shared"
 chown -R nobody "$work/shared/modules/setting"
-mkdir -p "$work/home2"
-chown nobody "$work/home2"
-as_user "$work/home2" --profile 3 || fail "--profile 3 as nobody: $out"
-as_user "$work/home2" --status
-[[ "$out" == *"profile: 3"* ]] || fail "a writable setting/ in a read-only folder lost the choice: $out"
+choose home2 3 "a writable setting/ in a read-only folder"
 grep -q '^profileNo=2$' "$work/shared/modules/setting/apConfig.bin" || fail "the writable setting/ was not used"
 echo PASS

@@ -1,9 +1,7 @@
-// The command thread in time: the pauses the mouse needs, measured on the
-// wire as the command thread makes them, and the GUI thread's event loop,
-// which keeps running while a query waits behind long traffic.
+// The pauses the mouse needs, measured on the wire as the command thread
+// makes them.
 #include "WireTrace.h"
 
-#include <QSignalSpy>
 #include <QtTest>
 
 #include <chrono>
@@ -122,51 +120,6 @@ private slots:
                 QVERIFY2(after >= s.afterMs, qPrintable(where(s, "before the next command", after)));
             }
         }
-    }
-
-    // A query asked from the GUI thread's event loop while macros are still
-    // on their way: timers keep firing until the answer is in, the wait
-    // shows as awaiting an answer, and the answer comes after what was
-    // queued before it.
-    void event_loop_runs_while_a_query_waits()
-    {
-        Hid_Thread hid;
-        attachMouse(hid);
-        hid.startCommandThread();
-        QSignalSpy awaiting(&hid, &Hid_Thread::awaitingAnswerChanged);
-        QByteArray macro(192, '\x22');
-        hid.hid_07H_SetDPISet(5, 0x3F, 1, 2, 3, 4);
-        for (uchar slot = 0; slot < 4; ++slot)
-            hid.hid_05H_SetMacroKey(slot, u(macro));
-
-        int ticks = 0;
-        int ticksWhileWaiting = -1;
-        bool sawAwaiting = false;
-        QTimer tick;
-        tick.setInterval(10);
-        connect(&tick, &QTimer::timeout, [&] {
-            ++ticks;
-            sawAwaiting = sawAwaiting || hid.awaitingAnswer();
-        });
-        QVariant stage;
-        QEventLoop loop;
-        QTimer::singleShot(0, [&] {
-            tick.start();
-            const int before = ticks;
-            stage = hid.hid_87H_GetCurrentDPI();
-            ticksWhileWaiting = ticks - before;
-            loop.quit();
-        });
-        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-        loop.exec();
-
-        QCOMPARE(stage, QVariant(5));
-        // Four macro slots take over a second: a blocked loop counts none.
-        QVERIFY2(ticksWhileWaiting >= 10, qPrintable(QString::number(ticksWhileWaiting)));
-        QVERIFY(sawAwaiting);
-        QCOMPARE(awaiting.count(), 2);
-        QVERIFY(!hid.awaitingAnswer());
-        QVERIFY(!hid.commandsPending());
     }
 };
 

@@ -5,6 +5,7 @@
 // ITEM is "-s MS" (a pause) or the name of a key's symbol on a US keyboard,
 // which names the position pressed and released; the compositor hears
 // LAYOUT's keymap, so the symbol that arrives is the one LAYOUT puts there.
+#include "WaylandSeat.h"
 #include "virtual-keyboard-unstable-v1-client-protocol.h"
 
 #include <wayland-client.h>
@@ -24,20 +25,6 @@ namespace {
 constexpr unsigned kXkbOffset = 8;     // XKB key codes are evdev codes + 8
 constexpr int kSettleMs = 500;         // a new keyboard reaches the focused window late
 constexpr int kBetweenKeysMs = 20;
-
-wl_seat *seat = nullptr;
-zwp_virtual_keyboard_manager_v1 *manager = nullptr;
-
-void global(void *, wl_registry *registry, uint32_t name, const char *interface, uint32_t)
-{
-    if (std::strcmp(interface, wl_seat_interface.name) == 0)
-        seat = static_cast<wl_seat *>(wl_registry_bind(registry, name, &wl_seat_interface, 1));
-    else if (std::strcmp(interface, zwp_virtual_keyboard_manager_v1_interface.name) == 0)
-        manager = static_cast<zwp_virtual_keyboard_manager_v1 *>(
-            wl_registry_bind(registry, name, &zwp_virtual_keyboard_manager_v1_interface, 1));
-}
-
-const wl_registry_listener kRegistry = {global, [](void *, wl_registry *, uint32_t) {}};
 
 xkb_keymap *keymapOf(xkb_context *context, const char *layout)
 {
@@ -88,13 +75,13 @@ int main(int argc, char **argv)
     wl_display *display = wl_display_connect(nullptr);
     if (!display)
         return 1;
-    wl_registry_add_listener(wl_display_get_registry(display), &kRegistry, nullptr);
-    wl_display_roundtrip(display);
-    if (!seat || !manager) {
+    SeatAndManager found{&zwp_virtual_keyboard_manager_v1_interface};
+    if (!bindSeatAndManager(display, found)) {
         std::fprintf(stderr, "the compositor offers no virtual keyboard\n");
         return 1;
     }
-    zwp_virtual_keyboard_v1 *keyboard = zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(manager, seat);
+    zwp_virtual_keyboard_v1 *keyboard = zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(
+        static_cast<zwp_virtual_keyboard_manager_v1 *>(found.manager), found.seat);
     uint32_t size = 0;
     const int fd = keymapFile(layout, size);
     if (fd < 0)

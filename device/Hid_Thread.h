@@ -8,10 +8,10 @@
 // thread: setters return at once, queries wait for their answer (and so for
 // every command before them). A wait of the GUI thread's event loop keeps
 // that loop going, user input aside, and shows as awaitingAnswer, so the
-// window paints on however long the traffic before the answer lasts. The
-// event listener runs on a pool thread; it
-// shares the listening flag (atomic) and the event-interface paths (locked)
-// with the GUI thread, and reports back through queued calls.
+// window paints on however long the traffic before the answer lasts.
+// The event listener runs on a pool thread; it shares the listening flag
+// (atomic) and the event-interface paths (locked) with the GUI thread, and
+// reports back through queued calls.
 
 #include "Catalogue.h"
 #include "CommandQueue.h"

@@ -82,6 +82,12 @@ bool CommandQueue::busy() const
     return !m_jobs.empty() || m_running;
 }
 
+bool CommandQueue::queues() const
+{
+    std::lock_guard<std::mutex> lock(m_lock);
+    return !runsInline();
+}
+
 void CommandQueue::workerLoop()
 {
     std::unique_lock<std::mutex> lock(m_lock);

@@ -35,6 +35,9 @@ public:
     void waitIdle();
     // True while a job is queued or running.
     bool busy() const;
+    // True when a job handed over now goes to the worker, false when it
+    // would run at once in the caller's thread.
+    bool queues() const;
 
 private:
     bool runsInline() const;  // caller must hold m_lock

@@ -63,7 +63,7 @@ Hid_Thread::Answer Hid_Thread::runQuery(const char *text, const ShortReport &rep
                                         uint8_t *data, int length)
 {
     Answer answer{Outcome::Busy, prefill};
-    m_commands.call([&] {
+    callCommandThread([&] {
         if (!waitHidFree()) {
             failText(text);
             return;

@@ -27,7 +27,7 @@ void Hid_Thread::chkDeviceIsEnCode()
     // it belongs to the command thread, so the open runs there, after what
     // is queued.
     bool opened = false;
-    m_commands.call([this, did, &opened] { opened = openCmdInterface(did) != nullptr; });
+    callCommandThread([this, did, &opened] { opened = openCmdInterface(did) != nullptr; });
     if (!opened) {
         qDebug("Device Error");
         if (m_connectHooks.failed)

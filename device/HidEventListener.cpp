@@ -28,7 +28,7 @@ void Hid_Thread::startEventListener(uint32_t did)
     // meanwhile: stop and wait right before starting, with no event pass in
     // between, so only one listener ever uses the event handle. The option
     // write reaches the mouse before the listener opens the event interface.
-    m_commands.waitIdle();
+    waitCommands();
     m_listening = false;
     waitEventListener();
     m_listening = true;

@@ -6,9 +6,12 @@
 // Commands run in the caller's thread until startCommandThread(); from then
 // on they run one by one, in the order they were called, on the command
 // thread: setters return at once, queries wait for their answer (and so for
-// every command before them). The event listener runs on a pool thread; it
-// shares the listening flag (atomic) and the event-interface paths (locked)
-// with the GUI thread, and reports back through queued calls.
+// every command before them). A wait of the GUI thread's event loop keeps
+// that loop going, user input aside, and shows as awaitingAnswer, so the
+// window paints on however long the traffic before the answer lasts.
+// The event listener runs on a pool thread; it shares the listening flag
+// (atomic) and the event-interface paths (locked) with the GUI thread, and
+// reports back through queued calls.
 
 #include "Catalogue.h"
 #include "CommandQueue.h"
@@ -29,6 +32,9 @@
 class Hid_Thread : public QThread
 {
     Q_OBJECT
+    // True while the GUI thread waits for the command thread; the busy
+    // indicator shows meanwhile.
+    Q_PROPERTY(bool awaitingAnswer READ awaitingAnswer NOTIFY awaitingAnswerChanged)
 public:
     // What the connect step (chkDeviceIsEnCode) leaves to the main window.
     struct ConnectHooks {
@@ -68,10 +74,11 @@ public:
     // ---- command thread ----
     // Moves the device traffic off the caller's thread (see above).
     void startCommandThread() { m_commands.start(); }
-    // Blocks until every command called so far has been carried out.
-    void waitCommands() { m_commands.waitIdle(); }
+    // Returns once every command called so far has been carried out.
+    void waitCommands();
     // True while a command is queued or running; the busy indicator asks.
     Q_INVOKABLE bool commandsPending() const { return m_commands.busy(); }
+    bool awaitingAnswer() const { return m_answerWaits > 0; }
 
     // ---- transport ----
     // Takes the free flag; waits up to 255 x 8 ms, passing GUI events, and
@@ -101,6 +108,9 @@ public:
     // Blocks until the listener has ended (at most one read time-out after a stop).
     void waitEventListener();
     bool isListening() const { return m_listening.load(); }
+
+signals:
+    void awaitingAnswerChanged();
 
 public slots:
     void swichCurDevice(uint did);
@@ -142,6 +152,10 @@ private:
                 int pauseAfterMs);
     Answer runQuery(const char *failText, const ShortReport &report, const ShortReport &prefill, uint8_t *data,
                     int length);
+    // Runs `job` on the command thread after everything queued before it
+    // and returns when it is done (see the class comment for the GUI thread).
+    void callCommandThread(const std::function<void()> &job);
+    void waitInEventLoop(const std::function<void()> &job);
     bool takeHid();
     bool queryKeyboardOptions(uchar &byte1, uchar &byte2, uchar &byte3, uchar &byte4);
 
@@ -183,6 +197,8 @@ private:
     ShortReport m_out{};
     ShortReport m_in{};
     uint8_t m_data[hidproto::kDataBufferSize] = {};
+
+    int m_answerWaits = 0;  // GUI thread only; nested waits count each
 
     ConnectHooks m_connectHooks;
     ListenerHooks m_listenerHooks;

@@ -9,7 +9,7 @@ packages=(
   libhidapi-dev libudev-dev libxi-dev libx11-dev libxkbcommon-dev
   libglib2.0-dev libglib2.0-bin gsettings-desktop-schemas dbus-daemon
   xvfb xauth xdotool python3
-  qtwayland5 sway grim wtype python3-dbus python3-gi libwayland-dev libwayland-bin
+  qtwayland5 sway grim python3-dbus python3-gi libwayland-dev libwayland-bin
   fonts-wqy-microhei
   qtdeclarative5-dev-tools dpkg-dev file lintian desktop-file-utils appstream
   g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix wine wine64 zip unzip ccache

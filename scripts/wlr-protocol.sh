@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Fetches the virtual-pointer protocol of the wlroots compositors from Debian's
-# wlroots source package into build-deps/ (not kept in the repository). The
-# Wayland end-to-end tests build a small pointer client from it.
+# Fetches the virtual-pointer and virtual-keyboard protocols of the wlroots
+# compositors from Debian's wlroots source package into build-deps/ (not kept
+# in the repository). The Wayland end-to-end tests build small input clients
+# from them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-xml=build-deps/wlr-virtual-pointer-unstable-v1.xml
-[ -f "$xml" ] && exit 0
+protocols=(wlr-virtual-pointer-unstable-v1.xml virtual-keyboard-unstable-v1.xml)
+missing=()
+for p in "${protocols[@]}"; do [ -f "build-deps/$p" ] || missing+=("$p"); done
+[ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
@@ -19,9 +22,11 @@ mkdir -p build-deps
 fetch=$(mktemp -d build-deps/wlroots.XXXXXX)
 trap 'rm -rf "$fetch"' EXIT
 (cd "$fetch" && apt-get source --download-only -qq wlroots >/dev/null 2>&1) || {
-  echo "Debian's wlroots source package cannot be fetched: the pointer tests are left out" >&2
+  echo "Debian's wlroots source package cannot be fetched: the Wayland input tests are left out" >&2
   exit 0
 }
-tar -xJf "$fetch"/wlroots_*.orig.tar.xz -C "$fetch" --wildcards '*/protocol/wlr-virtual-pointer-unstable-v1.xml'
-mv "$fetch"/wlroots-*/protocol/wlr-virtual-pointer-unstable-v1.xml "$xml"
-echo "Fetched $xml"
+for p in "${missing[@]}"; do
+  tar -xJf "$fetch"/wlroots_*.orig.tar.xz -C "$fetch" --wildcards "*/protocol/$p"
+  mv "$fetch"/wlroots-*/protocol/"$p" "build-deps/$p"
+  echo "Fetched build-deps/$p"
+done

@@ -73,16 +73,9 @@ PendingInput nextInput(X11Capture &c)
 
 void deliverKey(const X11Capture &c, const PendingInput &input, bool pressed)
 {
-    if (!c.handlers.key || input.detail < kXKeyCodeOffset)
-        return;
-    const ScanCode scan = scanCodeForEvdevKey(input.detail - kXKeyCodeOffset);
-    if (scan.code == 0)
-        return;
     RawKeyEvent event;
-    event.message = pressed ? kMsgKeyDown : kMsgKeyUp;
-    event.scanCode = scan.code;
-    event.flags = scan.extended ? kKeyFlagExtended : 0;
-    c.handlers.key(event, c.handlers.context);
+    if (c.handlers.key && keyEventForXKeyCode(input.detail, pressed, event))
+        c.handlers.key(event, c.handlers.context);
 }
 
 void deliverButton(const X11Capture &c, const PendingInput &input, bool pressed)

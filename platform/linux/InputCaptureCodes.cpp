@@ -76,6 +76,20 @@ ScanCode scanCodeForEvdevKey(unsigned evdevKey)
     return {};
 }
 
+bool keyEventForXKeyCode(unsigned xkbKeyCode, bool pressed, RawKeyEvent &event)
+{
+    if (xkbKeyCode < kXKeyCodeOffset)
+        return false;
+    const ScanCode scan = scanCodeForEvdevKey(xkbKeyCode - kXKeyCodeOffset);
+    if (scan.code == 0)
+        return false;
+    event = RawKeyEvent();
+    event.message = pressed ? kMsgKeyDown : kMsgKeyUp;
+    event.scanCode = scan.code;
+    event.flags = scan.extended ? kKeyFlagExtended : 0;
+    return true;
+}
+
 std::uint32_t messageForXButton(unsigned button, bool pressed)
 {
     for (const ButtonEntry &e : kXButtons)

@@ -1,7 +1,6 @@
 #include "WindowCapture.h"
 
 #include "InputCaptureCodes.h"
-#include "InputCaptureKeymap.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -66,14 +65,10 @@ private:
     {
         if (!m_handlers.key || event.isAutoRepeat())
             return;
-        const ScanCode scan = scanCodeForEvdevKey(evdevKeyForEvent(event.nativeScanCode(), event.nativeVirtualKey()));
-        if (scan.code == 0)
-            return;
+        // The Wayland platform reports the XKB key code as the native scan code.
         RawKeyEvent raw;
-        raw.message = event.type() == QEvent::KeyPress ? kMsgKeyDown : kMsgKeyUp;
-        raw.scanCode = scan.code;
-        raw.flags = scan.extended ? kKeyFlagExtended : 0;
-        m_handlers.key(raw, m_handlers.context);
+        if (keyEventForXKeyCode(event.nativeScanCode(), event.type() == QEvent::KeyPress, raw))
+            m_handlers.key(raw, m_handlers.context);
     }
 
     void button(const QMouseEvent &event) const

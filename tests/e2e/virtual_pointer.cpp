@@ -2,6 +2,7 @@
 // vanish before the program sees it). Reads "move X Y" (on a WIDTH x HEIGHT
 // output), "press" and "release" (left button) from standard input and
 // answers each with "ok" once the compositor has it.   virtual_pointer WIDTH HEIGHT
+#include "WaylandSeat.h"
 #include "wlr-virtual-pointer-unstable-v1-client-protocol.h"
 
 #include <wayland-client.h>
@@ -16,20 +17,6 @@ namespace {
 
 constexpr uint32_t kButtonLeft = 0x110;  // BTN_LEFT of linux/input-event-codes.h
 
-wl_seat *seat = nullptr;
-zwlr_virtual_pointer_manager_v1 *manager = nullptr;
-
-void global(void *, wl_registry *registry, uint32_t name, const char *interface, uint32_t)
-{
-    if (std::strcmp(interface, wl_seat_interface.name) == 0)
-        seat = static_cast<wl_seat *>(wl_registry_bind(registry, name, &wl_seat_interface, 1));
-    else if (std::strcmp(interface, zwlr_virtual_pointer_manager_v1_interface.name) == 0)
-        manager = static_cast<zwlr_virtual_pointer_manager_v1 *>(
-            wl_registry_bind(registry, name, &zwlr_virtual_pointer_manager_v1_interface, 1));
-}
-
-const wl_registry_listener kRegistry = {global, [](void *, wl_registry *, uint32_t) {}};
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -41,13 +28,13 @@ int main(int argc, char **argv)
     wl_display *display = wl_display_connect(nullptr);
     if (!display)
         return 1;
-    wl_registry_add_listener(wl_display_get_registry(display), &kRegistry, nullptr);
-    wl_display_roundtrip(display);
-    if (!seat || !manager) {
+    SeatAndManager found{&zwlr_virtual_pointer_manager_v1_interface};
+    if (!bindSeatAndManager(display, found)) {
         std::fprintf(stderr, "the compositor offers no virtual pointer\n");
         return 1;
     }
-    zwlr_virtual_pointer_v1 *pointer = zwlr_virtual_pointer_manager_v1_create_virtual_pointer(manager, seat);
+    zwlr_virtual_pointer_v1 *pointer = zwlr_virtual_pointer_manager_v1_create_virtual_pointer(
+        static_cast<zwlr_virtual_pointer_manager_v1 *>(found.manager), found.seat);
     wl_display_roundtrip(display);
     const auto start = std::chrono::steady_clock::now();
     std::string action;

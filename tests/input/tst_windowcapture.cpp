@@ -1,29 +1,78 @@
-// Capture from the program's own window (Wayland): key events map through the
-// same tables as the X11 capture, also from virtual keyboards that bring a
-// keymap of their own; buttons, double clicks included, come as presses and
-// releases; events of hidden windows and key repeats are not taken. Evdev
-// keys that share a scan code with a main-block key keep their own usages.
+// Capture from the program's own window (Wayland): key events map by the
+// key's position, whatever the layout's symbols, to the usages the X11 capture
+// gives; buttons, double clicks included, come as presses and releases; events
+// of hidden windows and key repeats are not taken. Evdev keys that share a
+// scan code with a main-block key keep their own usages.
 #include "CaptureRecorder.h"
 #include "KeyCapture.h"
 #include "KeyTranslation.h"
 #include "WindowCapture.h"
 #include "linux/InputCaptureCodes.h"
-#include "linux/InputCaptureKeymap.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWindow>
 
+#include <xkbcommon/xkbcommon.h>
+
+#include <map>
+#include <memory>
+
 namespace {
 
 constexpr unsigned kSymA = 0x61;
 constexpr unsigned kSymKeypadEnter = 0xff8d;
+constexpr unsigned kXkbA = 38;  // the US "a" key: evdev 30
 
-void key(QWindow &window, QEvent::Type type, quint32 code, quint32 sym, bool repeat = false)
+void key(QWindow &window, QEvent::Type type, quint32 code, quint32 sym, bool repeat = false,
+         Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    QKeyEvent event(type, 0, Qt::NoModifier, code, sym, 0, QString(), repeat);
+    QKeyEvent event(type, 0, modifiers, code, sym, 0, QString(), repeat);
     QCoreApplication::sendEvent(&window, &event);
 }
+
+// Evdev codes of the keys of the main block that type characters: the
+// digit row, the three letter rows with their punctuation, the ISO key
+// beside the left Shift, and the space bar.
+std::vector<unsigned> mainBlockKeys()
+{
+    std::vector<unsigned> keys;
+    for (unsigned k = 2; k <= 13; ++k)
+        keys.push_back(k);
+    for (unsigned k = 16; k <= 27; ++k)
+        keys.push_back(k);
+    for (unsigned k = 30; k <= 41; ++k)
+        keys.push_back(k);
+    for (unsigned k = 43; k <= 53; ++k)
+        keys.push_back(k);
+    keys.push_back(86);
+    keys.push_back(57);
+    return keys;
+}
+
+// A layout's keymap and a state of it, as a compositor keeps them.
+struct Layout {
+    std::unique_ptr<xkb_context, decltype(&xkb_context_unref)> context{xkb_context_new(XKB_CONTEXT_NO_FLAGS),
+                                                                       xkb_context_unref};
+    std::unique_ptr<xkb_keymap, decltype(&xkb_keymap_unref)> keymap{nullptr, xkb_keymap_unref};
+    std::unique_ptr<xkb_state, decltype(&xkb_state_unref)> state{nullptr, xkb_state_unref};
+
+    explicit Layout(const char *name)
+    {
+        const xkb_rule_names names = {"evdev", "pc105", name, "", ""};
+        keymap.reset(xkb_keymap_new_from_names(context.get(), &names, XKB_KEYMAP_COMPILE_NO_FLAGS));
+        if (keymap)
+            state.reset(xkb_state_new(keymap.get()));
+    }
+
+    // The symbol the key gives, with or without Shift held.
+    xkb_keysym_t symbol(unsigned xkbKey, bool shift) const
+    {
+        const xkb_mod_mask_t mask = shift ? 1u << xkb_keymap_mod_get_index(keymap.get(), XKB_MOD_NAME_SHIFT) : 0;
+        xkb_state_update_mask(state.get(), mask, 0, 0, 0, 0, 0);
+        return xkb_state_key_get_one_sym(state.get(), xkbKey);
+    }
+};
 
 void button(QWindow &window, QEvent::Type type, Qt::MouseButton which)
 {
@@ -50,11 +99,48 @@ class WindowCaptureTest : public QObject
     Q_OBJECT
 
 private slots:
-    void key_from_code_or_symbol()
+    // Every main-block key of each layout, at the plain and the Shift level,
+    // as the Wayland platform hands it over (the XKB key code and the
+    // layout's symbol): the X11 capture's usage for the position, and no
+    // two keys alike.
+    void layouts_capture_by_position_data()
     {
-        QCOMPARE(platform::evdevKeyForEvent(38, kSymA), 30u);            // a keyboard: the code
-        QCOMPARE(platform::evdevKeyForEvent(9, kSymA), 30u);             // a typing tool's keymap: the symbol
-        QCOMPARE(platform::evdevKeyForEvent(9, 0), 1u);                  // no symbol: the code
+        QTest::addColumn<QString>("layout");
+        for (const char *layout : {"us", "fr", "de", "be", "gb"})
+            QTest::newRow(layout) << QString::fromLatin1(layout);
+    }
+    void layouts_capture_by_position()
+    {
+        QFETCH(QString, layout);
+        const Layout keyboard(layout.toLatin1().constData());
+        QVERIFY2(keyboard.state, "no keyboard descriptions to build the keymap from");
+
+        input::KeyCapture capture;
+        CaptureRecorder recorder;
+        capture.setKeyboardCallback(CaptureRecorder::onKey, &recorder);
+        QVERIFY(platform::installWindowCapture(
+            {[](const platform::RawKeyEvent &e, void *c) { static_cast<input::KeyCapture *>(c)->keyEvent(e); },
+             nullptr, &capture}));
+        QWindow shown;
+        shown.show();
+        for (const bool shift : {false, true}) {
+            std::map<int, unsigned> owner;  // usage -> evdev key
+            for (const unsigned evdev : mainBlockKeys()) {
+                const unsigned xkbKey = evdev + platform::kXKeyCodeOffset;
+                const xkb_keysym_t sym = keyboard.symbol(xkbKey, shift);
+                recorder.clear();
+                const Qt::KeyboardModifiers modifiers = shift ? Qt::ShiftModifier : Qt::NoModifier;
+                key(shown, QEvent::KeyPress, xkbKey, sym, false, modifiers);
+                key(shown, QEvent::KeyRelease, xkbKey, sym, false, modifiers);
+                const QString where = QStringLiteral("%1 key %2 shift %3 symbol %4")
+                                          .arg(layout).arg(evdev).arg(shift).arg(sym, 0, 16);
+                QVERIFY2(recorder.keys.size() == 2, qPrintable(where));
+                const int usage = recorder.keys.front().usage;
+                QVERIFY2(usage == usageOfEvdev(evdev), qPrintable(where));
+                QVERIFY2(owner.emplace(usage, evdev).second, qPrintable(where + " shares its usage"));
+            }
+        }
+        platform::removeWindowCapture();
     }
 
     void shown_window_events_are_captured()
@@ -71,11 +157,11 @@ private slots:
         QWindow shown;
         shown.show();
         QWindow hidden;
-        key(shown, QEvent::KeyPress, 9, kSymA);
-        key(shown, QEvent::KeyPress, 9, kSymA, true);
-        key(hidden, QEvent::KeyRelease, 9, kSymA);
+        key(shown, QEvent::KeyPress, kXkbA, kSymA);
+        key(shown, QEvent::KeyPress, kXkbA, kSymA, true);
+        key(hidden, QEvent::KeyRelease, kXkbA, kSymA);
         key(shown, QEvent::KeyRelease, 104, kSymKeypadEnter);
-        key(shown, QEvent::KeyRelease, 9, kSymA);
+        key(shown, QEvent::KeyRelease, kXkbA, kSymA);
         QCOMPARE(recorder.keys, Keys({{0x04, true}, {0x04, false}}));
 
         button(shown, QEvent::MouseButtonPress, Qt::LeftButton);
@@ -88,7 +174,7 @@ private slots:
                  Buttons({{0xF0, true, 110, 220}, {0xF0, false, 110, 220}, {0xF0, true, 110, 220}, {0xF1, false, 110, 220}}));
 
         platform::removeWindowCapture();
-        key(shown, QEvent::KeyPress, 38, kSymA);
+        key(shown, QEvent::KeyPress, kXkbA, kSymA);
         QCOMPARE(recorder.keys.size(), size_t(2));
     }
 

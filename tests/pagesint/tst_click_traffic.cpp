@@ -1,9 +1,12 @@
 // Clicks on the root page with the device traffic on the command thread:
-// the wire trace is the one the traffic in the GUI thread produced, and
-// quick clicks are neither lost nor doubled.
+// the wire trace is the one the traffic in the GUI thread produced, quick
+// clicks are neither lost nor doubled, and a click that waits for an answer
+// behind long traffic leaves the page painting.
 #include "DpiCode.h"
 #include "PagesFixture.h"
 #include "WireTrace.h"
+
+#include <QQuickWindow>
 
 namespace {
 
@@ -70,6 +73,45 @@ private slots:
         QVERIFY(shown < 8000);  // the last click was not the first one's value
         QCOMPARE(int(vmouse::firmwareState(f.unit).stageCodes[0]), int(dpiCode(false, shown)));
         QCOMPARE(vmouse::rejects(f.unit).total(), 0);
+    }
+
+    // The DPI click asks the mouse for its stage, which waits for four macro
+    // slots still on their way (over a second): the page renders frames of
+    // the pulsing busy indicator meanwhile, and the answer comes in order.
+    void page_paints_while_a_click_waits_for_the_mouse()
+    {
+        PagesFixture f;
+        f.start();
+        f.hid.startCommandThread();
+        QByteArray macro(192, '\x33');
+        for (uchar slot = 0; slot < 4; ++slot)
+            f.hid.hid_05H_SetMacroKey(slot, wire::u(macro));
+
+        int frames = 0;
+        connect(f.view->quickWindow(), &QQuickWindow::afterRendering, this, [&frames] { ++frames; },
+                Qt::DirectConnection);
+        QObject *indicator = f.root()->findChild<QObject *>(QStringLiteral("protectUIItem"));
+        QVERIFY(indicator);
+        bool indicatorShown = false;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&] { indicatorShown = indicatorShown || indicator->property("visible").toBool(); });
+        watch.start(20);
+
+        int framesDuringClick = -1;
+        QEventLoop loop;
+        QTimer::singleShot(0, [&] {
+            const int before = frames;
+            click(f, kDpiTrackTop);
+            framesDuringClick = frames - before;
+            loop.quit();
+        });
+        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+        loop.exec();
+
+        QVERIFY2(framesDuringClick >= 5, qPrintable(QString::number(framesDuringClick)));
+        QVERIFY(indicatorShown);
+        f.hid.waitCommands();
+        QCOMPARE(f.sentCommands().mid(0, 7), QStringList({"05", "05", "05", "05", "87", "08", "07"}));
     }
 };
 

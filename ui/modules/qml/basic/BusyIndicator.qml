@@ -2,14 +2,16 @@ import QtQuick 2.15
 
 // "LOADING ......" pulsing while the back end settles. Cleared while device
 // traffic is still on its way (a whole profile takes longer than the
-// protection interval), it stays until the traffic is done.
+// protection interval), it stays until the traffic is done. It shows too
+// while the window waits for an answer of the mouse.
 Item {
     id: busy
     property bool isBusy: false
     property bool waitingForDevice: false
+    readonly property bool awaitingAnswer: typeof hid !== "undefined" && hid !== null && hid.awaitingAnswer
     width: label.width
     height: label.height
-    visible: isBusy
+    visible: isBusy || awaitingAnswer
 
     function devicePending() {
         return typeof hid !== "undefined" && hid !== null && hid.commandsPending()
@@ -35,7 +37,7 @@ Item {
         font.pixelSize: mainIten.fontMaxSize
 
         SequentialAnimation on opacity {
-            running: busy.isBusy
+            running: busy.visible
             loops: Animation.Infinite
             NumberAnimation { from: 1.0; to: 0.2; duration: 400 }
             NumberAnimation { from: 0.2; to: 1.0; duration: 400 }

@@ -27,6 +27,7 @@ QByteArray readAll(const QString &path)
 
 Profiles::Profiles(SettingsFiles &files, const QString &settingDir, const MacroFiles &macros)
     : m_files(files)
+    , m_settingDir(settingDir)
     , m_factoryPath(QDir(settingDir).filePath(QString::fromLatin1(kFactoryProfileFileName)))
     , m_macros(macros)
 {
@@ -51,9 +52,17 @@ void Profiles::selectProfile(int profile)
 
 bool Profiles::importProfile(int profile, const QString &path)
 {
-    if (path.isEmpty())
-        return false;
-    return m_files.replaceProfileFile(profile, path);
+    return !path.isEmpty() && importFile(profile, path).ok;
+}
+
+ImportResult Profiles::importFile(int profile, const QString &path)
+{
+    const ImportResult result = importProfileFile(m_files, profile, path, m_settingDir, m_macros.macroDir());
+    if (!result.ok)
+        qDebug().noquote() << "Profile not imported:" << result.error;
+    for (const auto &r : result.renamed)
+        qDebug().noquote() << "Imported macro" << r.first << "stored as" << r.second;
+    return result;
 }
 
 bool Profiles::exportProfile(int profile, const QString &path, const QStringList &macroNames)

@@ -5,6 +5,7 @@
 #include "CommandLine.h"
 #include "CliRequest.h"
 #include "LocalPeer.h"
+#include "NameLists.h"
 #include "SettingsFiles.h"
 #include "VirtualMouse.h"
 #include "ViewHarness.h"
@@ -39,6 +40,9 @@ private slots:
     {
         ViewHarness::copyFolder(QStringLiteral(SOURCE_DIR "/modules/setting"), m_dir.filePath(QStringLiteral("modules/setting/")));
         QDir().mkpath(m_dir.filePath(QStringLiteral("modules/macro")));
+        // The command line chooses only what the profile manager lists.
+        NameLists(m_dir.filePath(QStringLiteral("modules/setting")))
+            .storeNameList(kProfileNameList, {QStringLiteral("Standard0"), QStringLiteral("Two1")});
         QDir::setCurrent(m_dir.path());
         vmouse::reset();
         const int unit = vmouse::plugMouse();

@@ -59,7 +59,7 @@ expect 0 "profile 1 Standard sent" --profile Standard
 cp "$setting/p1.bin" "$work/carrier.pf"
 printf '[profile]\nname=Jump, Run\n0="1,A", "0,20", "2,A", 3\n1="1,B", "2,B", 1\n' >> "$work/carrier.pf"
 expect 0 "profile 3 added to the profile list as profile_0" --import 3 "$work/carrier.pf"
-grep -q '^profileName=Standard0, profile_03$' "$setting/name.bin" || fail "profile 3 not listed: $(cat "$setting/name.bin")"
+grep -q '^profileName=Standard0, profile_02$' "$setting/name.bin" || fail "profile 3 not listed: $(cat "$setting/name.bin")"
 [ -f "$macro/Jump.bin" ] && [ -f "$macro/Run.bin" ] || fail "carried macros not rebuilt"
 expect 0 "profile 3 profile_0 sent" --profile 3
 grep -q '^profileNo=2$' "$setting/apConfig.bin" || fail "profile 3 is not the start profile"
@@ -83,7 +83,7 @@ printf '[macro]\n2=Jump\n[profile]\nname=Jump\n0="1,C", "2,C", 1\n' >> "$work/ot
 expect 0 "macro 'Jump' stored as 'Jump(0)'" --import 4 "$work/other.pf"
 cmp "$macro/Jump.bin" "$work/Jump.saved" || fail "an import replaced a macro another profile plays"
 grep -q '^2=Jump(0)$' "$setting/p4.bin" || fail "imported profile does not play its own macro"
-grep -q '^0=1,C$' "$macro/Jump(0).bin" || fail "renamed macro lost its events"
+grep -q '^0="1,C"$' "$macro/Jump(0).bin" || fail "renamed macro lost its events"
 
 # Bad files change nothing.
 cp "$setting/p3.bin" "$work/p3.before"

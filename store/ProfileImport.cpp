@@ -84,9 +84,12 @@ public:
                 m.stored = m.name;
                 m.write = true;
             } else {
+                // A name this macro got from an earlier import of the file is reused.
                 m.stored = freeMacroName(
-                    m.name, [this](const QString &n) { return taken(n) || m_listed.contains(n); }, kMaxRenameTries);
-                m.write = true;
+                    m.name,
+                    [&](const QString &n) { return (taken(n) || m_listed.contains(n)) && !holds(n, content); },
+                    kMaxRenameTries);
+                m.write = !holds(m.stored, content);
             }
             if (m.stored.isEmpty()) {
                 error = QStringLiteral("no free name for carried macro '%1'").arg(shown(m.name));

@@ -11,10 +11,10 @@ install_copy "$1" "$work/app"
 exe="$work/app/$(basename "$1")"
 modules="$work/app/modules"
 RANDOM=${MU_KILL_SEED:-24}
-headless_rounds=24
-window_rounds=5
+headless_rounds=20
+window_rounds=3
 
-# Profile 1 plays "Jump"; the file carries another "Jump" and 60 more macros,
+# Profile 1 plays "Jump"; the file carries another "Jump" and 40 more macros,
 # so that the import writes for a while.
 printf '[config]\nindex=0\ntotal=2\nrepeat=1\ndid=-1\n\n[macro]\n0=1,A\n1=2,A\n' > "$modules/macro/Jump.bin"
 printf '[macro]\nmacroName=Jump, loadercorwel\n\n[profile]\nprofileName=Standard0, Three2\n' > "$modules/setting/name.bin"
@@ -22,10 +22,10 @@ printf '\n[macro]\n2=Jump\n' >> "$modules/setting/p1.bin"
 pf="$work/big.pf"
 {
   cat "$modules/setting/pD.bin"
-  printf '\n[macro]\n2=Jump\n3=M59\n\n[profile]\nname=Jump'
-  for i in $(seq 0 59); do printf ', M%s' "$i"; done
+  printf '\n[macro]\n2=Jump\n3=M39\n\n[profile]\nname=Jump'
+  for i in $(seq 0 39); do printf ', M%s' "$i"; done
   printf '\n0="1,B", "0,40", "2,B", 2\n'
-  for i in $(seq 0 59); do printf '%s="1,C", "0,%s", "2,C", 1\n' $((i + 1)) "$i"; done
+  for i in $(seq 0 39); do printf '%s="1,C", "0,%s", "2,C", 1\n' $((i + 1)) "$i"; done
 } > "$pf"
 cp -r "$modules" "$work/before"
 

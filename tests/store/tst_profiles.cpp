@@ -207,6 +207,12 @@ private slots:
         QCOMPARE(m_macros->load(stored).mid(0, 2), carriedMacroContent(*m_files->profile(3), 0).mid(0, 2));
         QCOMPARE(carriedMacroNames(*m_files->profile(3)), QStringList{stored});
         QCOMPARE(m_names->nameList(kMacroNameList).size(), stored == QLatin1String("Jump") ? 2 : 3);
+
+        // The same file again finds its macro under the name it got.
+        const auto once = tree();
+        QVERIFY(m_profiles->importProfile(3, pf));
+        QCOMPARE(tree().keys(), once.keys());
+        QCOMPARE(m_files->profile(3)->value(macroKey(2)).toString(), stored);
     }
 
     // A names file that is damaged is made again from the files present,

@@ -6,6 +6,7 @@
 #include "ProfileList.h"
 #include "ProfileSender.h"
 #include "SettingsFiles.h"
+#include "SettingsGuard.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,7 +19,6 @@ namespace {
 
 const char kSensor3336[] = "3336";
 const char kSensor4090[] = "4090";
-constexpr qint64 kMaxProfileFileBytes = 4 << 20;
 constexpr int kReportRateBaseHz = 1000;
 constexpr int kShownNameLength = 64;
 constexpr unsigned long kPendingPollMs = 4;
@@ -50,7 +50,7 @@ QString importFileError(const QString &file)
         return QStringLiteral("%1: is not a regular file").arg(printable(file));
     if (!info.isReadable())
         return QStringLiteral("%1: cannot be read").arg(printable(file));
-    if (info.size() > kMaxProfileFileBytes)
+    if (info.size() > kMaxSettingsFileSize)
         return QStringLiteral("%1: too large for a profile file").arg(printable(file));
     return {};
 }

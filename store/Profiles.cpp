@@ -5,19 +5,16 @@
 #include "SettingsFiles.h"
 #include "SettingsKeys.h"
 #include "SettingsPaths.h"
+#include "WholeFiles.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QSettings>
-#include <QTemporaryDir>
 
 const char kProfileFileFilter[] = "Profile(*.pf)";
 
 namespace {
-const char kExportScratchName[] = "export.pf";
-
 QByteArray readAll(const QString &path)
 {
     QFile file(path);
@@ -72,29 +69,11 @@ bool Profiles::exportProfile(int profile, const QString &path, const QStringList
         return false;
     // What the pages set last may still sit in the handle's cache.
     source->sync();
-
-    // The settings class writes the macros into a scratch copy of the
-    // profile; the result then replaces the target in one rename.
-    QTemporaryDir scratchDir;
-    if (!scratchDir.isValid())
-        return false;
-    const QString scratch = scratchDir.filePath(QLatin1String(kExportScratchName));
-    {
-        QFile copy(scratch);
-        const QByteArray profileContent = readAll(source->fileName());
-        if (!copy.open(QIODevice::WriteOnly) || copy.write(profileContent) != profileContent.size())
-            return false;
-    }
-    {
-        QSettings carried(scratch, QSettings::IniFormat);
+    bool ok = false;
+    const QByteArray content = settingsFileBytes(readAll(source->fileName()), [&](QSettings &carried) {
         writeCarriedMacros(carried, macroNames, m_macros);
-        carried.sync();
-        if (carried.status() != QSettings::NoError)
-            return false;
-    }
-    const QByteArray content = readAll(scratch);
-    QSaveFile target(path);
-    if (!target.open(QIODevice::WriteOnly) || target.write(content) != content.size() || !target.commit()) {
+    }, ok);
+    if (!ok || !writeWholeFile(path, content)) {
         qDebug().noquote() << "Profile cannot be exported to" << path;
         return false;
     }

@@ -1,9 +1,8 @@
 #!/bin/bash
-# An import killed at random moments, of a command line on its own and of
-# the running window it was handed to: each time every file is as before or
-# as after the import, the profile never plays a macro that is not complete,
-# and the next start works (the window shows). Seeded: MU_KILL_SEED.
-# Usage: cli_import_kill.sh DEMO   (under an X server, VIRTUALMOUSE_ATTACH set)
+# An import killed at random moments, on its own and inside the running
+# window it was handed to; then every file is as before or after it, the set
+# consistent (import_state.py), and the next start works (the window shows).
+# Usage: cli_import_kill.sh DEMO   (X server, VIRTUALMOUSE_ATTACH; MU_KILL_SEED)
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/lib.sh"
@@ -11,8 +10,6 @@ install_copy "$1" "$work/app"
 exe="$work/app/$(basename "$1")"
 modules="$work/app/modules"
 RANDOM=${MU_KILL_SEED:-24}
-headless_rounds=20
-window_rounds=3
 
 # Profile 1 plays "Jump"; the file carries another "Jump" and 40 more macros,
 # so that the import writes for a while.
@@ -36,38 +33,37 @@ span=$(( ($(date +%s%N) - t0) / 1000000 ))
 cp -r "$modules" "$work/after"
 grep -q '^2=Jump(0)$' "$work/after/setting/p3.bin" || fail "the carried Jump is not stored beside the other"
 
-reset_tree() { rm -rf "$modules"; cp -r "$work/before" "$modules"; }
 check_tree() {
   python3 "$here/import_state.py" ${3:-} "$modules" "$work/before" "$work/after" || fail "after a kill at $1 ms ($2)"
 }
+start_window() {
+  "$exe" >"$work/log" 2>&1 & window=$!; pids+=($window)
+  pid_window "$window" 20 >/dev/null || fail "no window $1: $(cat "$work/log")"
+}
 
+# kill_round window|alone: an import killed after a random part of its time,
+# in the running window it was handed to or on its own; then a start.
 declare -A reached
-for ((round = 0; round < headless_rounds; round++)); do
-  reset_tree
-  delay=$(( RANDOM % (span + 1) ))
-  "$exe" --import 3 "$pf" >/dev/null 2>&1 & victim=$!
-  sleep "$(printf '0.%03d' "$delay")"
-  kill -9 "$victim" 2>/dev/null; wait "$victim" 2>/dev/null
-  state=$(check_tree "$delay" "command line") || exit 1
-  reached[$state]=1
-  out=$(timeout 60 "$exe" --status 2>&1) || fail "no start after a kill at $delay ms: $out"
-  check_tree "$delay" "start after the command line" --started >/dev/null || exit 1
-done
-
-for ((round = 0; round < window_rounds; round++)); do
-  reset_tree
-  "$exe" >"$work/log" 2>&1 & window=$!; pids+=($window)
-  pid_window "$window" 20 >/dev/null || fail "no window before round $round: $(cat "$work/log")"
-  delay=$(( RANDOM % (span + 1) ))
+kill_round() {
+  rm -rf "$modules"; cp -r "$work/before" "$modules"
+  [ "$1" = window ] && start_window "before a round"
+  local delay=$(( RANDOM % (span + 1) ))
   timeout 60 "$exe" --import 3 "$pf" >/dev/null 2>&1 & client=$!
-  sleep "$(printf '0.%03d' "$delay")"
-  kill -9 "$window" 2>/dev/null; wait "$window" 2>/dev/null
-  wait "$client"
-  state=$(check_tree "$delay" "window") || exit 1
+  sleep "$((delay / 1000)).$(printf '%03d' $((delay % 1000)))"
+  # The caller of a killed window carries the import out itself.
+  if [ "$1" = window ]; then kill -9 "$window"; wait "$window"; else kill -9 "$client"; fi 2>/dev/null
+  wait "$client" 2>/dev/null
+  state=$(check_tree "$delay" "$1") || exit 1
   reached[$state]=1
-  "$exe" >"$work/log" 2>&1 & window=$!; pids+=($window)
-  pid_window "$window" 20 >/dev/null || fail "no window after a kill at $delay ms: $(cat "$work/log")"
-  kill "$window"; wait "$window" 2>/dev/null
-done
+  if [ "$1" = window ]; then
+    start_window "after a kill at $delay ms"
+    kill "$window"; wait "$window" 2>/dev/null
+  else
+    out=$(timeout 60 "$exe" --status 2>&1) || fail "no start after a kill at $delay ms: $out"
+    check_tree "$delay" "start after the command line" --started >/dev/null || exit 1
+  fi
+}
+for ((round = 0; round < 20; round++)); do kill_round alone; done
+for ((round = 0; round < 3; round++)); do kill_round window; done
 echo "states reached: ${!reached[*]} (import takes ${span} ms)"
 echo PASS

@@ -1,15 +1,11 @@
-// Seeded mutation loop over the .pf and settings files of corpus/: each
-// input is imported into profile 3 or put in place of a settings file and
-// opened, in a fresh settings tree. Fails on a crash (the sanitizers abort),
-// an input that takes too long, a write outside the settings folder, or a
-// change to a file the input had no business changing: another profile, the
-// factory profile, apConfig.bin or an existing macro. Every input in
-// failures/ (inputs that once broke the program) runs first.
-//
-// MU_FUZZ_RUNS sets the number of mutated inputs (5000 unless set; CTest
-// runs fewer in the build without sanitizers), MU_FUZZ_SEED the seed.
-// The input under test is written to fuzz-last-input.bin in the working
-// folder first, so a crash leaves it behind for failures/.
+// Seeded mutation loop over corpus/: a "*.pf" input is imported into profile
+// 3, a "setting-<file>" or "macro-<file>" input replaces that file, and a
+// start reads everything, in a fresh settings tree each time. Fails on a
+// crash (the sanitizers abort), a slow input, a write outside the settings
+// folder, or a change to any file but the one the input may change (other
+// profiles, apConfig.bin, existing macros). failures/ holds inputs that once
+// broke the program; they run first. MU_FUZZ_RUNS and MU_FUZZ_SEED steer the
+// loop; the input under test is kept in fuzz-last-input.bin.
 #include "MacroFiles.h"
 #include "NameLists.h"
 #include "ProfileImport.h"
@@ -18,44 +14,18 @@
 #include "SettingsPaths.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <iterator>
 
 namespace {
-constexpr int kDefaultRuns = 5000;
-constexpr quint32 kDefaultSeed = 20261207;
-constexpr qint64 kMaxInputMs = 5000;
-constexpr int kImportedProfile = 2;
-constexpr int kMaxMutations = 4;
-const char kLastInput[] = "fuzz-last-input.bin";
-// Pieces that make the settings format's special cases likely.
-const char *const kTokens[] = {"@", "@@", "@Variant(", "@ByteArray(", "@Rect(", "\\x40", "\\100", "\\", "\"",
-                               ",", ", ", "=", "\n", "\r\n", "[", "]", "[profile]\n", "[macro]\n", "name=",
-                               "0=", "..", "/", "../", "\\0", "%U0040", ";", "#", "\\x7f\\xff\\xff\\xff",
-                               "1,A", "0,99999", "9,", "loadercorwel", "\xff", "\xe5\xae\x8f"};
-
-enum Target { kPf, kNames, kMacro, kProfile };
-
-QByteArray digest(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1) : QByteArray();
-}
-
-QMap<QString, QByteArray> snapshot(const QString &root)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString p = it.next();
-        files.insert(QDir(root).relativeFilePath(p), digest(p));
-    }
-    return files;
-}
+constexpr int kImported = 2;
+const char *const kTokens[] = {"@", "@@", "@Variant(", "@ByteArray(", "\\x40", "\\100", "\\", "\"", ",", "=",
+                               "\n", "[", "]", "[profile]\n", "[macro]\n", "name=", "0=", "../", "\\0", ";",
+                               "#", "\\x7f\\xff\\xff\\xff", "1,A", "9,", "loadercorwel", "\xff", "\xe5\xae\x8f"};
 
 QByteArray readAll(const QString &path)
 {
@@ -69,128 +39,86 @@ void write(const QString &path, const QByteArray &content)
     if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size())
         qFatal("cannot write %s", qPrintable(path));
 }
+
+// Every file under `root` but those `skip` accepts, with a digest.
+QMap<QString, QByteArray> snapshot(const QString &root, const std::function<bool(const QString &)> &skip)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString name = QDir(root).relativeFilePath(it.next());
+        if (!skip(name))
+            files.insert(name, QCryptographicHash::hash(readAll(it.filePath()), QCryptographicHash::Sha1));
+    }
+    return files;
+}
 } // namespace
 
 class FuzzImport : public QObject
 {
     Q_OBJECT
 
-    QMap<QString, QByteArray> m_installed;  // setting/ file name -> content
-    QMap<QString, QByteArray> m_macros;     // macro/ file name -> content
-    QVector<QByteArray> m_corpus;
+    QMap<QString, QByteArray> m_tree;  // the installed settings tree plus two macros
+    QMap<QString, QByteArray> m_corpus;
     QRandomGenerator m_random;
 
     QByteArray mutate(QByteArray in)
     {
-        const int count = 1 + int(m_random.bounded(kMaxMutations));
-        for (int m = 0; m < count; ++m) {
-            const int pos = in.isEmpty() ? 0 : int(m_random.bounded(in.size() + 1));
-            switch (m_random.bounded(5)) {
-            case 0:
-                if (!in.isEmpty() && pos < in.size())
-                    in[pos] = char(m_random.bounded(256));
-                break;
-            case 1:
-                in.insert(pos, kTokens[m_random.bounded(int(sizeof kTokens / sizeof kTokens[0]))]);
-                break;
-            case 2:
-                in.remove(pos, int(m_random.bounded(16)));
-                break;
-            case 3:
-                in.insert(pos, in.mid(int(m_random.bounded(in.size() + 1)), int(m_random.bounded(64))));
-                break;
-            default: {
-                const QByteArray &other = m_corpus.at(int(m_random.bounded(m_corpus.size())));
-                in.insert(pos, other.mid(int(m_random.bounded(other.size() + 1)), int(m_random.bounded(128))));
-            }
+        for (int m = 1 + int(m_random.bounded(4)); m > 0; --m) {
+            const int pos = int(m_random.bounded(in.size() + 1));
+            const QByteArray other = m_corpus.values().at(int(m_random.bounded(m_corpus.size())));
+            switch (m_random.bounded(4)) {
+            case 0: in.replace(pos, 1, QByteArray(1, char(m_random.bounded(256)))); break;
+            case 1: in.insert(pos, kTokens[m_random.bounded(int(std::size(kTokens)))]); break;
+            case 2: in.remove(pos, int(m_random.bounded(16))); break;
+            default: in.insert(pos, other.mid(int(m_random.bounded(other.size() + 1)), int(m_random.bounded(128))));
             }
         }
         return in;
     }
 
-    // One input against a fresh tree: root/modules/{setting,macro}, with a
-    // file outside them that nothing may touch.
-    void runOne(const QByteArray &input, Target target, const QString &label)
+    void runOne(const QByteArray &input, const QString &kind, const QString &label)
     {
-        write(QLatin1String(kLastInput), input);
-        QTemporaryDir root(scratchRoot());
-        QVERIFY(root.isValid());
+        write(QStringLiteral("fuzz-last-input.bin"), input);
+        // Every write ends in a flush to disk: in memory thousands fit the time.
+        QTemporaryDir root(QFileInfo(QStringLiteral("/dev/shm")).isWritable() ? QStringLiteral("/dev/shm/fuzz-XXXXXX")
+                                                                              : QString());
+        for (auto it = m_tree.cbegin(); it != m_tree.cend(); ++it) {
+            QDir().mkpath(QFileInfo(root.filePath(it.key())).path());
+            write(root.filePath(it.key()), it.value());
+        }
         const QString settingDir = root.filePath(QStringLiteral("modules/setting"));
         const QString macroDir = root.filePath(QStringLiteral("modules/macro"));
-        QDir().mkpath(settingDir);
-        QDir().mkpath(macroDir);
-        for (auto it = m_installed.cbegin(); it != m_installed.cend(); ++it)
-            write(settingDir + QLatin1Char('/') + it.key(), it.value());
-        for (auto it = m_macros.cbegin(); it != m_macros.cend(); ++it)
-            write(macroDir + QLatin1Char('/') + it.key(), it.value());
-        write(root.filePath(QStringLiteral("outside.bin")), "[a]\nk=1\n");
-
-        QString changeable;  // the one existing file the input may change
-        QString inputPath = root.filePath(QStringLiteral("modules/in.pf"));
-        if (target == kPf)
-            changeable = QStringLiteral("modules/setting/") + profileFileName(kImportedProfile);
-        else if (target == kNames)
-            changeable = QStringLiteral("modules/setting/name.bin");
-        else if (target == kMacro)
-            changeable = QStringLiteral("modules/macro/Jump.bin");
-        else
-            changeable = QStringLiteral("modules/setting/") + profileFileName(kImportedProfile);
-        if (target != kPf)
-            inputPath = root.filePath(changeable);
-        write(inputPath, input);
-        auto before = snapshot(root.path());
+        const bool isPf = kind.endsWith(QLatin1String(".pf"));
+        const QString target = isPf ? QStringLiteral("modules/setting/") + profileFileName(kImported)
+                                    : QStringLiteral("modules/") + QString(kind).replace(QLatin1Char('-'), QLatin1Char('/'));
+        // What the input may change: its target, the lists, set-aside copies, new macros.
+        const QStringList before = m_tree.keys();
+        const auto skip = [&](const QString &n) {
+            return n == target || n.endsWith(QLatin1String("name.bin")) || n.contains(QLatin1String(kDamagedSuffix)) ||
+                   n == QLatin1String("modules/in.pf") || (n.startsWith(QLatin1String("modules/macro/")) && !before.contains(n));
+        };
+        const auto untouched = snapshot(root.path(), skip);
+        write(root.filePath(isPf ? QStringLiteral("modules/in.pf") : target), input);
 
         QElapsedTimer timer;
         timer.start();
+        if (isPf) {
+            SettingsFiles files(settingDir);
+            importProfileFile(files, kImported, root.filePath(QStringLiteral("modules/in.pf")), settingDir, macroDir);
+        }
         {
-            if (target == kPf) {
-                SettingsFiles files(settingDir);
-                importProfileFile(files, kImportedProfile, inputPath, settingDir, macroDir);
-            }
-            // What a start reads: every key of every profile, the lists, the macros.
-            SettingsFiles restarted(settingDir);
+            SettingsFiles start(settingDir);
             for (int p = 0; p < kProfileFileCount; ++p)
-                for (const QString &key : restarted.profile(p)->allKeys())
-                    restarted.profile(p)->value(key).toString();
-            NameLists names(settingDir);
-            MacroFiles macros(macroDir);
-            for (const QVariant &name : names.nameList(kMacroNameList))
-                macros.load(name.toString());
-            macros.load(QStringLiteral("Jump"));
+                for (const QString &key : start.profile(p)->allKeys())
+                    start.profile(p)->value(key).toString();
+            for (const QVariant &name : NameLists(settingDir).nameList(kMacroNameList))
+                MacroFiles(macroDir).load(name.toString());
+            MacroFiles(macroDir).load(QStringLiteral("Jump"));
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY2(timer.elapsed() < kMaxInputMs, qPrintable(label + QStringLiteral(": too slow")));
-
-        auto after = snapshot(root.path());
-        before.remove(changeable);
-        after.remove(changeable);
-        // Lists and set-aside copies may change; new macros only in their folder.
-        for (auto *files : {&before, &after})
-            files->remove(QStringLiteral("modules/setting/name.bin"));
-        for (auto it = after.begin(); it != after.end();) {
-            const bool allowed = (it.key().startsWith(QLatin1String("modules/macro/")) && !before.contains(it.key())) ||
-                                 it.key().contains(QLatin1String(kDamagedSuffix));
-            it = allowed ? after.erase(it) : it + 1;
-        }
-        QVERIFY2(after == before, qPrintable(label + QStringLiteral(": a file it had no business with changed")));
-    }
-
-    // Every write ends in a flush to disk; in memory that costs nothing, and
-    // thousands of trees fit the time the test has.
-    static QString scratchRoot()
-    {
-        const QFileInfo memory(QStringLiteral("/dev/shm"));
-        const QString dir = memory.isDir() && memory.isWritable() ? memory.filePath() : QDir::tempPath();
-        return dir + QStringLiteral("/fuzz-XXXXXX");
-    }
-
-    static Target targetOf(const QString &fileName)
-    {
-        if (fileName.endsWith(QLatin1String(".pf")))
-            return kPf;
-        if (fileName == QLatin1String("name.bin"))
-            return kNames;
-        return fileName == QLatin1String("macro.bin") ? kMacro : kProfile;
+        QVERIFY2(timer.elapsed() < 5000, qPrintable(label + QStringLiteral(": too slow")));
+        QVERIFY2(snapshot(root.path(), skip) == untouched, qPrintable(label + QStringLiteral(": changed another file")));
     }
 
 private slots:
@@ -198,46 +126,37 @@ private slots:
     {
         const QDir installed(QStringLiteral(MU_MODULES_DIR "/setting"));
         for (const QString &f : installed.entryList(QDir::Files))
-            m_installed.insert(f, readAll(installed.filePath(f)));
+            m_tree.insert(QStringLiteral("modules/setting/") + f, readAll(installed.filePath(f)));
+        QTemporaryDir macros;
+        QVERIFY(MacroFiles(macros.path()).write(QStringLiteral("Jump"), 0, {"1,A", "2,A"}, 1));
+        QVERIFY(MacroFiles(macros.path()).write(QStringLiteral("Run"), 1, {"1,B", "2,B"}, 1));
+        for (const QString &f : QDir(macros.path()).entryList(QDir::Files))
+            m_tree.insert(QStringLiteral("modules/macro/") + f, readAll(macros.filePath(f)));
+        m_tree.insert(QStringLiteral("outside.bin"), "[a]\nk=1\n");
         const QDir corpus(QStringLiteral(FUZZ_DIR "/corpus"));
         for (const QString &f : corpus.entryList(QDir::Files))
-            m_corpus.append(readAll(corpus.filePath(f)));
-        QVERIFY(!m_corpus.isEmpty());
-        QTemporaryDir macroDir;
-        QVERIFY(MacroFiles(macroDir.path()).write(QStringLiteral("Jump"), 0, {"1,A", "2,A"}, 1));
-        QVERIFY(MacroFiles(macroDir.path()).write(QStringLiteral("Run"), 1, {"1,B", "2,B"}, 1));
-        for (const QString &f : QDir(macroDir.path()).entryList(QDir::Files))
-            m_macros.insert(f, readAll(macroDir.filePath(f)));
-        // Damaged files are expected here; the lines about them are not.
-        setDamagedFileListener([](const QString &, const QString &) {});
+            m_corpus.insert(f, readAll(corpus.filePath(f)));
+        setDamagedFileListener([](const QString &, const QString &) {});  // damage is expected here
     }
 
     void inputs_that_once_failed()
     {
         const QDir failures(QStringLiteral(FUZZ_DIR "/failures"));
-        for (const QString &f : failures.entryList(QDir::Files)) {
-            runOne(readAll(failures.filePath(f)), targetOf(f), f);
-            if (QTest::currentTestFailed())
-                return;
-        }
+        for (const QString &f : failures.entryList(QDir::Files))
+            runOne(readAll(failures.filePath(f)), f, f);
     }
 
     void mutated_inputs()
     {
-        const int runs = qEnvironmentVariableIsSet("MU_FUZZ_RUNS") ? qEnvironmentVariableIntValue("MU_FUZZ_RUNS") : kDefaultRuns;
-        const quint32 seed = qEnvironmentVariableIsSet("MU_FUZZ_SEED") ? quint32(qEnvironmentVariableIntValue("MU_FUZZ_SEED"))
-                                                                       : kDefaultSeed;
+        const int runs = qEnvironmentVariableIsSet("MU_FUZZ_RUNS") ? qEnvironmentVariableIntValue("MU_FUZZ_RUNS") : 5000;
+        const quint32 seed = qEnvironmentVariableIsSet("MU_FUZZ_SEED") ? quint32(qEnvironmentVariableIntValue("MU_FUZZ_SEED")) : 20261207;
         m_random.seed(seed);
-        const QStringList names = QDir(QStringLiteral(FUZZ_DIR "/corpus")).entryList(QDir::Files);
-        const QtMessageHandler quiet = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
-        for (int i = 0; i < runs; ++i) {
-            const int pick = int(m_random.bounded(m_corpus.size()));
-            runOne(mutate(m_corpus.at(pick)), targetOf(names.at(pick)),
-                   QStringLiteral("seed %1 input %2 (kept in %3)").arg(seed).arg(i).arg(QLatin1String(kLastInput)));
-            if (QTest::currentTestFailed())
-                break;
+        const QtMessageHandler before = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+        for (int i = 0; i < runs && !QTest::currentTestFailed(); ++i) {
+            const QString kind = m_corpus.keys().at(int(m_random.bounded(m_corpus.size())));
+            runOne(mutate(m_corpus.value(kind)), kind, QStringLiteral("seed %1 input %2 (fuzz-last-input.bin)").arg(seed).arg(i));
         }
-        qInstallMessageHandler(quiet);
+        qInstallMessageHandler(before);
         qInfo("%d inputs, seed %u", runs, seed);
     }
 };

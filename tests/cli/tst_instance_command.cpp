@@ -66,6 +66,13 @@ private slots:
         QTimer::singleShot(100, &w, [&] { w.hid().releaseHid(); });
         QCOMPARE(cli::decodeReply(carryOutRequest(request({"--profile", "1"}), w)).status, int(cli::kDone));
         QCOMPARE(cli::decodeReply(inner).err, cli::busyReply().err);
+
+        // An import into an unlisted profile shows it in the profile manager.
+        const QString pf = m_dir.filePath(QStringLiteral("in.pf"));
+        QVERIFY(QFile::copy(m_dir.filePath(QStringLiteral("modules/setting/p1.bin")), pf));
+        QCOMPARE(cli::decodeReply(carryOutRequest(request({"--import", "4", pf}), w)).status, int(cli::kDone));
+        QCOMPARE(page(w, QStringLiteral("profileMain.profileModel.get(2).name + profileMain.profileModel.get(2).pIndex"))
+                     .toString(), QStringLiteral("profile_03"));
     }
 
     void request_is_answered_over_the_channel_and_a_plain_message_is_not()

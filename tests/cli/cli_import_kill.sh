@@ -48,7 +48,7 @@ kill_round() {
   rm -rf "$modules"; cp -r "$work/before" "$modules"
   [ "$1" = window ] && start_window "before a round"
   local delay=$(( RANDOM % (span + 1) ))
-  timeout 60 "$exe" --import 3 "$pf" >/dev/null 2>&1 & client=$!
+  "$exe" --import 3 "$pf" >/dev/null 2>&1 & client=$!
   sleep "$((delay / 1000)).$(printf '%03d' $((delay % 1000)))"
   # The caller of a killed window carries the import out itself.
   if [ "$1" = window ]; then kill -9 "$window"; wait "$window"; else kill -9 "$client"; fi 2>/dev/null

@@ -15,6 +15,7 @@ namespace {
 
 const char kMacroEditor[] = "macroEditorMain";
 const char kProfileFlow[] = "profileFlow";
+const char kProfileManager[] = "profileMain";
 
 bool callPage(QObject *item, const char *function, const QVariantList &arguments = {})
 {
@@ -50,6 +51,10 @@ cli::PageHooks pageHooks(myQQuickView *view)
         callPage(root, "setProtectUI", {flow ? flow->property("kProtectProfile") : QVariant()});
         callPage(flow, "initProfilePanels", {false});
         callPage(root->findChild<QObject *>(QLatin1String(kMacroEditor)), "init");
+    };
+    hooks.profileListChanged = [view] {
+        if (QQuickItem *root = view->rootObject())
+            callPage(root->findChild<QObject *>(QLatin1String(kProfileManager)), "init");
     };
     return hooks;
 }

@@ -4,6 +4,7 @@
 #include "QtSingleCoreApplication.h"
 #include "SceneGraphBackend.h"
 #include "SettingsFolder.h"
+#include "SettingsGuard.h"
 #include "Widget.h"
 
 int main(int argc, char *argv[])
@@ -25,6 +26,10 @@ int main(int argc, char *argv[])
     app.setQuitOnLastWindowClosed(false);
 
     auto *window = new Widget;
+    // Files set aside while the window was built are told now, once each.
+    setDamagedFileListener([window](const QString &path, const QString &aside) {
+        window->notifier().balloon(QStringLiteral("Info"), damagedFileMessage(path, aside));
+    });
     QObject::connect(&app, &QtSingleCoreApplication::messageReceived, window, &Widget::receiveMessage);
 
     // Without a capture the program runs on, without keys from the desktop.
@@ -44,6 +49,7 @@ int main(int argc, char *argv[])
 
     const int result = app.exec();
     input::removeHooks();
+    setDamagedFileListener({});
     delete window;
     return result;
 }

@@ -1,11 +1,12 @@
 #include "CommandRunner.h"
 
-#include "CarriedMacros.h"
 #include "Hid_Thread.h"
 #include "NameLists.h"
 #include "PanelValues.h"
+#include "ProfileList.h"
 #include "ProfileSender.h"
 #include "SettingsFiles.h"
+#include "SettingsGuard.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,7 +19,6 @@ namespace {
 
 const char kSensor3336[] = "3336";
 const char kSensor4090[] = "4090";
-constexpr qint64 kMaxProfileFileBytes = 4 << 20;
 constexpr int kReportRateBaseHz = 1000;
 constexpr int kShownNameLength = 64;
 constexpr unsigned long kPendingPollMs = 4;
@@ -38,24 +38,6 @@ Reply noMouse()
     return failed(kDeviceFailed, QStringLiteral("no mouse connected"));
 }
 
-// Listed profile entries: display name followed by the index digit.
-QVector<QPair<QString, int>> listedProfiles(const NameLists &names)
-{
-    QVector<QPair<QString, int>> out;
-    bool taken[kProfileCount] = {};
-    for (const QVariant &v : names.nameList(kProfileNameList)) {
-        const QString entry = v.toString();
-        if (entry.isEmpty() || entry == QLatin1String(kNameListSentinel) || !entry.back().isDigit())
-            continue;
-        const int index = entry.back().digitValue();
-        if (index >= kProfileCount || taken[index])
-            continue;
-        taken[index] = true;
-        out.append({entry.chopped(1), index});
-    }
-    return out;
-}
-
 // Why `file` cannot be imported; empty when it can be read.
 QString importFileError(const QString &file)
 {
@@ -68,25 +50,8 @@ QString importFileError(const QString &file)
         return QStringLiteral("%1: is not a regular file").arg(printable(file));
     if (!info.isReadable())
         return QStringLiteral("%1: cannot be read").arg(printable(file));
-    if (info.size() > kMaxProfileFileBytes)
+    if (info.size() > kMaxSettingsFileSize)
         return QStringLiteral("%1: too large for a profile file").arg(printable(file));
-    return {};
-}
-
-// What is hostile about the macros a .pf file carries: the profile menu's
-// load would skip them, a command refuses the whole file instead.
-QString carriedMacrosError(const QString &file)
-{
-    const QSettings pf(file, QSettings::IniFormat);
-    const QStringList names = carriedMacroNames(pf);
-    if (names.size() > kMaxMacroNames)
-        return QStringLiteral("%1: carries %2 macros, more than %3").arg(printable(file)).arg(names.size()).arg(kMaxMacroNames);
-    for (int i = 0; i < names.size(); ++i) {
-        const QStringList content = carriedMacroContent(pf, i);
-        if (!content.isEmpty() && !isRestorableMacro(names.at(i), content))
-            return QStringLiteral("%1: carried macro '%2' has an unsafe name or malformed events")
-                .arg(printable(file), printable(names.at(i).left(kShownNameLength)));
-    }
     return {};
 }
 
@@ -119,6 +84,12 @@ Reply CommandRunner::run(const Options &options)
         index = resolveProfile(options.profile);
         if (index < 0)
             return failed(kBadInput, QStringLiteral("no profile named '%1'").arg(printable(options.profile)));
+        // The profile manager cannot show an unlisted profile, and its New
+        // would take the file over; an import lists it.
+        if (options.command != Command::Import && listedProfile(NameLists(m_settingDir), index).name.isEmpty())
+            return failed(kBadInput, QStringLiteral("profile %1 is not in the profile list; the profiles are: %2")
+                                         .arg(index + 1)
+                                         .arg(listedProfileLabels()));
     }
     switch (options.command) {
     case Command::List: return list();
@@ -135,19 +106,17 @@ int CommandRunner::resolveProfile(const QString &profile) const
     const int number = profileNumberIndex(profile);
     if (number >= 0)
         return number;
-    for (const auto &entry : listedProfiles(NameLists(m_settingDir)))
-        if (entry.first == profile)
-            return entry.second;
+    for (const ListedProfile &entry : listedProfiles(NameLists(m_settingDir)))
+        if (entry.name == profile)
+            return entry.index;
     return -1;
 }
 
 QString CommandRunner::profileLabel(int index) const
 {
-    QString label = QString::number(index + 1);
-    for (const auto &entry : listedProfiles(NameLists(m_settingDir)))
-        if (entry.second == index)
-            return label + QLatin1Char(' ') + entry.first;
-    return label;
+    const QString label = QString::number(index + 1);
+    const ListedProfile entry = listedProfile(NameLists(m_settingDir), index);
+    return entry.name.isEmpty() ? label : label + QLatin1Char(' ') + entry.name;
 }
 
 bool CommandRunner::mousePresent() const
@@ -243,24 +212,42 @@ Reply CommandRunner::exportProfile(int index, const QString &file)
 
 Reply CommandRunner::importProfile(int index, const QString &file)
 {
-    QString error = importFileError(file);
-    if (error.isEmpty())
-        error = carriedMacrosError(file);
-    if (!error.isEmpty())
+    if (QString error = importFileError(file); !error.isEmpty())
         return failed(kBadInput, error);
     const bool current = index == m_files.currentProfileIndex();
     if (current && !mousePresent())
         return noMouse();
+    ImportResult imported;
+    QString listedAs;
     {
         ProfileStores stores(m_files, m_settingDir, &m_hid);
-        if (!stores.profiles.importProfile(index, file))
-            return failed(kBadInput, QStringLiteral("%1: not a profile file").arg(printable(file)));
-        restoreCarriedMacros(*m_files.profile(index), stores.macros, stores.names);
+        imported = stores.profiles.importFile(index, file);
+        if (!imported.ok)
+            return failed(kBadInput, QStringLiteral("%1: %2").arg(printable(file), imported.error));
+        // Listed, so that the profile manager shows it and its New cannot
+        // take the file.
+        if (listedProfile(stores.names, index).name.isEmpty())
+            listedAs = listProfile(stores.names, index).name;
     }
-    Reply reply{kDone, QStringLiteral("profile %1 replaced from %2\n").arg(index + 1).arg(file), {}};
+    if (!listedAs.isEmpty() && m_hooks.profileListChanged)
+        m_hooks.profileListChanged();
+    Reply reply{kDone, QStringLiteral("profile %1 replaced from %2\n").arg(profileLabel(index)).arg(file), {}};
+    if (!listedAs.isEmpty())
+        reply.out += QStringLiteral("profile %1 added to the profile list as %2\n").arg(index + 1).arg(listedAs);
+    for (const auto &r : imported.renamed)
+        reply.out += QStringLiteral("macro '%1' stored as '%2': a macro of that name exists\n")
+                         .arg(printable(r.first.left(kShownNameLength)), printable(r.second));
     if (current && !sendCurrentProfile(-1))
         return failed(kDeviceFailed, QStringLiteral("profile %1 was replaced, but the mouse did not take it").arg(index + 1));
     return reply;
+}
+
+QString CommandRunner::listedProfileLabels() const
+{
+    QStringList labels;
+    for (const ListedProfile &entry : listedProfiles(NameLists(m_settingDir)))
+        labels.append(QStringLiteral("%1 %2").arg(entry.index + 1).arg(entry.name));
+    return labels.join(QStringLiteral(", "));
 }
 
 } // namespace cli

@@ -23,6 +23,8 @@ struct PageHooks {
     std::function<bool(int profile)> selectProfile;
     // The pages re-read the current profile without sending.
     std::function<void()> reloadProfile;
+    // The profile manager re-reads its list.
+    std::function<void()> profileListChanged;
 };
 
 class CommandRunner
@@ -42,6 +44,8 @@ private:
     int resolveProfile(const QString &profile) const;
     // The profile's number, and its name when it is listed.
     QString profileLabel(int index) const;
+    // "1 Standard, 3 profile_0": every listed profile.
+    QString listedProfileLabels() const;
     bool mousePresent() const;
     // Sends the current profile; false when the mouse did not take it all.
     bool sendCurrentProfile(int selectIndex);

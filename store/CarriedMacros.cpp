@@ -78,28 +78,32 @@ int restoreCarriedMacros(const QSettings &profile, MacroFiles &macros, NameLists
     if (carried.isEmpty())
         return 0;
     QStringList listed = withoutNameListSentinel(toStringList(names.nameList(kMacroNameList)));
+    const int listedBefore = listed.size();
     int restored = 0;
     for (int i = 0; i < carried.size(); ++i) {
         const QString &name = carried.at(i);
         const QStringList content = carriedMacroContent(profile, i);
-        if (content.isEmpty())
-            continue;  // no events, or nothing stored for this name
+        // An existing macro of that name is the user's: never replaced here.
+        if (content.isEmpty() || macros.exists(name))
+            continue;
         if (!isRestorableMacro(name, content)) {
             qDebug().noquote() << "Carried macro skipped:" << name.left(kLoggedNameLength);
             continue;
         }
-        const QStringList events = content.mid(0, content.size() - 1);
+        if (!listed.contains(name) && listed.size() >= kMaxMacroNames) {
+            qDebug().noquote() << "Carried macro not added:" << name.left(kLoggedNameLength);
+            continue;
+        }
         int loops = 0;
         loopCountOf(content.last(), loops);
-        if (!listed.contains(name)) {
-            if (listed.size() >= kMaxMacroNames || !macros.create(name, 0)) {
-                qDebug().noquote() << "Carried macro not added:" << name.left(kLoggedNameLength);
-                continue;
-            }
+        if (!macros.write(name, uint(listed.contains(name) ? listed.indexOf(name) : listed.size()),
+                          content.mid(0, content.size() - 1), loops))
+            continue;
+        if (!listed.contains(name))
             listed.append(name);
-        }
-        restored += macros.save(name, events, loops) ? 1 : 0;
+        ++restored;
     }
-    names.storeNameList(kMacroNameList, listed);
+    if (listed.size() != listedBefore)
+        names.storeNameList(kMacroNameList, listed);
     return restored;
 }

@@ -33,8 +33,10 @@ bool isRestorableMacro(const QString &name, const QStringList &content);
 // of any macros it carried before.
 void writeCarriedMacros(QSettings &target, const QStringList &names, const MacroFiles &macros);
 
-// Turns the macros carried by `profile` back into macro files and adds new
-// names to the macro list. A profile that carries nothing restores nothing;
-// a carried macro that is empty, unsafe or malformed is skipped. Returns the
+// Turns the macros carried by `profile` whose files are missing back into
+// macro files and adds new names to the macro list; an existing macro is
+// never replaced (the import stores a differing one under a new name, see
+// ProfileImport.h). A profile that carries nothing restores nothing; a
+// carried macro that is empty, unsafe or malformed is skipped. Returns the
 // number of macros restored.
 int restoreCarriedMacros(const QSettings &profile, MacroFiles &macros, NameLists &names);

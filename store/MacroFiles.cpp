@@ -3,6 +3,7 @@
 #include "MacroNames.h"
 #include "SettingsGuard.h"
 #include "StoredValues.h"
+#include "WholeFiles.h"
 
 #include <QDebug>
 #include <QDir>
@@ -64,6 +65,24 @@ bool MacroFiles::create(const QString &name, uint index)
     file->setValue(QLatin1String(kTypeKey), kNewType);
     file->sync();
     return file->status() == QSettings::NoError;
+}
+
+bool MacroFiles::write(const QString &name, uint index, const QStringList &events, int repeat)
+{
+    const QString path = filePath(name);
+    if (path.isEmpty())
+        return false;
+    bool ok = false;
+    const QByteArray content = settingsFileBytes({}, [&](QSettings &file) {
+        file.setValue(QLatin1String(kIndexKey), index);
+        file.setValue(QLatin1String(kTotalKey), events.size());
+        file.setValue(QLatin1String(kRepeatKey), repeat);
+        file.setValue(QLatin1String(kTypeKey), kNewType);
+        for (int i = 0; i < events.size(); ++i)
+            file.setValue(eventKey(i), events.at(i));
+    }, ok);
+    QDir().mkpath(m_dir);
+    return ok && writeWholeFile(path, content);
 }
 
 bool MacroFiles::save(const QString &name, const QStringList &events, const QVariant &repeat)

@@ -35,6 +35,10 @@ public:
     // the file when needed; events already there stay but are no longer read.
     // False for an unsafe name.
     bool create(const QString &name, uint index);
+    // Writes the macro's whole file (index, events, loop count, type -1) in
+    // one step, in place of any file of that name: a reader never finds it
+    // half written. False for an unsafe name or a failed write.
+    bool write(const QString &name, uint index, const QStringList &events, int repeat);
     // Replaces the events and the loop count; false when the file is missing.
     bool save(const QString &name, const QStringList &events, const QVariant &repeat);
     // The events followed by the loop count; empty when the file is missing.

@@ -1,5 +1,6 @@
 #include "NameLists.h"
 
+#include "NameListRebuild.h"
 #include "SettingsGuard.h"
 #include "SettingsLists.h"
 #include "SettingsPaths.h"
@@ -48,8 +49,18 @@ int nameListType(const QVariant &type)
 }
 
 NameLists::NameLists(const QString &settingDir)
-    : m_path(QDir(settingDir).filePath(QString::fromLatin1(kNameListFileName)))
+    : m_settingDir(settingDir)
+    , m_path(QDir(settingDir).filePath(QString::fromLatin1(kNameListFileName)))
 {
+}
+
+std::unique_ptr<QSettings> NameLists::open() const
+{
+    // Defaults in place of a damaged file would empty the window's lists
+    // while the macro and profile files are all there.
+    if (!setAsideDamagedFile(m_path).isEmpty())
+        rebuildNameLists(m_settingDir, QDir::cleanPath(m_settingDir + QLatin1String("/../") + QLatin1String(kMacroFolderName)));
+    return openSettingsFile(m_path);
 }
 
 QVariantList NameLists::nameList(const QVariant &type) const
@@ -57,7 +68,7 @@ QVariantList NameLists::nameList(const QVariant &type) const
     const int t = nameListType(type);
     if (t < 0)
         return {};
-    const auto names = openSettingsFile(m_path);
+    const auto names = open();
     return readSettingsList(*names, nameListKey(t));
 }
 
@@ -68,7 +79,7 @@ bool NameLists::storeNameList(const QVariant &type, const QStringList &names)
         qDebug().noquote() << "Name list type not known:" << type.toString();
         return false;
     }
-    const auto file = openSettingsFile(m_path);
+    const auto file = open();
     if (names.isEmpty())
         file->remove(nameListKey(t));
     else

@@ -9,6 +9,10 @@
 #include <QVariant>
 #include <QVariantList>
 
+#include <memory>
+
+class QSettings;
+
 extern const char kNameListSentinel[];  // "loadercorwel"
 
 enum NameListType {
@@ -46,5 +50,10 @@ public:
     bool storeNameList(const QVariant &type, const QStringList &names);
 
 private:
+    // The names file after the damage check; a damaged one is set aside and
+    // made again from the macro and profile files (NameListRebuild.h).
+    std::unique_ptr<QSettings> open() const;
+
+    QString m_settingDir;
     QString m_path;
 };

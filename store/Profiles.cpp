@@ -5,19 +5,16 @@
 #include "SettingsFiles.h"
 #include "SettingsKeys.h"
 #include "SettingsPaths.h"
+#include "WholeFiles.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QSettings>
-#include <QTemporaryDir>
 
 const char kProfileFileFilter[] = "Profile(*.pf)";
 
 namespace {
-const char kExportScratchName[] = "export.pf";
-
 QByteArray readAll(const QString &path)
 {
     QFile file(path);
@@ -27,6 +24,7 @@ QByteArray readAll(const QString &path)
 
 Profiles::Profiles(SettingsFiles &files, const QString &settingDir, const MacroFiles &macros)
     : m_files(files)
+    , m_settingDir(settingDir)
     , m_factoryPath(QDir(settingDir).filePath(QString::fromLatin1(kFactoryProfileFileName)))
     , m_macros(macros)
 {
@@ -51,9 +49,17 @@ void Profiles::selectProfile(int profile)
 
 bool Profiles::importProfile(int profile, const QString &path)
 {
-    if (path.isEmpty())
-        return false;
-    return m_files.replaceProfileFile(profile, path);
+    return !path.isEmpty() && importFile(profile, path).ok;
+}
+
+ImportResult Profiles::importFile(int profile, const QString &path)
+{
+    const ImportResult result = importProfileFile(m_files, profile, path, m_settingDir, m_macros.macroDir());
+    if (!result.ok)
+        qDebug().noquote() << "Profile not imported:" << result.error;
+    for (const auto &r : result.renamed)
+        qDebug().noquote() << "Imported macro" << r.first << "stored as" << r.second;
+    return result;
 }
 
 bool Profiles::exportProfile(int profile, const QString &path, const QStringList &macroNames)
@@ -63,29 +69,11 @@ bool Profiles::exportProfile(int profile, const QString &path, const QStringList
         return false;
     // What the pages set last may still sit in the handle's cache.
     source->sync();
-
-    // The settings class writes the macros into a scratch copy of the
-    // profile; the result then replaces the target in one rename.
-    QTemporaryDir scratchDir;
-    if (!scratchDir.isValid())
-        return false;
-    const QString scratch = scratchDir.filePath(QLatin1String(kExportScratchName));
-    {
-        QFile copy(scratch);
-        const QByteArray profileContent = readAll(source->fileName());
-        if (!copy.open(QIODevice::WriteOnly) || copy.write(profileContent) != profileContent.size())
-            return false;
-    }
-    {
-        QSettings carried(scratch, QSettings::IniFormat);
+    bool ok = false;
+    const QByteArray content = settingsFileBytes(readAll(source->fileName()), [&](QSettings &carried) {
         writeCarriedMacros(carried, macroNames, m_macros);
-        carried.sync();
-        if (carried.status() != QSettings::NoError)
-            return false;
-    }
-    const QByteArray content = readAll(scratch);
-    QSaveFile target(path);
-    if (!target.open(QIODevice::WriteOnly) || target.write(content) != content.size() || !target.commit()) {
+    }, ok);
+    if (!ok || !writeWholeFile(path, content)) {
         qDebug().noquote() << "Profile cannot be exported to" << path;
         return false;
     }

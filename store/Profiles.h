@@ -8,6 +8,8 @@
 // it and renamed over it (SettingsFiles::replaceProfileFile), so a failed
 // import, reset or copy leaves the old profile as it was.
 
+#include "ProfileImport.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -29,10 +31,11 @@ public:
     // is current or is not a profile index.
     void selectProfile(int profile);
 
-    // Replaces profile `profile`'s file by the file at `path`. False, with the
-    // profile unchanged, when the path is empty, the index is not a profile
-    // or the file cannot be taken.
+    // Imports the .pf file at `path` into profile `profile` with the macros
+    // it carries (ProfileImport.h). False, with nothing changed, when the
+    // path is empty, the index is not a profile or the file cannot be taken.
     bool importProfile(int profile, const QString &path);
+    ImportResult importFile(int profile, const QString &path);
     // Writes profile `profile` with the named macros to `path`; an existing
     // file there is replaced only once the new one is complete.
     bool exportProfile(int profile, const QString &path, const QStringList &macroNames);
@@ -41,6 +44,7 @@ public:
 
 private:
     SettingsFiles &m_files;
+    QString m_settingDir;
     QString m_factoryPath;
     const MacroFiles &m_macros;
 };

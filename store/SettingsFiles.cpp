@@ -1,15 +1,28 @@
 #include "SettingsFiles.h"
 
 #include "AppConfig.h"
+#include "PlayedMacros.h"
 #include "SettingsGuard.h"
 #include "SettingsKeys.h"
+#include "WholeFiles.h"
 
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+namespace {
+void copyFactoryProfile(const QString &factory, const QString &path)
+{
+    QFile source(factory);
+    if (source.size() <= kMaxSettingsFileSize && source.open(QIODevice::ReadOnly)) {
+        const QByteArray content = source.readAll();
+        if (isSettingsText(content))
+            writeWholeFile(path, content);
+    }
+}
+} // namespace
 
 SettingsFiles::SettingsFiles(const QString &settingDir, QObject *parent)
     : QObject(parent)
@@ -17,8 +30,16 @@ SettingsFiles::SettingsFiles(const QString &settingDir, QObject *parent)
     const QDir dir(settingDir);
     m_appConfig = openAppConfig(dir.filePath(QString::fromLatin1(kAppConfigFileName))).release();
     m_appConfig->setParent(this);
-    for (int i = 0; i < kProfileFileCount; ++i)
-        m_profiles.append(openSettingsFile(dir.filePath(profileFileName(i)), nullptr, this).release());
+    const QString factory = dir.filePath(QString::fromLatin1(kFactoryProfileFileName));
+    for (int i = 0; i < kProfileFileCount; ++i) {
+        const QString path = dir.filePath(profileFileName(i));
+        // A damaged profile starts again from the factory profile, as a reset would.
+        if (!setAsideDamagedFile(path).isEmpty())
+            copyFactoryProfile(factory, path);
+        m_profiles.append(openSettingsFile(path, nullptr, this).release());
+    }
+    listPlayedMacros(m_profiles, settingDir,
+                     QDir::cleanPath(settingDir + QLatin1String("/../") + QLatin1String(kMacroFolderName)));
 }
 
 SettingsFiles::~SettingsFiles() = default;
@@ -48,8 +69,7 @@ QString SettingsFiles::fileName(int index) const
 
 bool SettingsFiles::replaceProfileFile(int index, const QString &sourcePath)
 {
-    QSettings *old = profile(index);
-    if (!old)
+    if (!profile(index))
         return false;
     QFile source(sourcePath);
     if (source.size() > kMaxSettingsFileSize || !source.open(QIODevice::ReadOnly)) {
@@ -60,8 +80,16 @@ bool SettingsFiles::replaceProfileFile(int index, const QString &sourcePath)
     // Closed before the replacement: Windows cannot rename over a file that
     // is still open, and the source may be the profile file itself.
     source.close();
+    return replaceProfileContent(index, content);
+}
+
+bool SettingsFiles::replaceProfileContent(int index, const QByteArray &content)
+{
+    QSettings *old = profile(index);
+    if (!old)
+        return false;
     if (!isSettingsText(content)) {
-        qDebug().noquote() << "Profile source is not a settings file:" << sourcePath;
+        qDebug().noquote() << "Profile source is not a settings file";
         return false;
     }
 
@@ -71,11 +99,8 @@ bool SettingsFiles::replaceProfileFile(int index, const QString &sourcePath)
     old->sync();
     const QDateTime oldStamp = QFileInfo(name).lastModified();
 
-    QSaveFile target(name);
-    if (!target.open(QIODevice::WriteOnly) || target.write(content) != content.size() || !target.commit()) {
-        qDebug().noquote() << "Profile file cannot be written:" << name;
+    if (!writeWholeFile(name, content))
         return false;
-    }
     // The toolkit shares one parsed copy per file name between handles and
     // re-reads only when size or modification time differ; a copy of equal
     // size written within the clock's tick must not look unchanged.

@@ -53,6 +53,8 @@ public:
     // settings file, or the copy cannot be written: then false is returned
     // and nothing changes. Copying a profile's own file onto it is harmless.
     bool replaceProfileFile(int index, const QString &sourcePath);
+    // The same with the new file's content at hand.
+    bool replaceProfileContent(int index, const QByteArray &content);
 
 private:
     QSettings *m_appConfig = nullptr;

@@ -1,8 +1,15 @@
 #include "SettingsGuard.h"
 
+#include "SerialisedValues.h"
+
 #include <QDebug>
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
+#include <QPair>
+#include <QVector>
+
+#include <utility>
 
 const char kUtf8Codec[] = "UTF-8";
 const char kDamagedSuffix[] = ".damaged";
@@ -43,6 +50,27 @@ bool endsWithContinuation(const QByteArray &line)
     return backslashes % 2 == 1;
 }
 
+struct DamageReports {
+    DamagedFileListener listener;
+    QVector<QPair<QString, QString>> earlier;
+};
+
+DamageReports &damageReports()
+{
+    static DamageReports reports;
+    return reports;
+}
+
+void reportDamage(const QString &path, const QString &aside)
+{
+    qWarning().noquote() << damagedFileMessage(path, aside);
+    DamageReports &reports = damageReports();
+    if (reports.listener)
+        reports.listener(path, aside);
+    else
+        reports.earlier.append({path, aside});
+}
+
 QString freeAsideName(const QString &path)
 {
     QString aside = path + QLatin1String(kDamagedSuffix);
@@ -54,6 +82,8 @@ QString freeAsideName(const QString &path)
 
 bool isSettingsText(const QByteArray &content)
 {
+    if (hasSerialisedValue(content))
+        return false;
     for (char c : content) {
         if (isControlByte(c))
             return false;
@@ -86,8 +116,25 @@ QString setAsideDamagedFile(const QString &path)
     }
     QFile fresh(path);
     fresh.open(QIODevice::WriteOnly);
-    qDebug().noquote() << "Settings file damaged, kept as" << aside;
+    reportDamage(path, aside);
     return aside;
+}
+
+void setDamagedFileListener(DamagedFileListener listener)
+{
+    DamageReports &reports = damageReports();
+    reports.listener = std::move(listener);
+    if (!reports.listener)
+        return;
+    const auto earlier = std::exchange(reports.earlier, {});
+    for (const auto &report : earlier)
+        reports.listener(report.first, report.second);
+}
+
+QString damagedFileMessage(const QString &path, const QString &aside)
+{
+    return QStringLiteral("Settings file %1 was damaged and has been set aside as %2")
+        .arg(QFileInfo(path).fileName(), QDir::toNativeSeparators(QFileInfo(aside).absoluteFilePath()));
 }
 
 std::unique_ptr<QSettings> openSettingsFile(const QString &path, const char *codec, QObject *parent)

@@ -12,6 +12,7 @@
 #include <QByteArray>
 #include <QSettings>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QObject;
@@ -27,7 +28,8 @@ constexpr qint64 kMaxSettingsFileSize = 4 * 1024 * 1024;
 
 // Whether `content` is a settings file the program can take over: only lines
 // that are blank, comments (';' or '#'), "[section]" headers or "key=value";
-// no control characters but tab, CR and LF. A byte that is not UTF-8 (a
+// no control characters but tab, CR and LF; no value that the settings class
+// would read as a serialised object (SerialisedValues.h). A byte that is not UTF-8 (a
 // value saved in a legacy encoding) is not damage: the file keeps its keys.
 bool isSettingsText(const QByteArray &content);
 
@@ -37,6 +39,16 @@ bool isSettingsText(const QByteArray &content);
 // Returns the path it was moved to, or an empty string when nothing was done
 // (the file is fine, absent, or could not be moved; the last is logged).
 QString setAsideDamagedFile(const QString &path);
+
+// Who is told of a file set aside: `listener` gets the original path and
+// the copy's, for every file set aside from now on and for those set aside
+// before it was registered (files are checked before any window exists).
+// Every set-aside also writes one line on the output. An empty listener
+// stops the calls.
+using DamagedFileListener = std::function<void(const QString &path, const QString &aside)>;
+void setDamagedFileListener(DamagedFileListener listener);
+// The text the user is shown for a file set aside.
+QString damagedFileMessage(const QString &path, const QString &aside);
 
 // An INI handle on `path` after the check above; `codec` is kUtf8Codec or
 // nullptr for none.

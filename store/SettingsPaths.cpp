@@ -5,6 +5,7 @@ const char kAppConfigFileName[] = "apConfig.bin";
 const char kFactoryProfileFileName[] = "pD.bin";
 const char kNameListFileName[] = "name.bin";
 const char kMacroDir[] = "./modules/macro/";
+const char kMacroFolderName[] = "macro";
 const char kGunDataPath[] = "./modules/gun/gunData.bin";
 const char kLanguageDir[] = "./modules/i18n/";
 const char kLanguageFileSuffix[] = ".ini";

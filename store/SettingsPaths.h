@@ -9,6 +9,7 @@ extern const char kAppConfigFileName[];   // "apConfig.bin"
 extern const char kFactoryProfileFileName[]; // "pD.bin"
 extern const char kNameListFileName[];    // "name.bin"
 extern const char kMacroDir[];            // "./modules/macro/"
+extern const char kMacroFolderName[];     // "macro", beside the setting folder
 extern const char kGunDataPath[];         // "./modules/gun/gunData.bin"
 extern const char kLanguageDir[];         // "./modules/i18n/"
 extern const char kLanguageFileSuffix[];  // ".ini"

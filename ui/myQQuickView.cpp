@@ -29,7 +29,6 @@ static void registerPages()
 }
 
 namespace {
-const char kMacroDirName[] = "macro";
 const char kGunDirName[] = "gun";
 const char kGunDataFileName[] = "gunData.bin";
 
@@ -55,7 +54,7 @@ myQQuickView::myQQuickView(const QString &settingDir, const QString &languageDir
     m_pointer = std::make_unique<PointerSettingsStore>([this] { return m_files->currentProfile(); });
     m_language = std::make_unique<LanguageStrings>(languageDir);
     m_nameLists = std::make_unique<NameLists>(settingDir);
-    m_macroFiles = std::make_unique<MacroFiles>(siblingDir(settingDir, kMacroDirName));
+    m_macroFiles = std::make_unique<MacroFiles>(siblingDir(settingDir, kMacroFolderName));
     m_macroAssignments = std::make_unique<MacroAssignments>(*m_files);
     m_macroSlots = std::make_unique<MacroSlots>();
     m_profiles = std::make_unique<Profiles>(*m_files, settingDir, *m_macroFiles);

@@ -6,6 +6,8 @@ set -u
 source "$(dirname "$0")/../e2e/lib.sh"
 install_copy "$1" "$work/app"
 prog="$work/app/$(basename "$1")"
+# The command line chooses only what the profile manager lists.
+printf '[profile]\nprofileName=Standard0, Two1\n' > "$work/app/modules/setting/name.bin"
 ctl=$2 grab=$3
 export VIRTUALMOUSE_CONTROL="$work/vmouse.sock"
 "$prog" >"$work/log" 2>&1 & pids+=($!)

@@ -5,6 +5,7 @@
 #include "CommandLine.h"
 #include "CliRequest.h"
 #include "LocalPeer.h"
+#include "NameLists.h"
 #include "SettingsFiles.h"
 #include "VirtualMouse.h"
 #include "ViewHarness.h"
@@ -39,6 +40,9 @@ private slots:
     {
         ViewHarness::copyFolder(QStringLiteral(SOURCE_DIR "/modules/setting"), m_dir.filePath(QStringLiteral("modules/setting/")));
         QDir().mkpath(m_dir.filePath(QStringLiteral("modules/macro")));
+        // The command line chooses only what the profile manager lists.
+        NameLists(m_dir.filePath(QStringLiteral("modules/setting")))
+            .storeNameList(kProfileNameList, {QStringLiteral("Standard0"), QStringLiteral("Two1")});
         QDir::setCurrent(m_dir.path());
         vmouse::reset();
         const int unit = vmouse::plugMouse();
@@ -62,6 +66,13 @@ private slots:
         QTimer::singleShot(100, &w, [&] { w.hid().releaseHid(); });
         QCOMPARE(cli::decodeReply(carryOutRequest(request({"--profile", "1"}), w)).status, int(cli::kDone));
         QCOMPARE(cli::decodeReply(inner).err, cli::busyReply().err);
+
+        // An import into an unlisted profile shows it in the profile manager.
+        const QString pf = m_dir.filePath(QStringLiteral("in.pf"));
+        QVERIFY(QFile::copy(m_dir.filePath(QStringLiteral("modules/setting/p1.bin")), pf));
+        QCOMPARE(cli::decodeReply(carryOutRequest(request({"--import", "4", pf}), w)).status, int(cli::kDone));
+        QCOMPARE(page(w, QStringLiteral("profileMain.profileModel.get(2).name + profileMain.profileModel.get(2).pIndex"))
+                     .toString(), QStringLiteral("profile_03"));
     }
 
     void request_is_answered_over_the_channel_and_a_plain_message_is_not()

@@ -6,6 +6,7 @@
 
 #include "CommandRunner.h"
 #include "HeadlessDevice.h"
+#include "NameLists.h"
 
 class ProfileSendTest : public QObject
 {
@@ -68,6 +69,8 @@ private slots:
         QVERIFY(pages.contains(QStringLiteral("F> 00 05 00 03 03")));
 
         const QString settingDir = copy.filePath(QStringLiteral("setting/"));
+        // The command line chooses only what the profile manager lists.
+        NameLists(settingDir).storeNameList(kProfileNameList, {QStringLiteral("Standard0"), QStringLiteral("Two1")});
         SettingsFiles files(settingDir);
         Hid_Thread hid;
         QVERIFY(cli::findMouse(hid, *files.appConfig()));

@@ -27,6 +27,11 @@ class ProfilesTest : public QObject
 
     QString settingDir() const { return m_dir->filePath(QStringLiteral("setting")); }
     QString macroDir() const { return m_dir->filePath(QStringLiteral("macro")); }
+    void syncAll()
+    {
+        for (int p = 0; p < kProfileFileCount; ++p)
+            m_files->profile(p)->sync();
+    }
     QString fixture(const char *name) const { return QStringLiteral(FIXTURE_DIR "/") + QLatin1String(name); }
 
     // Every file of the tree with a digest of its content.
@@ -106,7 +111,6 @@ private slots:
         m_names->storeNameList(kMacroNameList, {QStringLiteral("Kept")});
         QVERIFY(m_profiles->importProfile(3, pf));
         QCOMPARE(m_files->profile(3)->value(QLatin1String(kCursorSpeedKey)).toInt(), 8);
-        QCOMPARE(restoreCarriedMacros(*m_files->profile(3), *m_macros, *m_names), macroNames.size());
 
         QCOMPARE(m_macros->load(QStringLiteral("Macro_0")), QStringList({"1,A", "0,50", "2,A", "3"}));
         QCOMPARE(m_names->nameList(kMacroNameList).size(), 1 + macroNames.size());
@@ -115,9 +119,10 @@ private slots:
         else
             QVERIFY(!m_macros->exists(wide));
 
-        // Restoring again changes nothing in the list.
-        restoreCarriedMacros(*m_files->profile(3), *m_macros, *m_names);
-        QCOMPARE(m_names->nameList(kMacroNameList).size(), 1 + macroNames.size());
+        // The profile menu's restore after it finds nothing left to do.
+        const auto imported = tree();
+        QCOMPARE(restoreCarriedMacros(*m_files->profile(3), *m_macros, *m_names), 0);
+        QCOMPARE(tree(), imported);
     }
 
     void profile_without_carried_macros_restores_nothing()
@@ -127,40 +132,99 @@ private slots:
         QCOMPARE(tree(), before);
     }
 
-    void hostile_profiles_stay_inside_the_macro_folder_data()
+    // Names that cannot be file names are renamed, never dropped, and
+    // nothing is written outside the macro folder.
+    void hostile_names_are_renamed_inside_the_macro_folder()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QStringList>("restored");
-        QTest::newRow("names") << fixture("hostile_names.pf") << QStringList({"ok", "ok2"});
-        QTest::newRow("values") << fixture("hostile_values.pf") << QStringList{"Good"};
-        QStringList hundred;
-        for (int i = 0; i < kMaxMacroNames; ++i)
-            hundred << QStringLiteral("h%1").arg(i);
-        QTest::newRow("100000 names") << fixture("hostile_huge.pf") << hundred;
-    }
-    void hostile_profiles_stay_inside_the_macro_folder()
-    {
-        QFETCH(QString, file);
-        QFETCH(QStringList, restored);
-        for (int p = 0; p < kProfileFileCount; ++p)
-            m_files->profile(p)->sync();
+        syncAll();
         auto before = tree();
+        QVERIFY(m_profiles->importProfile(2, fixture("hostile_names.pf")));
 
-        QVERIFY(m_profiles->importProfile(2, file));
-        QCOMPARE(restoreCarriedMacros(*m_files->profile(2), *m_macros, *m_names), restored.size());
-
+        const QStringList stored{".._.._x(0)", "a_b(0)", "Macro(0)", "Macro(1)", "ok", ".._escape(0)", "_tmp_abs(0)", "ok2"};
         auto after = tree();
-        for (const QString &name : restored)
+        for (const QString &name : stored)
             QVERIFY2(after.remove("macro/" + name + ".bin"), qPrintable(name));
-        QVERIFY(after.remove(QStringLiteral("setting/name.bin")));
-        QVERIFY(after.remove(QStringLiteral("setting/p3.bin")));
-        before.remove(QStringLiteral("setting/p3.bin"));
-        before.remove(QStringLiteral("setting/name.bin"));
-        QCOMPARE(after.keys(), before.keys());
+        for (auto *files : {&before, &after})
+            files->remove(QStringLiteral("setting/name.bin")), files->remove(QStringLiteral("setting/p3.bin"));
         QCOMPARE(after, before);
-        QCOMPARE(m_names->nameList(kMacroNameList).size(), restored.size() == 1 ? 2 : restored.size());
-        QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("x.bin"))));
-        QVERIFY(!QFile::exists(QStringLiteral("/tmp/abs.bin")));
+        QCOMPARE(QVariant(m_names->nameList(kMacroNameList)).toStringList(), stored);
+        QCOMPARE(m_macros->load(QStringLiteral("Macro(0)")), QStringList({"1,C", "2,C", "1"}));
+        QCOMPARE(m_files->profile(2)->value(macroKey(0)).toString(), QStringLiteral(".._.._x(0)"));
+        QCOMPARE(m_files->profile(2)->value(macroKey(3)).toString(), QStringLiteral("a_b(0)"));
+    }
+
+    // A file that is damaged, or carries one macro the editor could not have
+    // made, is refused before anything is written.
+    void refused_import_writes_nothing_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("serialised object") << QByteArray("[sensor]\ndpi_Tarn=@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)\n");
+        QTest::newRow("serialised carried macro")
+            << QByteArray("[profile]\nname=Fine, Odd\n0=\"1,A\", 1\n1=@Variant(\\0\\0\\0\\t\\0\\0\\0\\1)\n");
+        QTest::newRow("malformed events") << readFile(fixture("hostile_values.pf"));
+        QTest::newRow("100000 names") << readFile(fixture("hostile_huge.pf"));
+    }
+    void refused_import_writes_nothing()
+    {
+        QFETCH(QByteArray, content);
+        const QString pf = m_dir->filePath(QStringLiteral("in.pf"));
+        writeFile(pf, content);
+        syncAll();
+        const auto before = tree();
+        QVERIFY(!m_profiles->importProfile(0, pf));
+        QCOMPARE(tree(), before);
+    }
+
+    // A carried macro never replaces another macro of the same name: it is
+    // stored beside it, and only the imported profile plays it.
+    void carried_macro_never_replaces_another_data()
+    {
+        QTest::addColumn<QByteArray>("carried");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("same name, other events") << QByteArray("0=\"1,B\", \"2,B\", 1\n") << QStringLiteral("Jump(1)");
+        QTest::newRow("same macro") << QByteArray("0=\"1,A\", \"2,A\", 2\n") << QStringLiteral("Jump");
+    }
+    void carried_macro_never_replaces_another()
+    {
+        QFETCH(QByteArray, carried);
+        QFETCH(QString, stored);
+        QVERIFY(m_macros->write(QStringLiteral("Jump"), 0, {"1,A", "2,A"}, 2));
+        QVERIFY(m_macros->write(QStringLiteral("Jump(0)"), 1, {"1,Z", "2,Z"}, 1));
+        m_names->storeNameList(kMacroNameList, {QStringLiteral("Jump"), QStringLiteral("Jump(0)")});
+        m_files->profile(0)->setValue(macroKey(2), QStringLiteral("Jump"));
+        const QByteArray jump = readFile(m_macros->filePath(QStringLiteral("Jump")));
+        const QString pf = m_dir->filePath(QStringLiteral("in.pf"));
+        writeFile(pf, "[macro]\n2=Jump\n[profile]\nname=Jump\n" + carried);
+
+        QVERIFY(m_profiles->importProfile(3, pf));
+        QCOMPARE(readFile(m_macros->filePath(QStringLiteral("Jump"))), jump);
+        QCOMPARE(m_files->profile(0)->value(macroKey(2)).toString(), QStringLiteral("Jump"));
+        QCOMPARE(m_files->profile(3)->value(macroKey(2)).toString(), stored);
+        QCOMPARE(m_macros->load(stored).mid(0, 2), carriedMacroContent(*m_files->profile(3), 0).mid(0, 2));
+        QCOMPARE(m_names->nameList(kMacroNameList).size(), stored == QLatin1String("Jump") ? 2 : 3);
+
+        // The same file again finds its macro under the name it got.
+        const auto once = tree();
+        QVERIFY(m_profiles->importProfile(3, pf));
+        QCOMPARE(tree().keys(), once.keys());
+        QCOMPARE(m_files->profile(3)->value(macroKey(2)).toString(), stored);
+    }
+
+    // A names file that is damaged is made again from the files present,
+    // so the lists keep the user's macros and profiles.
+    void damaged_name_list_is_rebuilt_from_the_files()
+    {
+        QVERIFY(m_macros->write(QStringLiteral("Second"), 1, {"1,A", "2,A"}, 1));
+        QVERIFY(m_macros->write(QStringLiteral("First"), 0, {"1,B", "2,B"}, 1));
+        m_files->profile(2)->setValue(QLatin1String(kCursorSpeedKey), 9);
+        syncAll();
+        const QString names = m_names->filePath();
+        writeFile(names, QByteArray("[macro]\nmacroName=First, Second\n\x01\x02", 34));
+
+        QCOMPARE(QVariant(m_names->nameList(kMacroNameList)).toStringList(), QStringList({"First", "Second"}));
+        QCOMPARE(QVariant(m_names->nameList(kProfileNameList)).toStringList(),
+                 QStringList({"Standard0", "profile_02"}));
+        QVERIFY(QFile::exists(names + ".damaged"));
     }
 };
 

@@ -128,6 +128,18 @@ private slots:
         QTest::newRow("unterminated section") << QByteArray("[sensor\nk=v\n") << false;
         QTest::newRow("empty section name") << QByteArray("[]\nk=v\n") << false;
         QTest::newRow("empty key") << QByteArray("[a]\n=v\n") << false;
+        // Values the settings class would build objects from, however spelled.
+        QTest::newRow("serialised list") << QByteArray("[sensor]\ndpi_Tarn=@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)\n") << false;
+        QTest::newRow("serialised list element") << QByteArray("[a]\nk=1, @ByteArray(x)\n") << false;
+        QTest::newRow("quoted") << QByteArray("[a]\nk=\"@Rect(1 2 3 4)\"\n") << false;
+        QTest::newRow("hex escape") << QByteArray("[a]\nk=\\x40Variant(\\0)\n") << false;
+        QTest::newRow("hex escape past 16 bits") << QByteArray("[a]\nk=\\x10040Variant()\n") << false;
+        QTest::newRow("octal escape") << QByteArray("[a]\nk=\\100Size(1 2)\n") << false;
+        QTest::newRow("after a dropped escape") << QByteArray("[a]\nk=\\z@Point(1 2)\n") << false;
+        QTest::newRow("continued onto the next line") << QByteArray("[a]\nk=\\\n@Variant(\\0)\n") << false;
+        QTest::newRow("key of a # line") << QByteArray("#k=@Variant(\\0)\n") << false;
+        QTest::newRow("text that begins with @") << QByteArray("[a]\nk=@@home, \"@@a,b\"\n") << true;
+        QTest::newRow("@ inside values") << QByteArray("[a]\nk=me@home, x@y\nl=\"a @b\"\n") << true;
     }
     void recognises_settings_text()
     {
@@ -183,20 +195,35 @@ private slots:
         QVERIFY(QFileInfo(path(QStringLiteral("p2.bin"))).isFile());
     }
 
-    // What the toolkit alone would do: read what it can of the file and, on
-    // the next write, replace it with that. The user's file must survive.
-    void garbage_profile_reads_defaults_and_is_not_overwritten()
+    // What the toolkit alone would do: read what it can of the file (or build
+    // the objects it claims to hold, exhausting memory) and, on the next
+    // write, replace it with that. The user's file must survive, the start
+    // must go on with the factory profile, and the user is told once.
+    void damaged_profile_starts_from_the_factory_profile_data()
     {
-        const QByteArray garbage("\x00\x01\xff\xfe=\x89PNG\r\n\x1a\n[foo\nbar=baz", 25);
-        writeFile(path(QStringLiteral("p1.bin")), garbage);
+        QTest::addColumn<QByteArray>("damaged");
+        QTest::newRow("garbage") << QByteArray("\x00\x01\xff\xfe=\x89PNG\r\n\x1a\n[foo\nbar=baz", 25);
+        QTest::newRow("serialised object")
+            << QByteArray("[sensor]\ndpi_Tarn=@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)\n");
+    }
+    void damaged_profile_starts_from_the_factory_profile()
+    {
+        QFETCH(QByteArray, damaged);
+        setDamagedFileListener([](const QString &, const QString &) {});  // takes what earlier tests set aside
+        writeFile(path(QStringLiteral("p1.bin")), damaged);
+        writeFile(path(QLatin1String(kFactoryProfileFileName)), "[sensor]\ncursorSpeed_Tarn=5\n");
+        QStringList told;
+        setDamagedFileListener([&](const QString &file, const QString &aside) { told << file + " > " + aside; });
         {
             SettingsFiles files(m_dir->path());
-            QVERIFY(files.currentProfile()->allKeys().isEmpty());
-            QCOMPARE(files.currentProfile()->value(xySensitiveKey(QStringLiteral("0")), kXYSensitiveDefault).toInt(),
-                     kXYSensitiveDefault);
+            QCOMPARE(files.currentProfile()->value(QLatin1String(kCursorSpeedKey)).toInt(), 5);
+            QCOMPARE(files.currentProfile()->value(QLatin1String(kDpiListKey)), QVariant());
             files.currentProfile()->setValue(QLatin1String(kCursorSpeedKey), 3);
         }
-        QCOMPARE(readFile(path(QStringLiteral("p1.bin.damaged"))), garbage);
+        setDamagedFileListener({});
+        QCOMPARE(told, QStringList{profilePath(0) + " > " + profilePath(0) + ".damaged"});
+        QVERIFY(damagedFileMessage(profilePath(0), profilePath(0) + ".damaged").contains("p1.bin.damaged"));
+        QCOMPARE(readFile(path(QStringLiteral("p1.bin.damaged"))), damaged);
         QCOMPARE(readFile(path(QStringLiteral("p1.bin"))), QByteArray("[sensor]\ncursorSpeed_Tarn=3\n"));
     }
 

@@ -1,4 +1,5 @@
 #include "FocusWatchers.h"
+#include "GnomeFocusWatcher.h"
 #include "KWinFocusWatcher.h"
 #include "../pointer/SessionBus.h"
 
@@ -25,6 +26,9 @@ std::unique_ptr<FocusWatcher> createFocusWatcher()
 {
     if (onDesktop("KDE"))
         return std::make_unique<KWinFocusWatcher>(sessionBus());
+    // GNOME on X11 is an X11 desktop like any other.
+    if (onDesktop("GNOME") && qgetenv("XDG_SESSION_TYPE") == "wayland")
+        return std::make_unique<GnomeFocusWatcher>(sessionBus());
     return std::make_unique<UnsupportedFocusWatcher>(
         "Per-application profiles are not supported on this desktop");
 }

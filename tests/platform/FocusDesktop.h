@@ -6,8 +6,14 @@
 
 #include "FocusWatcher.h"
 
+#include "pointer/SessionBus.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
 #include <QDir>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <map>
@@ -26,7 +32,8 @@ public:
         set("QT_QPA_PLATFORM", "");
         set("DISPLAY", "");
         spawn("dbus-daemon", {"--session", "--nofork", "--address=" + qgetenv("DBUS_SESSION_BUS_ADDRESS")});
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(m_dir.filePath("bus")), 10000);
+        if (!waitFor([this] { return QFile::exists(m_dir.filePath("bus")); }))
+            qWarning() << "no session bus";
     }
     ~FocusDesktop()
     {
@@ -60,14 +67,98 @@ public:
         return p;
     }
 
-    // A window of `appId` titled `title`, on the Wayland display `display`;
-    // true once it is shown.
-    bool open(const QString &appId, const QString &title, const QByteArray &display)
+    // KWin on a virtual output, Wayland display "wayland-k"; false when it
+    // is not installed or does not come up.
+    bool startKWin()
+    {
+        const QString binary = QStandardPaths::findExecutable("kwin_wayland");
+        // The installed binary carries a file capability this sandbox
+        // refuses; a copy has none.
+        const QString copy = path("kwin_wayland");
+        if (binary.isEmpty() || !QFile::copy(binary, copy))
+            return false;
+        spawn(copy, {"--virtual", "--no-lockscreen", "--no-global-shortcuts", "--no-kactivities", "--socket",
+                     "wayland-k", "--width", "1024", "--height", "768"},
+              {"KWIN_COMPOSE=Q"});
+        m_display = "wayland-k";
+        // Scripts can be loaded a little after the name appears.
+        return waitFor([this] { return kwin("isScriptLoaded", {"none"}).type() == QDBusMessage::ReplyMessage; });
+    }
+    QDBusMessage kwin(const char *method, const QVariantList &args)
+    {
+        return call("org.kde.KWin", "/Scripting", "org.kde.kwin.Scripting", method, args);
+    }
+
+    // GNOME Shell headless, Wayland display "wayland-g", with `extension`
+    // installed system-wide (a data folder of its own) and the test helper
+    // (`helper`: leaves the Overview, activates windows) for the user, both
+    // enabled. False when it is not installed or does not come up.
+    bool startGnome(const QString &extension, const QString &helper)
+    {
+        if (QStandardPaths::findExecutable("gnome-shell").isEmpty())
+            return false;
+        const QString extensions = "/gnome-shell/extensions/";
+        const QString uuid = QFileInfo(extension).fileName();
+        if (!copyTree(extension, path("share") + extensions + uuid)
+            || !copyTree(helper, path(".local/share") + extensions + QFileInfo(helper).fileName()))
+            return false;
+        set("XDG_DATA_DIRS", QFile::encodeName(path("share")) + ":/usr/share");
+        // The shell reads which extensions to run at start only.
+        QProcess gsettings;
+        gsettings.start("gsettings", {"set", "org.gnome.shell", "enabled-extensions",
+                                      QString("['%1', '%2']").arg(uuid, QFileInfo(helper).fileName())});
+        if (!gsettings.waitForFinished(10000) || gsettings.exitCode() != 0)
+            return false;
+        // The shell needs a system bus; this one stands in for it.
+        const QString sysbus = path("sysbus");
+        spawn("dbus-daemon", {"--session", "--nofork", "--address=unix:path=" + sysbus});
+        if (!waitFor([&] { return QFile::exists(sysbus); }))
+            return false;
+        spawn("gnome-shell", {"--headless", "--wayland", "--no-x11", "--virtual-monitor", "1280x800",
+                              "--wayland-display", "wayland-g"},
+              {"DBUS_SYSTEM_BUS_ADDRESS=unix:path=" + sysbus, "XDG_SESSION_TYPE=wayland"});
+        m_display = "wayland-g";
+        return waitFor([] {
+            return platform::sessionBus().interface()->isServiceRegistered("org.mouseutility.FocusTest").value();
+        }, 30000);
+    }
+
+    // Moves the focus to the window titled `title` as a user would: through a
+    // one-shot KWin script, or the GNOME test helper.
+    bool activate(const QString &title)
+    {
+        if (m_display == "wayland-g")
+            return QDBusReply<bool>(call("org.mouseutility.FocusTest", "/org/mouseutility/FocusTest",
+                                         "org.mouseutility.FocusTest", "Activate", {title})).value();
+        QFile script(path("activate.js"));
+        if (!script.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return false;
+        script.write("var l = workspace.clientList();\n"
+                     "for (var i = 0; i < l.length; ++i) if (l[i].caption == '" + title.toUtf8()
+                     + "') workspace.activeClient = l[i];\n");
+        script.close();
+        kwin("unloadScript", {"activate"});
+        const QDBusReply<int> id = kwin("loadScript", {script.fileName(), "activate"});
+        return id.isValid() && call("org.kde.KWin", QString("/%1").arg(id.value()).toUtf8(), "org.kde.kwin.Script",
+                                    "run", {}).type() == QDBusMessage::ReplyMessage;
+    }
+
+    QDBusMessage call(const char *service, const QByteArray &path, const char *interface, const char *method,
+                      const QVariantList &args)
+    {
+        QDBusMessage m = QDBusMessage::createMethodCall(service, path, interface, method);
+        m.setArguments(args);
+        return platform::sessionBus().call(m, QDBus::Block, 5000);
+    }
+
+    // A window of `appId` titled `title` on the desktop's display; true once
+    // it is shown.
+    bool open(const QString &appId, const QString &title)
     {
         auto window = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "wayland");
-        env.insert("WAYLAND_DISPLAY", display);
+        env.insert("WAYLAND_DISPLAY", m_display);
         window->setProcessEnvironment(env);
         window->start(QCoreApplication::applicationDirPath() + "/focus_window", {appId, title});
         if (!window->waitForReadyRead(10000) || window->readLine() != "shown\n")
@@ -108,7 +199,25 @@ public:
     }
 
 private:
+    template<typename Ready>
+    static bool waitFor(Ready ready, int ms = 15000)
+    {
+        QDeadlineTimer deadline(ms);
+        while (!ready() && !deadline.hasExpired())
+            QTest::qWait(50);
+        return ready();
+    }
+    static bool copyTree(const QString &from, const QString &to)
+    {
+        QDir().mkpath(to);
+        for (const QFileInfo &f : QDir(from).entryInfoList(QDir::Files))
+            if (!QFile::copy(f.filePath(), to + "/" + f.fileName()))
+                return false;
+        return true;
+    }
+
     QTemporaryDir m_dir;
+    QByteArray m_display;
     std::vector<std::unique_ptr<QProcess>> m_processes;
     std::map<QString, std::unique_ptr<QProcess>> m_windows;
     std::vector<platform::FocusEvent> m_events;

@@ -37,7 +37,8 @@ public:
     }
     ~FocusDesktop()
     {
-        m_windows.clear();
+        for (auto &[title, window] : m_windows)
+            window->kill(), window->waitForFinished(2000);
         for (auto it = m_processes.rbegin(); it != m_processes.rend(); ++it)
             (*it)->terminate(), (*it)->waitForFinished(5000) || ((*it)->kill(), (*it)->waitForFinished(2000));
         for (auto it = m_saved.rbegin(); it != m_saved.rend(); ++it)
@@ -183,14 +184,20 @@ public:
     // Collects what a watcher reports.
     platform::FocusWatcher::Callback recorder()
     {
-        return [this](const platform::FocusEvent &e) { m_events.push_back(e); };
+        return [this](const platform::FocusEvent &e) {
+            m_events.push_back(e);
+            m_wait.quit();
+        };
     }
     // The next report within `ms`, as "appId|title|source", or "" when none.
     QString next(int ms = 5000)
     {
-        QDeadlineTimer deadline(ms);
-        while (m_events.empty() && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (m_events.empty()) {
+            QTimer timeout;
+            QObject::connect(&timeout, &QTimer::timeout, &m_wait, &QEventLoop::quit);
+            timeout.start(ms);
+            m_wait.exec();
+        }
         if (m_events.empty())
             return {};
         const platform::FocusEvent e = m_events.front();
@@ -221,5 +228,6 @@ private:
     std::vector<std::unique_ptr<QProcess>> m_processes;
     std::map<QString, std::unique_ptr<QProcess>> m_windows;
     std::vector<platform::FocusEvent> m_events;
+    QEventLoop m_wait;
     std::vector<std::pair<const char *, QByteArray>> m_saved;
 };

@@ -1,7 +1,7 @@
 // The KWin watcher against a real kwin_wayland on a virtual output, and its
 // script under the Plasma 6 names against a stand-in workspace.
 
-#include "FocusDesktop.h"
+#include "FocusSequences.h"
 #include "focus/FocusCall.h"
 #include "focus/KWinFocusScript.h"
 #include "focus/KWinFocusWatcher.h"
@@ -63,40 +63,13 @@ private slots:
     }
     void cleanupTestCase() { m_desktop.reset(); }
 
-    // The sequences that break watchers, in one KWin session.
     void followsTheActiveWindow()
     {
         platform::KWinFocusWatcher watcher(platform::sessionBus());
-        QVERIFY2(watcher.start(m_desktop->recorder()), watcher.status().c_str());
-        QCOMPARE(m_desktop->next(300), QString());  // nothing focused yet
-
-        QVERIFY(m_desktop->open("AlphaApp", "Alpha one"));
-        QCOMPARE(m_desktop->next(), QString("AlphaApp|Alpha one|kwin"));  // case kept, null skipped
-        QVERIFY(m_desktop->open("beta", "Beta one"));
-        QCOMPARE(m_desktop->next(), QString("beta|Beta one|kwin"));
-        QVERIFY(m_desktop->activate("Alpha one"));
-        QCOMPARE(m_desktop->next(), QString("AlphaApp|Alpha one|kwin"));
-
-        // Only the active window's caption counts.
-        m_desktop->retitle("Beta one", "Beta two");
-        m_desktop->retitle("Alpha one", "Alpha two");
-        QCOMPARE(m_desktop->next(), QString("AlphaApp|Alpha two|kwin"));
-        QCOMPARE(m_desktop->next(300), QString());
-
-        // Closing the focused window: focus falls back; then no window at all.
-        m_desktop->close("Alpha one");
-        QCOMPARE(m_desktop->next(), QString("beta|Beta two|kwin"));
-        m_desktop->close("Beta one");
-        QCOMPARE(m_desktop->next(500), QString());
-        QVERIFY(m_desktop->open("gamma", "Gamma"));
-        QCOMPARE(m_desktop->next(), QString("gamma|Gamma|kwin"));
-
-        // Stopping unloads the script; a new start reports the window in front.
-        watcher.stop();
-        QCOMPARE(QDBusReply<bool>(m_desktop->kwin("isScriptLoaded", {watcher.scriptName()})).value(), false);
-        QVERIFY(watcher.start(m_desktop->recorder()));
-        QCOMPARE(m_desktop->next(), QString("gamma|Gamma|kwin"));
-        m_desktop->close("Gamma");
+        // Stopping unloads the script.
+        checkFocusSequences(*m_desktop, watcher, [&] {
+            QCOMPARE(QDBusReply<bool>(m_desktop->kwin("isScriptLoaded", {watcher.scriptName()})).value(), false);
+        });
     }
 
     // Only KWin may report; anyone else on the bus is ignored.

@@ -97,7 +97,7 @@ private:
         // Name changes of every object come here; only the window in front counts.
         if (event == EVENT_OBJECT_NAMECHANGE && window != GetForegroundWindow())
             return;
-        s_active->report(window);
+        s_active->report(window, event == EVENT_OBJECT_NAMECHANGE);
     }
 
     static void CALLBACK onStartTimer(HWND, UINT, UINT_PTR timer, DWORD)
@@ -107,23 +107,29 @@ private:
             return;
         s_active->m_startTimer = 0;
         if (HWND window = GetForegroundWindow())
-            s_active->report(window);
+            s_active->report(window, false);
     }
 
-    void report(HWND window)
+    // Every activation counts, even of the window reported last (the focus
+    // may have been in this program between); a rename only when the title
+    // differs.
+    void report(HWND window, bool renamed)
     {
         wchar_t title[kMaxTitle];
         const int length = GetWindowTextW(window, title, kMaxTitle);
         std::string text = utf8(title, length);
-        // The same window and title again (a repeated foreground event) is no news.
-        if (window == m_last && text == m_lastTitle)
+        if (renamed && window == m_last && text == m_lastTitle)
+            return;
+        // The hook skips this process's events, but not on every system
+        // (Wine 8 ignores the flag): this program's windows are never news.
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        if (pid == GetCurrentProcessId())
             return;
         m_last = window;
         m_lastTitle = text;
 
         FocusEvent event;
-        DWORD pid = 0;
-        GetWindowThreadProcessId(window, &pid);
         event.pid = long(pid);
         event.appId = executableName(pid);
         event.title = std::move(text);

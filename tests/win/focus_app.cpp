@@ -1,6 +1,9 @@
 // A small program with one window for the focus watcher test, built under
 // two executable names. Prints the window's handle, then runs until the
 // window is closed. Plain Win32, no Qt.
+// Wine 8 raises no foreground or name-change events by itself: on
+// kRaiseEvent (event in wParam) the program raises one for its window, as
+// Windows does from the window's own process.
 //   focus_app TITLE
 #include <windows.h>
 
@@ -8,8 +11,14 @@
 
 namespace {
 
+constexpr UINT kRaiseEvent = WM_APP + 1;
+
 LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == kRaiseEvent) {
+        NotifyWinEvent(DWORD(wParam), window, OBJID_WINDOW, CHILDID_SELF);
+        return 0;
+    }
     if (message == WM_DESTROY) {
         PostQuitMessage(0);
         return 0;

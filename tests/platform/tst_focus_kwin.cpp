@@ -1,5 +1,5 @@
-// The KWin watcher against a real kwin_wayland on a virtual output, and its
-// script under the Plasma 6 names against a stand-in workspace.
+// The KWin watcher against a real kwin_wayland (Plasma 5) on a virtual
+// output, and against a stand-in of Plasma 6's scripting.
 
 #include "FocusSequences.h"
 #include "focus/FocusCall.h"
@@ -10,41 +10,6 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusReply>
-#include <QJSEngine>
-
-namespace {
-
-// KWin as Plasma 6 shows it to scripts, with calls to callDBus recorded.
-class Window : public QObject
-{
-    Q_OBJECT
-    Q_PROPERTY(QString resourceClass MEMBER resourceClass CONSTANT)
-    Q_PROPERTY(QString caption MEMBER caption NOTIFY captionChanged)
-public:
-    Window(QString id, QString title) : resourceClass(std::move(id)), caption(std::move(title)) {}
-    void rename(const QString &to) { caption = to, emit captionChanged(); }
-    QString resourceClass, caption;
-signals:
-    void captionChanged();
-};
-
-class Workspace : public QObject
-{
-    Q_OBJECT
-    Q_PROPERTY(QObject *activeWindow MEMBER activeWindow)
-public:
-    QObject *activeWindow = nullptr;
-    QStringList calls;
-    Q_INVOKABLE void callDBus(const QString &service, const QString &path, const QString &interface,
-                              const QString &method, const QString &appId, const QString &title)
-    {
-        calls << QStringList{service, path, interface, method, appId, title}.join('|');
-    }
-signals:
-    void windowActivated(QObject *window);
-};
-
-} // namespace
 
 class TestFocusKWin : public QObject
 {
@@ -86,24 +51,22 @@ private slots:
         QDBusConnection::disconnectFromBus("other");
     }
 
-    void plasma6Names()
+    // Plasma 6's names and paths, against a stand-in of its scripting.
+    void plasma6()
     {
-        QJSEngine engine;
-        Workspace workspace;
-        Window alpha("AlphaApp", "Alpha"), beta("beta", "Beta");
-        workspace.activeWindow = &alpha;
-        QJSValue ws = engine.newQObject(&workspace);
-        engine.globalObject().setProperty("workspace", ws);
-        engine.globalObject().setProperty("callDBus", ws.property("callDBus"));
-        const QJSValue result = engine.evaluate(platform::kwinFocusScript(":1.42"));
-        QVERIFY2(!result.isError(), qPrintable(result.toString()));
-        emit workspace.windowActivated(nullptr);
-        emit workspace.windowActivated(&beta);
-        alpha.rename("Alpha renamed");  // no longer active
-        beta.rename("Beta renamed");
-        const QString to = QString(":1.42|%1|%2|%3|").arg(platform::kFocusPath, platform::kFocusInterface,
-                                                          platform::kFocusMethod);
-        QCOMPARE(workspace.calls, QStringList({to + "AlphaApp|Alpha", to + "beta|Beta", to + "beta|Beta renamed"}));
+        FocusDesktop plasma6;
+        QProcess *kwin = plasma6.spawn(QCoreApplication::applicationDirPath() + "/fake_kwin_scripting", {});
+        QTRY_VERIFY_WITH_TIMEOUT(platform::sessionBus().interface()->isServiceRegistered("org.kde.KWin").value(), 10000);
+        platform::KWinFocusWatcher watcher(platform::sessionBus());
+        QVERIFY2(watcher.start(plasma6.recorder()), watcher.status().c_str());
+        kwin->write("activate AlphaApp Alpha\nactivate\nactivate beta Beta\nrename Beta two\nactivate AlphaApp Alpha\n");
+        QCOMPARE(plasma6.next(), QString("AlphaApp|Alpha|kwin"));
+        QCOMPARE(plasma6.next(), QString("beta|Beta|kwin"));
+        QCOMPARE(plasma6.next(), QString("beta|Beta two|kwin"));
+        QCOMPARE(plasma6.next(), QString("AlphaApp|Alpha|kwin"));
+        watcher.stop();
+        QCOMPARE(QDBusReply<bool>(plasma6.kwin("isScriptLoaded", {watcher.scriptName()})).value(), false);
+        // Nothing but a bus name reaches the script's text.
         QVERIFY(platform::kwinFocusScript("\"); evil(); (\"").isEmpty());
     }
 };

@@ -23,29 +23,24 @@ private:
         process->start(QCoreApplication::applicationDirPath() + "/" + program, {title});
         if (!process->waitForReadyRead(20000))
             return nullptr;
-        const HWND window = reinterpret_cast<HWND>(UINT_PTR(process->readLine().trimmed().toULongLong()));
-        m_pids[window] = process->processId();
+        m_pids.push_back(process->processId());
         m_apps.push_back(std::move(process));
-        return window;
+        return reinterpret_cast<HWND>(UINT_PTR(m_apps.back()->readLine().trimmed().toULongLong()));
     }
-    // The next report within `ms`, as "appId|title|source|same pid", or "".
+    // The next report within `ms`, as "appId|title|source|pid" (the pid of
+    // one of the programs: "pid", else "?"), or "".
     QString next(int ms = 5000)
     {
-        QDeadlineTimer deadline(ms);
-        while (m_events.empty() && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        if (m_events.empty())
+        if (!QTest::qWaitFor([this] { return !m_events.empty(); }, ms))
             return {};
         const platform::FocusEvent e = m_events.front();
         m_events.erase(m_events.begin());
-        bool known = false;
-        for (const auto &[window, pid] : m_pids)
-            known = known || pid == e.pid;
+        const bool known = std::count(m_pids.begin(), m_pids.end(), e.pid) > 0;
         return QString::fromStdString(e.appId + "|" + e.title + "|" + e.source) + (known ? "|pid" : "|?");
     }
 
     std::vector<std::unique_ptr<QProcess>> m_apps;
-    std::map<HWND, qint64> m_pids;
+    std::vector<qint64> m_pids;
     std::vector<platform::FocusEvent> m_events;
 
     // What Windows does when `window` comes to the front; Wine 8 moves the

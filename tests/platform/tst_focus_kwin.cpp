@@ -64,6 +64,12 @@ private slots:
         QCOMPARE(plasma6.next(), QString("beta|Beta|kwin"));
         QCOMPARE(plasma6.next(), QString("beta|Beta two|kwin"));
         QCOMPARE(plasma6.next(), QString("AlphaApp|Alpha|kwin"));
+        // KWin starts again: the script is loaded again.
+        kwin->kill();
+        kwin->waitForFinished(5000);
+        kwin = plasma6.spawn(QCoreApplication::applicationDirPath() + "/fake_kwin_scripting", {});
+        kwin->write("activate gamma Gamma\n");
+        QCOMPARE(plasma6.next(), QString("gamma|Gamma|kwin"));
         watcher.stop();
         QCOMPARE(QDBusReply<bool>(plasma6.kwin("isScriptLoaded", {watcher.scriptName()})).value(), false);
         // Nothing but a bus name reaches the script's text.

@@ -7,6 +7,7 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusReply>
+#include <QDBusServiceWatcher>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QRegularExpression>
@@ -111,13 +112,29 @@ bool KWinFocusWatcher::start(Callback onFocus)
     if (text.isEmpty() || !m_script->open() || m_script->write(text) != text.size() || !m_script->flush())
         return fail("Per-application profiles: the KWin script could not be written to the temporary folder");
 
+    if (!load())
+        return fail(m_status);
+    // A KWin that starts again (a crash, --replace) has lost the script.
+    m_restarts = std::make_unique<QDBusServiceWatcher>(QLatin1String(kKWinService), m_bus,
+                                                       QDBusServiceWatcher::WatchForRegistration);
+    QObject::connect(m_restarts.get(), &QDBusServiceWatcher::serviceRegistered, m_receiver.get(), [this] {
+        m_loaded = false;
+        load();
+    });
+    return true;
+}
+
+bool KWinFocusWatcher::load()
+{
     // A script left by an earlier process with this id goes first.
     unload(m_bus, scriptName());
     const QStringList before = scriptPaths();
     const QDBusReply<int> id = callKWin(m_bus, QLatin1String(kScriptingPath), kScriptingInterface, "loadScript",
                                         {m_script->fileName(), scriptName()});
-    if (!id.isValid() || id.value() < 0)
-        return fail("Per-application profiles: KWin did not load the focus script");
+    if (!id.isValid() || id.value() < 0) {
+        m_status = "Per-application profiles: KWin did not load the focus script";
+        return false;
+    }
     m_loaded = true;
     // KWin numbers a new script by the count of loaded ones, so after an
     // unload its number can be that of a script loaded later, whose object
@@ -130,10 +147,10 @@ bool KWinFocusWatcher::start(Callback onFocus)
         run = callKWin(m_bus, QLatin1String(kScriptingPath), kScriptingInterface, "start", {});
     else
         run = callKWin(m_bus, path, kScriptInterface, "run", {});
-    if (run.type() != QDBusMessage::ReplyMessage)
-        return fail("Per-application profiles: KWin did not run the focus script");
-    m_status = "Following the active window through KWin";
-    return true;
+    const bool ran = run.type() == QDBusMessage::ReplyMessage;
+    m_status = ran ? "Following the active window through KWin"
+                   : "Per-application profiles: KWin did not run the focus script";
+    return ran;
 }
 
 void KWinFocusWatcher::stop()
@@ -141,6 +158,7 @@ void KWinFocusWatcher::stop()
     if (m_loaded)
         unload(m_bus, scriptName());
     m_loaded = false;
+    m_restarts.reset();
     m_receiver.reset();
     m_script.reset();
 }

@@ -4,6 +4,7 @@
 
 #include "FocusReceiver.h"
 
+#include <QDBusServiceWatcher>
 #include <QTemporaryFile>
 #include <memory>
 
@@ -25,12 +26,15 @@ public:
 
 private:
     bool fail(const std::string &why);
+    // Loads and runs the script; false (status() says why) when KWin refuses.
+    bool load();
     QStringList scriptPaths() const;
 
     QDBusConnection m_bus;
     std::unique_ptr<FocusReceiver> m_receiver;
     std::unique_ptr<QTemporaryFile> m_script;  // KWin reads it when the script runs
     bool m_loaded = false;
+    std::unique_ptr<QDBusServiceWatcher> m_restarts;
     std::string m_status;
 };
 

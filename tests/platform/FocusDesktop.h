@@ -13,6 +13,7 @@
 #include <QDBusReply>
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -78,12 +79,22 @@ public:
         const QString copy = path("kwin_wayland");
         if (binary.isEmpty() || !QFile::copy(binary, copy))
             return false;
-        spawn(copy, {"--virtual", "--no-lockscreen", "--no-global-shortcuts", "--no-kactivities", "--socket",
-                     "wayland-k", "--width", "1024", "--height", "768"},
+        // With XWayland for X11 windows, whose display KWin hands to the
+        // programs it starts.
+        const QString display = path("x11-display");
+        spawn(copy, {"--virtual", "--xwayland", "--no-lockscreen", "--no-global-shortcuts", "--no-kactivities",
+                     "--socket", "wayland-k", "--width", "1024", "--height", "768",
+                     "sh -c 'echo $DISPLAY > " + display + "'"},
               {"KWIN_COMPOSE=Q"});
         m_display = "wayland-k";
         // Scripts can be loaded a little after the name appears.
-        return waitFor([this] { return kwin("isScriptLoaded", {"none"}).type() == QDBusMessage::ReplyMessage; });
+        if (!waitFor([this] { return kwin("isScriptLoaded", {"none"}).type() == QDBusMessage::ReplyMessage; })
+            || !waitFor([&] { return QFileInfo(display).size() > 0; }))
+            return false;
+        QFile file(display);
+        file.open(QIODevice::ReadOnly);
+        m_x11Display = file.readAll().trimmed();
+        return true;
     }
     QDBusMessage kwin(const char *method, const QVariantList &args)
     {
@@ -115,13 +126,22 @@ public:
         spawn("dbus-daemon", {"--session", "--nofork", "--address=unix:path=" + sysbus});
         if (!waitFor([&] { return QFile::exists(sysbus); }))
             return false;
-        spawn("gnome-shell", {"--headless", "--wayland", "--no-x11", "--virtual-monitor", "1280x800",
-                              "--wayland-display", "wayland-g"},
+        spawn("gnome-shell", {"--headless", "--wayland", "--virtual-monitor", "1280x800", "--wayland-display",
+                              "wayland-g"},
               {"DBUS_SYSTEM_BUS_ADDRESS=unix:path=" + sysbus, "XDG_SESSION_TYPE=wayland"});
         m_display = "wayland-g";
-        return waitFor([] {
-            return platform::sessionBus().interface()->isServiceRegistered("org.mouseutility.FocusTest").value();
-        }, 30000);
+        if (!waitFor([] {
+                return platform::sessionBus().interface()->isServiceRegistered("org.mouseutility.FocusTest").value();
+            }, 30000))
+            return false;
+        // XWayland's display, as the shell's log names it.
+        QFile log(path("gnome-shell.log"));
+        log.open(QIODevice::ReadOnly);
+        static const QRegularExpression x11("Using public X11 display (:[0-9]+)");
+        m_x11Display = x11.match(QString::fromUtf8(log.readAll())).captured(1).toUtf8();
+        const QStringList cookie = QDir(path("")).entryList({".mutter-Xwaylandauth.*"}, QDir::Files | QDir::Hidden);
+        m_xauthority = cookie.isEmpty() ? QString() : path(cookie.first());
+        return !m_x11Display.isEmpty();
     }
 
     // Moves the focus to the window titled `title` as a user would: through a
@@ -152,14 +172,16 @@ public:
         return platform::sessionBus().call(m, QDBus::Block, 5000);
     }
 
-    // A window of `appId` titled `title` on the desktop's display; true once
-    // it is shown.
-    bool open(const QString &appId, const QString &title)
+    // A window of `appId` titled `title` on the desktop's display (its X11
+    // display when `x11`); true once it is shown.
+    bool open(const QString &appId, const QString &title, bool x11 = false)
     {
         auto window = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "wayland");
+        env.insert("QT_QPA_PLATFORM", x11 ? "xcb" : "wayland");
         env.insert("WAYLAND_DISPLAY", m_display);
+        env.insert("DISPLAY", m_x11Display);
+        env.insert("XAUTHORITY", m_xauthority);
         window->setProcessEnvironment(env);
         window->start(QCoreApplication::applicationDirPath() + "/focus_window", {appId, title});
         if (!window->waitForReadyRead(10000) || window->readLine() != "shown\n")
@@ -224,7 +246,8 @@ private:
     }
 
     QTemporaryDir m_dir;
-    QByteArray m_display;
+    QByteArray m_display, m_x11Display;
+    QString m_xauthority;
     std::vector<std::unique_ptr<QProcess>> m_processes;
     std::map<QString, std::unique_ptr<QProcess>> m_windows;
     std::vector<platform::FocusEvent> m_events;

@@ -27,7 +27,9 @@ int main(int argc, char **argv)
 {
     if (argc < 3)
         return 2;
+    // The Wayland app id, and the X11 WM_CLASS class.
     QGuiApplication::setDesktopFileName(QString::fromUtf8(argv[1]));
+    QGuiApplication::setApplicationName(QString::fromUtf8(argv[1]));
     QGuiApplication app(argc, argv);
     Window window;
     window.setTitle(QString::fromUtf8(argv[2]));

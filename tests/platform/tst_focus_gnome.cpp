@@ -44,6 +44,16 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(watcher.start(m_desktop->recorder()), 5000);
     }
 
+    // X11 windows keep the case of their class.
+    void x11Window()
+    {
+        platform::GnomeFocusWatcher watcher(platform::sessionBus());
+        QVERIFY(watcher.start(m_desktop->recorder()));
+        QVERIFY(m_desktop->open("MixedCase", "X one", true));
+        QCOMPARE(m_desktop->next(), QString("MixedCase|X one|gnome"));
+        m_desktop->close("X one");
+    }
+
     // The extension reports the focused window again when the program's
     // name reappears on the bus.
     void followsTheFocusedWindow()

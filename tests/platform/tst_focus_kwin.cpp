@@ -37,6 +37,16 @@ private slots:
         });
     }
 
+    // KWin lower-cases the class of X11 windows.
+    void x11Window()
+    {
+        platform::KWinFocusWatcher watcher(platform::sessionBus());
+        QVERIFY(watcher.start(m_desktop->recorder()));
+        QVERIFY(m_desktop->open("MixedCase", "X one", true));
+        QCOMPARE(m_desktop->next(), QString("mixedcase|X one|kwin"));
+        m_desktop->close("X one");
+    }
+
     // Only KWin may report; anyone else on the bus is ignored.
     void ignoresOtherCallers()
     {

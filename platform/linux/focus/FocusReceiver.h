@@ -16,7 +16,7 @@ namespace platform {
 class FocusReceiver : public QObject, protected QDBusContext
 {
     Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.mouseutility.Focus")
+    Q_CLASSINFO("D-Bus Interface", "org.mouseutility.Focus")  // kFocusInterface
 
 public:
     // `desktopName`: the well-known name the desktop owns ("org.kde.KWin");

@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool python3
   qtwayland5 sway grim python3-dbus python3-gi libwayland-dev libwayland-bin
   fonts-wqy-microhei
+  kwin-wayland gnome-shell
   qtdeclarative5-dev-tools dpkg-dev file lintian desktop-file-utils appstream
   g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-posix wine wine64 zip unzip ccache
 )

@@ -32,7 +32,8 @@ dpkg-deb -x "$deb" "$work/deb"
 desktop-file-validate "$work/deb/usr/share/applications/mouse-utility.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$work/deb/usr/share/metainfo/"*.metainfo.xml || fail "appstreamcli validate"
 for f in usr/bin/mouse-utility usr/lib/udev/rules.d/70-mouse-utility.rules \
-         usr/share/icons/hicolor/{16x16,48x48,256x256}/apps/mouse-utility.png; do
+         usr/share/icons/hicolor/{16x16,48x48,256x256}/apps/mouse-utility.png \
+         usr/share/gnome-shell/extensions/focus@mouseutility.org/{metadata.json,extension.js}; do
   [ -e "$work/deb/$f" ] || fail "the package lacks /$f"
 done
 depends=$(dpkg-deb -f "$deb" Depends)

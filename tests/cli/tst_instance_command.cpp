@@ -1,7 +1,8 @@
 // A command from another process carried out by the running program: the
 // pages show the new profile and the mouse has it; a command that arrives
-// while one runs is refused as busy, and the plain message of a second
-// start still reaches the window. The channel refuses what it cannot carry.
+// while one runs waits for it and is answered after it, and the plain
+// message of a second start still reaches the window. The channel refuses
+// what it cannot carry, and a lock whose owner does not answer is taken over.
 #include "CommandLine.h"
 #include "CliRequest.h"
 #include "LocalPeer.h"
@@ -11,6 +12,7 @@
 #include "Widget.h"
 #include "myQQuickView.h"
 
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QQmlExpression>
 #include <QQuickItem>
@@ -26,6 +28,15 @@ class InstanceCommandTest : public QObject
     static QString request(const QStringList &arguments)
     {
         return cli::encodeRequest(cli::parse(arguments, QDir::currentPath()));
+    }
+
+    // The answer to a request carried out by `w`, once it is given.
+    static QString carryOut(const QString &message, Widget &w, QString *later = nullptr)
+    {
+        QString answer;
+        QString *into = later ? later : &answer;
+        carryOutRequest(message, w, [into](const QString &a) { *into = a; });
+        return answer;
     }
 
     static QVariant page(Widget &w, const QString &code)
@@ -48,20 +59,28 @@ private slots:
         QTRY_VERIFY(page(w, QStringLiteral("isPowerOn && fullPage")).toBool());
         w.view()->settings().profile(1)->setValue(QStringLiteral("sensor/reportRate_Tarn"), 2);
 
-        const cli::Reply reply = cli::decodeReply(carryOutRequest(request({"--profile", "2"}), w));
+        const cli::Reply reply = cli::decodeReply(carryOut(request({"--profile", "2"}), w));
         QCOMPARE(reply.status, int(cli::kDone));
         QCOMPARE(page(w, QStringLiteral("profileMain.profileNo")).toInt(), 1);
         QCOMPARE(page(w, QStringLiteral("reprotRateMain.reportValue")).toInt(), 2);
         QCOMPARE(int(vmouse::firmwareState(unit).reportRate), 2);
         QVERIFY(!page(w, QStringLiteral("profileFlow.profileChanged")).toBool());
 
-        // The next request arrives while the device link waits inside this one.
+        // The next request arrives while the device link waits inside this
+        // one: it is answered once the outer one is over, with its outcome.
         QString inner;
+        bool innerAnsweredEarly = true;
         w.hid().waitHidFree();
-        QTimer::singleShot(50, &w, [&] { inner = carryOutRequest(request({"--status"}), w); });
+        QTimer::singleShot(50, &w, [&] {
+            carryOut(request({"--status"}), w, &inner);
+            innerAnsweredEarly = !inner.isEmpty();
+        });
         QTimer::singleShot(100, &w, [&] { w.hid().releaseHid(); });
-        QCOMPARE(cli::decodeReply(carryOutRequest(request({"--profile", "1"}), w)).status, int(cli::kDone));
-        QCOMPARE(cli::decodeReply(inner).err, cli::busyReply().err);
+        QCOMPARE(cli::decodeReply(carryOut(request({"--profile", "1"}), w)).status, int(cli::kDone));
+        QVERIFY(!innerAnsweredEarly);
+        const cli::Reply status = cli::decodeReply(inner);
+        QCOMPARE(status.status, int(cli::kDone));
+        QVERIFY2(status.out.contains(QLatin1String("profile: 1")), qPrintable(status.out));
     }
 
     void request_is_answered_over_the_channel_and_a_plain_message_is_not()
@@ -76,18 +95,19 @@ private slots:
                 server.answer(QStringLiteral("answer to ") + m);
         });
         QString plain = QStringLiteral("unset");
-        std::optional<QString> answer;
+        LocalPeer::Outcome answer;
         QThread *client = QThread::create([&] {
             LocalPeer peer(id);
             plain = peer.sendMessage(QString(), 5000) ? QString() : QStringLiteral("failed");
-            answer = peer.request(QStringLiteral("héllo"), 5000);
+            answer = peer.request(QStringLiteral("héllo"), 5000, 5000);
         });
         client->start();
         QTRY_VERIFY(client->isFinished());
         delete client;
         QCOMPARE(received, QStringList({QString(), QStringLiteral("héllo")}));
         QCOMPARE(plain, QString());
-        QCOMPARE(answer.value_or(QString()), QStringLiteral("answer to héllo"));
+        QCOMPARE(answer.delivery, LocalPeer::Delivery::Taken);
+        QCOMPARE(answer.answer, QStringLiteral("answer to héllo"));
     }
 
     void primary_cannot_send_and_absent_server_times_out()
@@ -102,7 +122,51 @@ private slots:
         LocalPeer client(id + QStringLiteral("-nolisten"));
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(!client.sendMessage(QStringLiteral("x"), 500));
+        QCOMPARE(client.deliver(QStringLiteral("x"), 500).delivery, LocalPeer::Delivery::NoListener);
+        QVERIFY(clock.elapsed() < 3000);
+    }
+
+    // Locks whose owner cannot be confirmed: one without a process id (a
+    // start killed between creating and writing it), one naming a process
+    // that is another program, one whose owner listens but never answers.
+    void unconfirmed_lock_is_taken_over_with_a_note()
+    {
+        const QString id = m_dir.filePath(QStringLiteral("peer-%1").arg(__LINE__));
+        const QString lockPath = LocalPeer(id).lockFilePath();
+        const auto writeLock = [&](const QByteArray &content) {
+            QFile f(lockPath);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(content);
+        };
+        const QByteArray otherProgram = QByteArray::number(QCoreApplication::applicationPid()) + "\nanother-program\n\n";
+        for (const QByteArray &content : {QByteArray(), otherProgram}) {
+            writeLock(content);
+            LocalPeer late(id);
+            if (late.isClient()) {
+                QCOMPARE(late.deliver(QString(), 300).delivery, LocalPeer::Delivery::NoListener);
+                QVERIFY(late.takeOver());
+            }
+            QVERIFY(!late.isClient());
+            QVERIFY2(late.takeOverNote().startsWith(QLatin1String("took over")), qPrintable(late.takeOverNote()));
+            // The new owner answers on the channel.
+            QThread *client = QThread::create([&] { QVERIFY(LocalPeer(id).sendMessage(QString(), 3000)); });
+            client->start();
+            QTRY_VERIFY(client->isFinished());
+            delete client;
+        }
+
+        // A listener that takes the connection but never acknowledges: the
+        // caller hears so within its time-out instead of waiting in silence.
+        const QString hungId = id + QStringLiteral("-hung");
+        LocalPeer hung(hungId);
+        QVERIFY(!hung.isClient());
+        QLocalServer::removeServer(hung.socketName());
+        QLocalServer silent;
+        QVERIFY(silent.listen(hung.socketName()));
+        QElapsedTimer clock;
+        clock.start();
+        const LocalPeer::Outcome outcome = LocalPeer(hungId).request(QStringLiteral("x"), 1000, 60000);
+        QCOMPARE(outcome.delivery, LocalPeer::Delivery::NoAck);
         QVERIFY(clock.elapsed() < 3000);
     }
 

@@ -25,8 +25,8 @@ WaitingView::WaitingView(QWidget *window, QObject *controler)
     setClearColor(Qt::transparent);
     setAttribute(Qt::WA_AlwaysStackOnTop);
     rootContext()->setContextProperty(QStringLiteral("ui_Ctl"), controler);
+    // The view takes the page's size, which fits its content.
     setSource(QUrl(QString::fromLatin1(kWaitingPage)));
-    setGeometry(window->rect());
     hide();
 }
 

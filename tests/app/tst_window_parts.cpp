@@ -54,7 +54,7 @@ private slots:
     }
 
     // Without a tray and without a notification service the message is
-    // recorded and the failure said.
+    // recorded and the failure said, once per run for the same reason.
     void notifier_records_what_the_user_sees()
     {
         qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
@@ -66,10 +66,22 @@ private slots:
         QCOMPARE(n.history().mid(0, 2), QStringList({QStringLiteral("debug: Device Connect"),
                                                      QStringLiteral("balloon: Info: Detect Mouse!")}));
         QVERIFY2(n.history().at(2).startsWith(QLatin1String("debug: Notification not shown: ")), qPrintable(n.history().at(2)));
+        n.balloon(QStringLiteral("Info"), QStringLiteral("DPI Switch to 800"));
+        QTest::qWait(200);
+        QCOMPARE(n.history().filter(QStringLiteral("Notification not shown")).size(), 1);
         for (int i = 0; i < Notifier::kHistoryMax + 10; ++i)
             n.debugLine(QString::number(i));
         QCOMPARE(n.history().size(), Notifier::kHistoryMax);
         QCOMPARE(n.history().last(), QStringLiteral("debug: %1").arg(Notifier::kHistoryMax + 9));
+    }
+
+    void fitting_scale_keeps_the_page_whole()
+    {
+        const QSizeF page(1000, 640);
+        QCOMPARE(fittingScale(page, QSizeF(1280, 1024)), 1.0);   // fits: never enlarged
+        QCOMPARE(fittingScale(page, QSizeF(640, 512)), 0.64);    // 1280x1024 at scale 2: the width decides
+        QCOMPARE(fittingScale(page, QSizeF(1600, 400)), 0.625);  // a wide, low area: the height decides
+        QCOMPARE(fittingScale(page, QSizeF()), 1.0);             // no screen known
     }
 
     void controller_moves_the_window()

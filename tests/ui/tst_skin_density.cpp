@@ -1,0 +1,87 @@
+// The skin at twice the density: every image has an "@2x" file drawn at twice
+// the pixels, and a page at scale 2 shows it (Qt picks it by itself), not
+// the 1x image enlarged.
+#include <QApplication>
+#include <QDirIterator>
+#include <QQuickItem>
+#include <QQuickWidget>
+#include <QtTest>
+
+namespace {
+
+const char kImage[] = "qrc:/index/modules/img/skin1/index/minBtn.png";
+
+// Largest difference of the premultiplied channels: what a shot over black shows.
+int difference(const QImage &a, const QImage &b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage y = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    int most = 0;
+    for (int row = 0; row < x.height(); ++row)
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row), q = y.pixel(col, row);
+            most = qMax(most, qMax(qAbs(qRed(p) - qRed(q)), qMax(qAbs(qGreen(p) - qGreen(q)), qAbs(qBlue(p) - qBlue(q)))));
+        }
+    return most;
+}
+
+} // namespace
+
+class SkinDensityTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void every_image_has_a_double_density_file()
+    {
+        Q_INIT_RESOURCE(pages);
+        int images = 0;
+        QDirIterator it(QStringLiteral(":/"), {QStringLiteral("*.png")}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            if (!path.contains(QLatin1String("/modules/img/")) || path.endsWith(QLatin1String("@2x.png")))
+                continue;
+            ++images;
+            const QString doubled = path.left(path.size() - 4) + QStringLiteral("@2x.png");
+            const QSize size = QImage(path).size();
+            QVERIFY2(QFile::exists(doubled), qPrintable(doubled));
+            QCOMPARE(QImage(doubled).size(), size * 2);
+        }
+        QVERIFY(images > 100);
+    }
+
+    void a_page_at_scale_two_shows_the_double_density_image()
+    {
+        QCOMPARE(qApp->devicePixelRatio(), 2.0);
+        QTemporaryDir dir;
+        QFile page(dir.filePath(QStringLiteral("page.qml")));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write(QByteArray("import QtQuick 2.15\nImage { width: 15; height: 15; source: \"") + kImage + "\" }");
+        page.close();
+        // As the main window hosts the pages.
+        QQuickWidget view;
+        view.setClearColor(Qt::black);
+        view.setSource(QUrl::fromLocalFile(page.fileName()));
+        QVERIFY(view.rootObject());
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QImage shot;
+        QTRY_VERIFY((shot = view.grabFramebuffer()).width() > 0);
+        const QString path = QString::fromLatin1(kImage).mid(3);  // ":/index/modules/..."
+        const QImage doubled(path.left(path.size() - 4) + QStringLiteral("@2x.png"));
+        QCOMPARE(shot.size(), doubled.size());
+        const QImage enlarged = QImage(path).scaled(doubled.size());
+        QVERIFY2(difference(shot, enlarged) > 40, "the 1x image enlarged looks like the 2x one: the check could not tell");
+        QVERIFY2(difference(shot, doubled) <= 2, "the page does not show the @2x image");
+    }
+};
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_SCALE_FACTOR", "2");
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QApplication app(argc, argv);
+    SkinDensityTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_skin_density.moc"

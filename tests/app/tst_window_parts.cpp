@@ -75,15 +75,6 @@ private slots:
         QCOMPARE(n.history().last(), QStringLiteral("debug: %1").arg(Notifier::kHistoryMax + 9));
     }
 
-    void fitting_scale_keeps_the_page_whole()
-    {
-        const QSizeF page(1000, 640);
-        QCOMPARE(fittingScale(page, QSizeF(1280, 1024)), 1.0);   // fits: never enlarged
-        QCOMPARE(fittingScale(page, QSizeF(640, 512)), 0.64);    // 1280x1024 at scale 2: the width decides
-        QCOMPARE(fittingScale(page, QSizeF(1600, 400)), 0.625);  // a wide, low area: the height decides
-        QCOMPARE(fittingScale(page, QSizeF()), 1.0);             // no screen known
-    }
-
     void controller_moves_the_window()
     {
         Ui_Controler none;

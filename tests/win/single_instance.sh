@@ -17,10 +17,10 @@ shows_window() {
 }
 
 shows_window "first start"
-wineserver -k; sleep 1
+/usr/lib/wine/wineserver -k; sleep 1
 shows_window "start after wineserver -k"
 grep -q "took over the single-instance lock" "$work/log" || echo "note: no take-over line (Wine judged the lock itself)"
-wineserver -k; sleep 1
+/usr/lib/wine/wineserver -k; sleep 1
 
 # Starts killed at random moments of their start-up.
 for i in 1 2 3 4 5 6; do
@@ -28,7 +28,7 @@ for i in 1 2 3 4 5 6; do
   victim=${pids[-1]}
   sleep "0.$((RANDOM % 10))"
   kill -9 "$victim" 2>/dev/null; wait "$victim" 2>/dev/null
-  wineserver -k; sleep 0.5
+  /usr/lib/wine/wineserver -k; sleep 0.5
 done
 shows_window "start after random kills"
 echo ok

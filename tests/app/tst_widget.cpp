@@ -1,6 +1,7 @@
 #include "DebugLog.h"
 #include "DevicePresence.h"
 #include "StageTexts.h"
+#include "UpdateLauncher.h"
 #include "VirtualMouse.h"
 #include "Widget.h"
 #include "myQQuickView.h"
@@ -115,6 +116,33 @@ private slots:
         QCOMPARE(balloons(w).size(), before);
         // Without a tray the disabled page would look unchanged.
         QTRY_VERIFY(w.waiting());
+    }
+
+    // The firmware update: a missing program is said and stops nothing; one
+    // that runs has the mouse to itself, and the listener resumes when it
+    // ends, however it ended.
+    void update_program_gives_the_listener_back()
+    {
+        vmouse::plugMouse();
+        Widget w;
+        w.checkDevice();
+        QVERIFY(w.hid().isListening());
+        QStringList notices;
+        const UpdateNotice notice = [&notices](const QString &text) { notices << text; };
+        launchUpdateProgram(m_dir.filePath(QStringLiteral("update/none")), &w.hid(), &w, notice);
+        QCOMPARE(notices.size(), 1);
+        QVERIFY2(notices.at(0).contains(QLatin1String("is missing")), qPrintable(notices.at(0)));
+        QVERIFY(w.hid().isListening());
+
+        QFile failing(m_dir.filePath(QStringLiteral("failing-update")));
+        QVERIFY(failing.open(QIODevice::WriteOnly));
+        failing.write("#!/bin/sh\nsleep 1\nexit 3\n");
+        failing.close();
+        failing.setPermissions(failing.permissions() | QFileDevice::ExeOwner);
+        launchUpdateProgram(failing.fileName(), &w.hid(), &w, notice);
+        QTRY_VERIFY(!w.hid().isListening());
+        QTRY_VERIFY_WITH_TIMEOUT(w.hid().isListening(), 5000);
+        QCOMPARE(notices.size(), 1);
     }
 
     // With a mouse, a second start brings the hidden window back; quit ends

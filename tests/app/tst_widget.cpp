@@ -139,8 +139,14 @@ private slots:
         failing.write("#!/bin/sh\nsleep 1\nexit 3\n");
         failing.close();
         failing.setPermissions(failing.permissions() | QFileDevice::ExeOwner);
+        // Commands still queued reach the mouse before the program takes it.
+        for (int i = 0; i < 20; ++i)
+            w.view()->ui_01H_SetReportRate(uchar(i % 4));
+        QVERIFY(w.hid().commandsPending());
         launchUpdateProgram(failing.fileName(), &w.hid(), &w, notice);
+        QVERIFY(w.hid().isListening());
         QTRY_VERIFY(!w.hid().isListening());
+        QVERIFY(!w.hid().commandsPending());
         QTRY_VERIFY_WITH_TIMEOUT(w.hid().isListening(), 5000);
         QCOMPARE(notices.size(), 1);
     }

@@ -8,7 +8,8 @@ set -uo pipefail
 deploy=$1
 
 copy_deployed "$deploy"
-export VIRTUALMOUSE_ATTACH=none
+# With a mouse the window stays on screen (Wine has a tray to hide it in otherwise).
+export VIRTUALMOUSE_ATTACH=1040
 # shows_window WHAT: a fresh start shows its window; the log says why when not.
 shows_window() {
   : >"$work/log"

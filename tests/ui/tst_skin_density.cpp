@@ -58,7 +58,9 @@ private slots:
         QImage shot;
         QTRY_VERIFY((shot = view.grabFramebuffer()).width() > 0);
         const QImage doubled(QString::fromLatin1(kImage) + QStringLiteral("@2x.png"));
-        QCOMPARE(shot.size(), doubled.size());
+        // A window may be wider than asked (Windows has a least width): the image is at its top left.
+        QVERIFY(shot.width() >= doubled.width() && shot.height() >= doubled.height());
+        shot = shot.copy(QRect(QPoint(0, 0), doubled.size()));
         const QImage enlarged = QImage(QString::fromLatin1(kImage) + QStringLiteral(".png")).scaled(doubled.size());
         QVERIFY2(difference(shot, enlarged) > 40, "the 1x image enlarged looks like the 2x one: the check could not tell");
         QVERIFY2(difference(shot, doubled) <= 2, "the page does not show the @2x image");

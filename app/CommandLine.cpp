@@ -3,6 +3,7 @@
 #include "CliRequest.h"
 #include "CommandRunner.h"
 #include "HeadlessDevice.h"
+#include "InstanceStart.h"
 #include "Hid_Thread.h"
 #include "LocalPeer.h"
 #include "Profiles.h"
@@ -11,16 +12,23 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QSettings>
+#include <QThread>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
 // A whole profile with twelve macros takes a few seconds; a running
-// instance may first have to finish what it is sending.
-constexpr int kRequestTimeoutMs = 60000;
+// instance may first have to finish what it is sending. It acknowledges a
+// request at once, so silence on the channel is known much sooner.
+constexpr int kAnswerTimeoutMs = 60000;
+// How long a running instance told to quit may take to end.
+constexpr int kQuitTimeoutMs = 10000;
+constexpr int kQuitPollMs = 50;
 const char kProgramName[] = "mouse-utility";
 
 QStringList argumentsOf(int argc, char **argv)
@@ -87,6 +95,46 @@ cli::Reply runHere(const cli::Options &options)
     return cli::CommandRunner(files, settingDir, hid).run(options);
 }
 
+// The running instance ends on its own; the command is done once its lock is free.
+cli::Reply waitForEnd(LocalPeer &peer, const cli::Reply &quitting)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (peer.isClient()) {
+        if (clock.elapsed() > kQuitTimeoutMs)
+            return {cli::kDeviceFailed, {}, QStringLiteral("the running program did not end\n")};
+        QThread::msleep(kQuitPollMs);
+    }
+    return quitting;
+}
+
+// The command carried out by the running instance: its answer, or nothing
+// when the instance could not be confirmed and this process took its place.
+std::optional<cli::Reply> askRunningInstance(LocalPeer &peer, const cli::Options &options)
+{
+    const LocalPeer::Outcome outcome = peer.request(cli::encodeRequest(options), kConfirmOwnerMs, kAnswerTimeoutMs);
+    switch (outcome.delivery) {
+    case LocalPeer::Delivery::Taken: {
+        const cli::Reply reply = cli::decodeReply(outcome.answer);
+        if (options.command == cli::Command::Quit && reply.status == cli::kDone)
+            return waitForEnd(peer, reply);
+        return reply;
+    }
+    case LocalPeer::Delivery::NoAck:
+        return cli::Reply{cli::kDeviceFailed, {},
+                          QStringLiteral("the running program does not answer; end it and try again\n")};
+    case LocalPeer::Delivery::NoAnswer:
+        return cli::Reply{cli::kDeviceFailed, {}, QStringLiteral("the running program did not answer in time\n")};
+    case LocalPeer::Delivery::NoListener:
+        break;
+    }
+    if (!peer.takeOver())
+        return cli::Reply{cli::kDeviceFailed, {},
+                          QStringLiteral("another instance holds the single-instance lock and cannot be reached\n")};
+    reportTakeOver(peer);
+    return std::nullopt;
+}
+
 } // namespace
 
 bool isCommandLine(int argc, char **argv)
@@ -108,14 +156,13 @@ int runCommandLine(int argc, char **argv)
     QCoreApplication app(argc, argv);
     LocalPeer peer(QCoreApplication::applicationFilePath());
     if (peer.isClient()) {
-        const auto answer = peer.request(cli::encodeRequest(options), kRequestTimeoutMs);
-        if (answer)
-            return finish(cli::decodeReply(*answer));
-        // A command line of another process ended without answering: the
-        // instance is free now, and this process takes it.
-        if (peer.isClient())
-            return finish({cli::kDeviceFailed, {}, QStringLiteral("the running program did not answer\n")});
+        if (const auto reply = askRunningInstance(peer, options))
+            return finish(*reply);
+    } else {
+        reportTakeOver(peer);
     }
+    if (options.command == cli::Command::Quit)
+        return finish({cli::kDeviceFailed, {}, QStringLiteral("the program is not running\n")});
     // This process holds the instance now; another command waits its turn.
     QObject::connect(&peer, &LocalPeer::messageReceived, &peer, [&peer](const QString &message) {
         if (cli::isRequest(message))

@@ -6,14 +6,17 @@
 
 #include <QString>
 
+#include <functional>
+
 class Widget;
 
 // Whether the arguments ask for a command rather than the window.
 bool isCommandLine(int argc, char **argv);
 // Runs the command and returns the exit status (0 done, 1 no mouse or the
-// mouse did not take it, 2 bad usage or input).
+// mouse did not take it, 2 bad usage or input, 3 busy).
 int runCommandLine(int argc, char **argv);
 
 // In the running instance: carries out a request from the command line of
-// another process and returns the encoded answer.
-QString carryOutRequest(const QString &message, Widget &window);
+// another process and hands the encoded answer to `answer`. A request that
+// arrives while another is carried out waits for it to end, in order.
+void carryOutRequest(const QString &message, Widget &window, std::function<void(const QString &)> answer);

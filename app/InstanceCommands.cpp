@@ -9,6 +9,8 @@
 #include "myQQuickView.h"
 
 #include <QFileInfo>
+
+#include <deque>
 #include <QQuickItem>
 
 namespace {
@@ -61,21 +63,45 @@ cli::PageHooks pageHooks(myQQuickView *view)
 
 } // namespace
 
-QString carryOutRequest(const QString &message, Widget &window)
+namespace {
+
+struct Pending {
+    QString message;
+    std::function<void(const QString &)> answer;
+};
+
+QString carryOutOne(const QString &message, Widget &window)
 {
-    // The device link lets events through while it waits, and with them
-    // the next request: it is refused rather than run inside this one.
-    static bool running = false;
     const auto options = cli::decodeRequest(message);
     if (!options)
         return cli::encodeReply({cli::kBadInput, {}, QStringLiteral("the request cannot be read\n")});
-    if (running)
-        return cli::encodeReply(cli::busyReply());
-    running = true;
+    if (options->command == cli::Command::Quit) {
+        // After the answer has gone: the program ends as from the tray's Quit.
+        QMetaObject::invokeMethod(&window, &Widget::exitSYS, Qt::QueuedConnection);
+        return cli::encodeReply({cli::kDone, QStringLiteral("mouse-utility ended\n"), {}});
+    }
     myQQuickView *view = window.view();
     SettingsFiles &files = view->settings();
     const QString settingDir = QFileInfo(files.fileName(0)).absolutePath();
-    const cli::Reply reply = cli::CommandRunner(files, settingDir, window.hid(), pageHooks(view)).run(*options);
+    return cli::encodeReply(cli::CommandRunner(files, settingDir, window.hid(), pageHooks(view)).run(*options));
+}
+
+} // namespace
+
+void carryOutRequest(const QString &message, Widget &window, std::function<void(const QString &)> answer)
+{
+    // The device link lets events through while it waits, and with them
+    // the next request: it waits in line rather than run inside this one.
+    static std::deque<Pending> waiting;
+    static bool running = false;
+    waiting.push_back({message, std::move(answer)});
+    if (running)
+        return;
+    running = true;
+    while (!waiting.empty()) {
+        const Pending next = waiting.front();
+        waiting.pop_front();
+        next.answer(carryOutOne(next.message, window));
+    }
     running = false;
-    return cli::encodeReply(reply);
 }

@@ -5,6 +5,7 @@
 #include <QDataStream>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -86,9 +87,42 @@ bool LocalPeer::isClient()
         // Stale only when its owner is gone; age alone never makes it stale.
         m_lock->setStaleLockTime(0);
     }
+    // A lock file there before the attempt and taken by it was left by a
+    // process that has ended (or whose id now belongs to another program).
+    qint64 leftBy = 0;
+    const bool leftOver = QFileInfo::exists(lockFilePath());
+    if (leftOver) {
+        QString host, application;
+        QLockFile(lockFilePath()).getLockInfo(&leftBy, &host, &application);
+    }
     if (!m_lock->tryLock(0))
         return true;
+    if (leftOver)
+        m_takeOverNote = QStringLiteral("took over the single-instance lock left by process %1, which no longer runs this program").arg(leftBy);
+    listen();
+    return false;
+}
 
+bool LocalPeer::takeOver()
+{
+    if (!isClient())
+        return true;
+    qint64 owner = 0;
+    QString host, application;
+    const bool named = m_lock->getLockInfo(&owner, &host, &application);
+    // A live owner keeps the file busy; it did not answer, so the file goes.
+    if (!m_lock->removeStaleLockFile())
+        QFile::remove(lockFilePath());
+    if (!m_lock->tryLock(0))
+        return false;
+    m_takeOverNote = named ? QStringLiteral("took over the single-instance lock of process %1, which did not answer").arg(owner)
+                           : QStringLiteral("took over a single-instance lock that named no process");
+    listen();
+    return true;
+}
+
+void LocalPeer::listen()
+{
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     // We hold the lock, so a socket with our name is a leftover of a crash.
@@ -97,10 +131,9 @@ bool LocalPeer::isClient()
         qWarning("single instance: cannot listen on %s: %s", qPrintable(m_socketName),
                  qPrintable(m_server->errorString()));
     connect(m_server, &QLocalServer::newConnection, this, &LocalPeer::acceptConnections);
-    return false;
 }
 
-bool LocalPeer::deliver(QLocalSocket &socket, const QString &message, const std::function<int()> &remaining)
+LocalPeer::Delivery LocalPeer::send(QLocalSocket &socket, const QString &message, const std::function<int()> &remaining)
 {
     for (;;) {
         socket.connectToServer(m_socketName);
@@ -108,55 +141,73 @@ bool LocalPeer::deliver(QLocalSocket &socket, const QString &message, const std:
             break;
         // The first instance may hold the lock but not be listening yet.
         if (remaining() <= kRetryPauseMs)
-            return false;
+            return Delivery::NoListener;
         QThread::msleep(kRetryPauseMs);
     }
     socket.write(frameOf(message.toUtf8()));
     if (!socket.waitForBytesWritten(remaining()))
-        return false;
+        return Delivery::NoAck;
     while (socket.bytesAvailable() < kAckSize) {
         if (!socket.waitForReadyRead(remaining()))
-            return false;
+            return Delivery::NoAck;
     }
-    return socket.read(kAckSize) == kAck;
+    return socket.read(kAckSize) == kAck ? Delivery::Taken : Delivery::NoAck;
+}
+
+namespace {
+std::function<int()> countdown(int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    return [clock, timeoutMs] { return qMax(0, timeoutMs - static_cast<int>(clock.elapsed())); };
+}
+} // namespace
+
+LocalPeer::Outcome LocalPeer::deliver(const QString &message, int ackTimeoutMs)
+{
+    if (!isClient())
+        return {};
+    QLocalSocket socket;
+    return {send(socket, message, countdown(ackTimeoutMs)), QString()};
 }
 
 bool LocalPeer::sendMessage(const QString &message, int timeoutMs)
 {
-    if (!isClient())
-        return false;
-    QElapsedTimer clock;
-    clock.start();
-    QLocalSocket socket;
-    return deliver(socket, message, [&] { return qMax(0, timeoutMs - static_cast<int>(clock.elapsed())); });
+    return deliver(message, timeoutMs).delivery == Delivery::Taken;
 }
 
-std::optional<QString> LocalPeer::request(const QString &message, int timeoutMs)
+LocalPeer::Outcome LocalPeer::request(const QString &message, int ackTimeoutMs, int answerTimeoutMs)
 {
     if (!isClient())
-        return std::nullopt;
-    QElapsedTimer clock;
-    clock.start();
-    auto remaining = [&] { return qMax(0, timeoutMs - static_cast<int>(clock.elapsed())); };
+        return {};
     QLocalSocket socket;
-    if (!deliver(socket, message, remaining))
-        return std::nullopt;
+    Outcome outcome{send(socket, message, countdown(ackTimeoutMs)), QString()};
+    if (outcome.delivery != Delivery::Taken)
+        return outcome;
+    const auto remaining = countdown(answerTimeoutMs);
     QByteArray buffer;
     for (;;) {
         buffer += socket.readAll();
-        if (const auto reply = takeFrame(buffer))
-            return reply->isNull() ? std::nullopt : std::optional<QString>(QString::fromUtf8(*reply));
-        if (!socket.waitForReadyRead(remaining()))
-            return std::nullopt;
+        if (const auto reply = takeFrame(buffer)) {
+            if (reply->isNull())
+                outcome.delivery = Delivery::NoAnswer;
+            else
+                outcome.answer = QString::fromUtf8(*reply);
+            return outcome;
+        }
+        if (!socket.waitForReadyRead(remaining())) {
+            outcome.delivery = Delivery::NoAnswer;
+            return outcome;
+        }
     }
 }
 
-void LocalPeer::answer(const QString &reply)
+void LocalPeer::answerTo(const Sender &sender, const QString &reply)
 {
-    if (!m_handling)
+    if (!sender)
         return;
-    m_handling->write(frameOf(reply.toUtf8()));
-    m_handling->flush();
+    sender->write(frameOf(reply.toUtf8()));
+    sender->flush();
 }
 
 void LocalPeer::acceptConnections()

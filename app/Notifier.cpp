@@ -28,9 +28,11 @@ void Notifier::balloon(const QString &title, const QString &text)
     QPointer<Notifier> self(this);
     platform::sendDesktopNotification(title.toStdString(), text.toStdString(), kBalloonMs,
                                       [self](const std::string &reason) {
-                                          if (self)
-                                              self->debugLine(QStringLiteral("Notification not shown: ")
-                                                              + QString::fromStdString(reason));
+                                          const QString why = QString::fromStdString(reason);
+                                          if (!self || self->m_failureReasons.contains(why))
+                                              return;
+                                          self->m_failureReasons.append(why);
+                                          self->debugLine(QStringLiteral("Notification not shown: ") + why);
                                       });
 }
 

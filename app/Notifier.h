@@ -39,4 +39,7 @@ private:
 
     QPointer<QSystemTrayIcon> m_tray;
     QStringList m_history;
+    // Why notifications failed so far: each reason is said once per run (a
+    // session without a bus would otherwise repeat it at every DPI notice).
+    QStringList m_failureReasons;
 };

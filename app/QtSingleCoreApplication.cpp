@@ -15,13 +15,8 @@ bool QtSingleCoreApplication::isRunning()
     return m_peer->isClient();
 }
 
-bool QtSingleCoreApplication::sendMessage(const QString &message, int timeout)
+LocalPeer *QtSingleCoreApplication::instancePeer()
 {
-    return m_peer->sendMessage(message, timeout);
-}
-
-void QtSingleCoreApplication::answerMessage(const QString &reply)
-{
-    if (auto *app = qobject_cast<QtSingleCoreApplication *>(QCoreApplication::instance()))
-        app->m_peer->answer(reply);
+    auto *app = qobject_cast<QtSingleCoreApplication *>(QCoreApplication::instance());
+    return app ? app->m_peer : nullptr;
 }

@@ -17,12 +17,9 @@ public:
     bool isRunning();
     QString id() const { return m_id; }
 
-    // Answers the message being handled (inside messageReceived), when the
-    // running application is one of these; the sender waits for it.
-    static void answerMessage(const QString &reply);
-
-public slots:
-    bool sendMessage(const QString &message, int timeout = 5000);
+    LocalPeer &peer() { return *m_peer; }
+    // The application's channel when the running application is one of these.
+    static LocalPeer *instancePeer();
 
 signals:
     void messageReceived(const QString &message);

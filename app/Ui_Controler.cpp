@@ -6,6 +6,7 @@
 
 #include <QQmlContext>
 #include <QQuickItem>
+#include <QScreen>
 #include <QMouseEvent>
 #include <QVariant>
 #include <QWidget>
@@ -38,8 +39,31 @@ void Ui_Controler::setupWindow(QWidget *window, Hid_Thread *hid)
     m_view->setSource(QUrl(QString::fromLatin1(kRootPage)));
     m_view->installEventFilter(this);
 
-    window->resize(m_view->size());
     window->setWindowTitle(readWindowTitle());
+    fitPage();
+}
+
+qreal fittingScale(const QSizeF &content, const QSizeF &available)
+{
+    if (available.isEmpty() || content.isEmpty())
+        return 1.0;
+    return qMin(1.0, qMin(available.width() / content.width(), available.height() / content.height()));
+}
+
+void Ui_Controler::fitPage()
+{
+    QQuickItem *root = m_view ? m_view->rootObject() : nullptr;
+    if (!m_window || !root)
+        return;
+    const QSizeF page(root->width(), root->height());
+    const QScreen *screen = m_window->screen();
+    const qreal scale = fittingScale(page, screen ? QSizeF(screen->availableGeometry().size()) : QSizeF());
+    root->setTransformOrigin(QQuickItem::TopLeft);
+    root->setScale(scale);
+    // Rounded down: a pixel more than the screen holds would push the window off it.
+    const QSize shown(int(page.width() * scale), int(page.height() * scale));
+    m_view->resize(shown);
+    m_window->resize(shown);
 }
 
 void Ui_Controler::onMinimize()
@@ -48,7 +72,8 @@ void Ui_Controler::onMinimize()
         m_window->showMinimized();
 }
 
-// Hidden into a tray that is not there, the window could not be found again.
+// Hidden into a tray that is not there, the window could not be found
+// again: without a tray the close box ends the program.
 void Ui_Controler::onClose()
 {
     if (!m_window)
@@ -56,7 +81,12 @@ void Ui_Controler::onClose()
     if (trayAvailable())
         m_window->setVisible(false);
     else
-        m_window->showMinimized();
+        emit quitRequested();
+}
+
+void Ui_Controler::onQuit()
+{
+    emit quitRequested();
 }
 
 void Ui_Controler::onXChanged(int x)

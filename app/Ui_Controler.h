@@ -1,16 +1,21 @@
 #pragma once
 // The window controller the pages see as "ui_Ctl": window drag, minimise,
-// hide to tray (minimise where there is none), and the busy protection of
-// the pages.
+// hide to tray (quit where there is none), quit, the page's fit to the
+// screen, and the busy protection of the pages.
 
 #include <QObject>
 #include <QPoint>
+#include <QSizeF>
 #include <QPointer>
 #include <QWidget>
 
 #include "myQQuickView.h"
 
 class Hid_Thread;
+
+// The scale at which `content` fits into `available`: 1 where it fits,
+// never more; 1 for an unknown (empty) area.
+qreal fittingScale(const QSizeF &content, const QSizeF &available);
 
 class Ui_Controler : public QObject
 {
@@ -28,9 +33,18 @@ public:
     QWidget *window() const { return m_window; }
     myQQuickView *view() const { return m_view; }
 
+    // Sizes the window to the page, scaled down as a whole where the page
+    // is larger than the available area of the window's screen.
+    void fitPage();
+
+signals:
+    // The page's Quit, or its close box where there is no tray.
+    void quitRequested();
+
 public slots:
     void onMinimize();
     void onClose();
+    void onQuit();
     void onXChanged(int x);
     void onYChanged(int y);
     void setBusy(int busyTime);

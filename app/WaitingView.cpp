@@ -22,11 +22,9 @@ WaitingView::WaitingView(QWidget *window, QObject *controler)
     : QQuickWidget(window)
 {
     setObjectName(QStringLiteral("waitingView"));
-    setClearColor(Qt::transparent);
-    setAttribute(Qt::WA_AlwaysStackOnTop);
     rootContext()->setContextProperty(QStringLiteral("ui_Ctl"), controler);
+    // The view takes the page's size, which fits its content.
     setSource(QUrl(QString::fromLatin1(kWaitingPage)));
-    setGeometry(window->rect());
     hide();
 }
 

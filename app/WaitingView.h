@@ -1,7 +1,7 @@
 #pragma once
 // The waiting state of the main window: on a desktop without a tray the
-// window stays on screen while no mouse is connected, and this view, laid
-// over the pages, says so in the page's language.
+// window stays on screen while no mouse is connected, and this view, in
+// place of the pages, says so in the page's language.
 
 #include <QQuickWidget>
 
@@ -9,8 +9,8 @@ class WaitingView : public QQuickWidget
 {
     Q_OBJECT
 public:
-    // Built hidden, over the whole of `window`; `controler` is published to
-    // the page as "ui_Ctl", which moves the window.
+    // Built hidden, at the page's own size; `controler` is published to the
+    // page as "ui_Ctl", which moves, minimises and closes the window.
     WaitingView(QWidget *window, QObject *controler);
 
     // Sets the texts for `language` ("ChineseSimplified" reads them from the

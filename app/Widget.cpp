@@ -8,6 +8,7 @@
 #include "DevicePresence.h"
 #include "QtSingleCoreApplication.h"
 #include "GlobalShortcut.h"
+#include "LocalPeer.h"
 #include "SettingsFiles.h"
 #include "StageDpiTable.h"
 #include "StageTexts.h"
@@ -21,6 +22,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QCoreApplication>
 
 namespace {
@@ -52,6 +54,10 @@ Widget::Widget(QWidget *parent)
     m_waiting = new WaitingView(this, m_controler);
     m_waiting->setLanguage(view()->getLang().toString());
     m_waiting->installEventFilter(m_controler);
+    connect(m_controler, &Ui_Controler::quitRequested, this, &Widget::exitSYS);
+    connect(view(), &myQQuickView::userNotice, this,
+            [this](const QString &text) { m_notifier.balloon(QString::fromLatin1(kInfoTitle), text); });
+    centreOnScreen();
     m_trayAvailable = trayAvailable();
     m_trayWatch.setInterval(kTrayWatchMs);
     connect(&m_trayWatch, &QTimer::timeout, this, &Widget::followTray);
@@ -138,17 +144,35 @@ void Widget::connectFailed()
         setWaiting(true);
 }
 
+void Widget::centreOnScreen()
+{
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
 bool Widget::waiting() const
 {
     return !m_waiting->isHidden();
 }
 
+// The waiting screen is the whole window, at its own size: no part of the
+// window is left transparent, which a desktop without compositing would
+// paint black.
 void Widget::setWaiting(bool waiting)
 {
+    if (waiting == this->waiting())
+        return;
+    const QPoint centre = geometry().center();
     m_waiting->setVisible(waiting);
     view()->setVisible(!waiting);
-    if (waiting)
+    if (waiting) {
+        m_waiting->move(0, 0);
+        resize(m_waiting->size());
         m_waiting->raise();
+    } else {
+        m_controler->fitPage();
+    }
+    move(centre - rect().center());
 }
 
 void Widget::followTray()
@@ -190,8 +214,11 @@ void Widget::registerDesktopHotKey()
 
 void Widget::showHidden()
 {
-    if (!isVisible())
-        showNormal();
+    if (isVisible() && !isMinimized())
+        return;
+    showNormal();
+    raise();
+    activateWindow();
 }
 
 void Widget::stageChanged(int stage)
@@ -204,10 +231,14 @@ void Widget::stageChanged(int stage)
                        stageText(textIndex) + QLatin1Char(' ') + QString::number(stageDpi(stage)));
 }
 
-// The window keeps its visibility; only its input goes until the next connect.
+// With a tray the window keeps its visibility and only its input goes until
+// the next connect; without one the disabled page would look unchanged, so
+// the waiting screen says what happened.
 void Widget::deviceLost()
 {
     view()->setEnabled(false);
+    if (!trayAvailable())
+        setWaiting(true);
 }
 
 void Widget::deviceChanged()
@@ -238,7 +269,9 @@ void Widget::trayIconActivated(QSystemTrayIcon::ActivationReason reason)
 void Widget::receiveMessage(QString msg)
 {
     if (cli::isRequest(msg)) {
-        QtSingleCoreApplication::answerMessage(carryOutRequest(msg, *this));
+        LocalPeer *peer = QtSingleCoreApplication::instancePeer();
+        const LocalPeer::Sender sender = peer ? peer->currentSender() : LocalPeer::Sender();
+        carryOutRequest(msg, *this, [sender](const QString &answer) { LocalPeer::answerTo(sender, answer); });
         return;
     }
     if (devicePresent() || !trayAvailable())
@@ -252,18 +285,17 @@ void Widget::customEvent(QEvent *event)
 }
 
 // The desktop closed the window (a compositor's close, Alt+F4): with a tray
-// it goes there, as the page's close button does; without one it is
-// minimised, so that it can still be found.
+// it goes there, as the page's close button does; without one the program
+// ends, as there is nowhere left to find it.
 void Widget::closeEvent(QCloseEvent *event)
 {
+    event->accept();
     if (trayAvailable()) {
         m_notifier.debugLine(QStringLiteral("Window closed: the program goes on in the tray"));
-        event->accept();
         return;
     }
-    m_notifier.debugLine(QStringLiteral("Window closed without a tray: minimised instead"));
-    event->ignore();
-    showMinimized();
+    m_notifier.debugLine(QStringLiteral("Window closed without a tray: the program ends"));
+    exitSYS();
 }
 
 bool Widget::nativeEvent(const QByteArray &eventType, void *message, long *result)

@@ -64,6 +64,7 @@ private:
     void postRestoreRequest();
     void showHidden();
     void setWaiting(bool waiting);
+    void centreOnScreen();
     void followTray();
     void registerDesktopHotKey();
     bool chinese() const;

@@ -1,6 +1,8 @@
 #include "CommandLine.h"
 #include "CopyDataFilter.h"
 #include "InputHooks.h"
+#include "InstanceStart.h"
+#include "LocalPeer.h"
 #include "QtSingleCoreApplication.h"
 #include "SceneGraphBackend.h"
 #include "SettingsFolder.h"
@@ -13,10 +15,15 @@ int main(int argc, char *argv[])
     if (isCommandLine(argc, argv))
         return runCommandLine(argc, argv);
     chooseSceneGraphBackend();
+    // Sizes follow the screen's density; the skin has @2x images for it.
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QtSingleCoreApplication app(argc, argv);
     if (app.isRunning()) {
-        app.sendMessage(QStringLiteral(""), 5000);
-        return 1;
+        if (const auto status = handOverStart(app.peer()))
+            return *status;
+    } else {
+        reportTakeOver(app.peer());
     }
 
     // Every path of the settings tree (./modules/...) is relative to the

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace cli {
 
 namespace {
@@ -24,6 +26,7 @@ constexpr CommandEntry kCommands[] = {
     {"--profile", Command::Profile, 1, "P"},
     {"--export", Command::Export, 2, "P FILE"},
     {"--import", Command::Import, 2, "P FILE"},
+    {"--quit", Command::Quit, 0, ""},
 };
 
 const CommandEntry *findCommand(const QString &argument)
@@ -57,6 +60,19 @@ QString profileError(const QString &profile)
     return {};
 }
 
+QString unknownArgumentError(const QString &argument, bool afterCommand)
+{
+    if (afterCommand && !argument.startsWith(QLatin1Char('-')))
+        return QStringLiteral("unexpected argument '%1'").arg(printable(argument));
+    // "-list" for "--list": say which option was meant.
+    if (argument.size() > 2 && argument.at(0) == QLatin1Char('-') && argument.at(1) != QLatin1Char('-')) {
+        const QString meant = QLatin1Char('-') + argument;
+        if (findCommand(meant))
+            return QStringLiteral("unknown option '%1' (did you mean '%2'?)").arg(printable(argument), meant);
+    }
+    return QStringLiteral("unknown option '%1'").arg(printable(argument));
+}
+
 QString fileError(const QString &file)
 {
     if (file.isEmpty())
@@ -78,12 +94,22 @@ bool wantsCommandLine(const QStringList &arguments)
         QStringLiteral("-qwindowtitle"), QStringLiteral("-session"), QStringLiteral("-display"),
         QStringLiteral("-geometry"), QStringLiteral("-title"), QStringLiteral("-name"), QStringLiteral("-style"),
         QStringLiteral("-stylesheet")};
+    // Those that stand alone, or carry their value after '='.
+    static const QStringList toolkitFlags = {QStringLiteral("-reverse"), QStringLiteral("-nograb"),
+                                             QStringLiteral("-dograb"), QStringLiteral("-sync"),
+                                             QStringLiteral("-widgetcount"), QStringLiteral("-testability")};
+    static const QStringList toolkitAssignments = {QStringLiteral("-style="), QStringLiteral("-stylesheet="),
+                                                   QStringLiteral("-qmljsdebugger=")};
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &a = arguments.at(i);
-        if (a.startsWith(QLatin1String("--")) || !a.startsWith(QLatin1Char('-')) || a == QLatin1String("-h"))
-            return true;
-        if (toolkitValueOptions.contains(a))
+        if (toolkitValueOptions.contains(a)) {
             ++i;
+            continue;
+        }
+        const auto isAssignment = [&a](const QString &prefix) { return a.startsWith(prefix); };
+        if (toolkitFlags.contains(a) || std::any_of(toolkitAssignments.begin(), toolkitAssignments.end(), isAssignment))
+            continue;
+        return true;
     }
     return false;
 }
@@ -109,7 +135,7 @@ Options parse(const QStringList &arguments, const QString &workingDir)
         const QString &argument = arguments.at(i);
         const CommandEntry *entry = findCommand(argument);
         if (!entry)
-            return fail(QStringLiteral("unknown option '%1'").arg(printable(argument)));
+            return fail(unknownArgumentError(argument, options.command != Command::None));
         if (options.command != Command::None)
             return fail(QStringLiteral("give one command at a time ('%1' after an earlier command)")
                             .arg(QLatin1String(entry->option)));
@@ -152,12 +178,14 @@ QString helpText()
         "  --export P FILE        write profile P and its macros to a .pf file\n"
         "  --import P FILE        replace profile P with a .pf file (its macros\n"
         "                         rebuilt) and send it when P is the current profile\n"
+        "  --quit                 end the running program\n"
         "\n"
         "P is a profile's name as the profile manager shows it, or its number 1 to 6.\n"
         "When the program is running, the command is carried out by it.\n"
         "\n"
-        "Exit status: 0 done; 1 no mouse, or the mouse did not take the command;\n"
-        "2 bad usage or bad input (nothing was changed).\n");
+        "Exit status: 0 done; 1 no mouse, the mouse did not take the command, or\n"
+        "(--quit) the program is not running; 2 bad usage or bad input (nothing was\n"
+        "changed); 3 busy with another command: try again.\n");
 }
 
 QString versionText()

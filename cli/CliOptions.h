@@ -7,10 +7,11 @@
 
 namespace cli {
 
-enum class Command { None, Help, Version, List, Status, Profile, Export, Import };
+enum class Command { None, Help, Version, List, Status, Profile, Export, Import, Quit };
 
-// Exit statuses of a command.
-enum Status { kDone = 0, kDeviceFailed = 1, kBadInput = 2 };
+// Exit statuses of a command. Busy is a refusal worth retrying, unlike a
+// missing mouse.
+enum Status { kDone = 0, kDeviceFailed = 1, kBadInput = 2, kBusy = 3 };
 
 struct Options {
     Command command = Command::None;
@@ -23,6 +24,8 @@ constexpr int kProfileCount = 6;
 
 // Whether the arguments ask for the command line rather than the window:
 // any argument but the toolkit's own single-dash options and their values.
+// A single-dash typo of a command ("-list") is the command line's too, so
+// that it ends in a usage error instead of starting the window.
 bool wantsCommandLine(const QStringList &arguments);
 
 // Parses the arguments after the program name; relative files are taken

@@ -14,7 +14,7 @@ const char kFileKey[] = "file";
 const char kStatusKey[] = "status";
 const char kOutKey[] = "out";
 const char kErrKey[] = "err";
-constexpr int kLastCommand = int(Command::Import);
+constexpr int kLastCommand = int(Command::Quit);
 
 QString prefix()
 {
@@ -24,7 +24,7 @@ QString prefix()
 
 Reply busyReply()
 {
-    return {kDeviceFailed, {}, QStringLiteral("the mouse is busy with another command; try again\n")};
+    return {kBusy, {}, QStringLiteral("the mouse is busy with another command; try again\n")};
 }
 
 bool isRequest(const QString &message)

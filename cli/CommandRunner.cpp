@@ -1,5 +1,8 @@
 #include "CommandRunner.h"
 
+#include "AppConfig.h"
+#include "Catalogue.h"
+#include "DeviceScan.h"
 #include "Hid_Thread.h"
 #include "NameLists.h"
 #include "PanelValues.h"
@@ -80,7 +83,8 @@ CommandRunner::CommandRunner(SettingsFiles &files, const QString &settingDir, Hi
 Reply CommandRunner::run(const Options &options)
 {
     int index = -1;
-    if (options.command >= Command::Profile) {
+    if (options.command == Command::Profile || options.command == Command::Export
+        || options.command == Command::Import) {
         index = resolveProfile(options.profile);
         if (index < 0)
             return failed(kBadInput, QStringLiteral("no profile named '%1'").arg(printable(options.profile)));
@@ -126,12 +130,13 @@ bool CommandRunner::mousePresent() const
     return current < uint32_t(devices.size()) && !devices.at(int(current)).cmdPath.isEmpty();
 }
 
+// Every attached mouse, not only the one the device link works with.
 Reply CommandRunner::list() const
 {
+    const Catalogue catalogue = readCatalogue(QString::fromLatin1(kCatalogueResource),
+                                              appProductNames(*m_files.appConfig()));
     Reply reply;
-    for (const DeviceEntry &d : m_hid.devices()) {
-        if (d.cmdPath.isEmpty())
-            continue;
+    for (const DeviceEntry &d : attachedMice(catalogue.records)) {
         reply.out += QStringLiteral("%1\tsensor %2\tcommand %3\tevent %4\n")
                          .arg(d.productName.isEmpty() ? QStringLiteral("(unnamed)") : d.productName,
                               QLatin1String(d.index == 0 ? kSensor3336 : kSensor4090), d.cmdPath, d.eventPath);

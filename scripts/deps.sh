@@ -8,7 +8,7 @@ packages=(
   qtbase5-dev qtdeclarative5-dev qml-module-qtquick2 qml-module-qttest
   libhidapi-dev libudev-dev libxi-dev libx11-dev libxkbcommon-dev
   libglib2.0-dev libglib2.0-bin gsettings-desktop-schemas dbus-daemon
-  xvfb xauth xdotool python3
+  xvfb xauth xdotool python3 openbox x11-xserver-utils xcompmgr
   qtwayland5 sway grim python3-dbus python3-gi libwayland-dev libwayland-bin
   fonts-wqy-microhei
   kwin-wayland gnome-shell

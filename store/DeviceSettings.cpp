@@ -9,12 +9,11 @@
 #include "SettingsKeys.h"
 #include "SettingsLists.h"
 #include "StageDpiTable.h"
+#include "UpdateLauncher.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
-#include <QProcess>
-#include <QThread>
 
 #ifdef Q_OS_WIN
 const char kUpdateProgram3336[] = "./update/3336.exe";
@@ -27,7 +26,6 @@ const char kUpdateProgram4090[] = "./update/4090";
 namespace {
 constexpr uint32_t kDevice3336 = 0;
 constexpr uint32_t kDevice4090 = 1;
-constexpr unsigned long kUpdatePauseMs = 500;
 } // namespace
 
 DeviceSettings::DeviceSettings(SettingsFiles &files, Hid_Thread *device)
@@ -177,20 +175,9 @@ void DeviceSettings::clearHidBusy()
         m_hid->releaseHid();
 }
 
-void DeviceSettings::openUpdateProgram(QObject *owner)
+void DeviceSettings::openUpdateProgram(QObject *owner, const std::function<void(const QString &)> &notice)
 {
-    if (m_hid)
-        m_hid->stopEventListener();
-    QThread::msleep(kUpdatePauseMs);
-    const bool is3336 = m_hid && m_hid->currentDevice() == kDevice3336;
     // Update programs stay beside the executable; the settings tree may be a per-user copy elsewhere.
-    const QString program = QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
-                                                .filePath(QString::fromLatin1(is3336 ? kUpdateProgram3336 : kUpdateProgram4090)));
-    auto *process = new QProcess(owner);
-    QObject::connect(process, &QProcess::errorOccurred, process, [process, program](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            qDebug().noquote() << QStringLiteral("update program cannot be started: %1").arg(program);
-    });
-    // Not waited for; the process object goes with its owner.
-    process->start(program, QStringList(), QIODevice::ReadWrite);
+    const bool is3336 = m_hid && m_hid->currentDevice() == kDevice3336;
+    launchUpdateProgram(updateProgramPath(QCoreApplication::applicationDirPath(), is3336), m_hid, owner, notice);
 }

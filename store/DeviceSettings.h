@@ -7,6 +7,8 @@
 #include <QVariant>
 #include <QVariantList>
 
+#include <functional>
+
 class Hid_Thread;
 class SettingsFiles;
 
@@ -46,9 +48,9 @@ public:
     QVariantList keyDefine(const QVariant &matrixId) const;
 
     void clearHidBusy();
-    // Stops the event listener, waits 500 ms and starts the update program of
-    // the connected sensor without waiting for it; the process belongs to `owner`.
-    void openUpdateProgram(QObject *owner);
+    // Starts the update program of the connected sensor (UpdateLauncher.h);
+    // the process belongs to `owner`, `notice` hears what the user is told.
+    void openUpdateProgram(QObject *owner, const std::function<void(const QString &)> &notice);
 
 private:
     bool catalogued() const;  // the current device is one of the two mice

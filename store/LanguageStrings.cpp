@@ -8,7 +8,7 @@
 
 namespace {
 const std::array<const char *, kLanguageGroupCount> kGroupNames = {
-    "main", "keyMatrix", "keyMenu", "macroEditor", "gunControl", "macroKey", "other",
+    "main", "keyMatrix", "keyMenu", "macroEditor", "gunControl", "macroKey", "other", "helpMenu",
 };
 const char kTotalKey[] = "total";
 }

@@ -20,14 +20,15 @@ enum class LanguageGroup : uint {
     GunControl = 4,
     MacroKey = 5,
     Other = 6,
+    HelpMenu = 7,
 };
-constexpr uint kLanguageGroupCount = 7;
+constexpr uint kLanguageGroupCount = 8;
 
 // A table longer than this is taken as damage: the largest page table has 45
 // texts, and a corrupt `total` must not make the reader loop for minutes.
 constexpr int kMaxLanguageEntries = 1000;
 
-// "main", "keyMatrix", ... "other"; empty for any other number, which
+// "main", "keyMatrix", ... "other", "helpMenu"; empty for any other number, which
 // addresses the keys outside every group (the file's General section).
 QString languageGroupName(uint type);
 

@@ -184,6 +184,9 @@ uint myQQuickView::getDoubleClickSpeed() { return m_pointer->getDoubleClickSpeed
 QVariant myQQuickView::ui_8BH_GetCurrentDPIStage() { return m_deviceSettings->currentDpiStage(isVisible()); }
 QVariantList myQQuickView::ui_8DH_GetRGBLedEffect() { return m_deviceSettings->ledEffect(); }
 QVariantList myQQuickView::ui_90H_GetLED8StageColor(uchar type) { return m_deviceSettings->stageColour(type); }
-void myQQuickView::openUpdateExe() { m_deviceSettings->openUpdateProgram(this); }
+void myQQuickView::openUpdateExe()
+{
+    m_deviceSettings->openUpdateProgram(this, [this](const QString &text) { emit userNotice(text); });
+}
 QVariantList myQQuickView::ui_91H_GetDPISet() { return m_deviceSettings->dpiSet(); }
 QVariantList myQQuickView::ui_91H_GetDPISelect() { return m_deviceSettings->dpiSelect(); }

@@ -58,6 +58,10 @@ public:
                                              const QString &filter)>;
     void setFileDialogs(FileDialog open, FileDialog save);
 
+signals:
+    // Something the user must be told (a missing update program, ...).
+    void userNotice(const QString &text);
+
 public slots:
     void initUI(uchar sensorIndex);
     void runUI();

@@ -1,6 +1,7 @@
 #include "DebugLog.h"
 #include "DevicePresence.h"
 #include "StageTexts.h"
+#include "UpdateLauncher.h"
 #include "VirtualMouse.h"
 #include "Widget.h"
 #include "myQQuickView.h"
@@ -60,11 +61,8 @@ private slots:
         QVERIFY(w.waiting());
         QVERIFY(!w.view()->isVisible());
         QVERIFY(balloons(w).isEmpty());
-        // The desktop's close minimises instead.
-        QVERIFY(!w.close());
-        QVERIFY(w.isVisible() && w.isMinimized());
-        QCOMPARE(DebugLog::count(QStringLiteral("Window closed without a tray: minimised instead")), 1);
-        // A second start brings it back even without a mouse.
+        // A second start brings a minimised window back even without a mouse.
+        w.showMinimized();
         w.receiveMessage(QString());
         QTRY_VERIFY(!w.isMinimized());
     }
@@ -116,6 +114,41 @@ private slots:
         QVERIFY(!w.hid().isListening());
         QVERIFY(w.isVisible());
         QCOMPARE(balloons(w).size(), before);
+        // Without a tray the disabled page would look unchanged.
+        QTRY_VERIFY(w.waiting());
+    }
+
+    // The firmware update: a missing program is said and stops nothing; one
+    // that runs has the mouse to itself, and the listener resumes when it
+    // ends, however it ended.
+    void update_program_gives_the_listener_back()
+    {
+        vmouse::plugMouse();
+        Widget w;
+        w.checkDevice();
+        QVERIFY(w.hid().isListening());
+        QStringList notices;
+        const UpdateNotice notice = [&notices](const QString &text) { notices << text; };
+        launchUpdateProgram(m_dir.filePath(QStringLiteral("update/none")), &w.hid(), &w, notice);
+        QCOMPARE(notices.size(), 1);
+        QVERIFY2(notices.at(0).contains(QLatin1String("is missing")), qPrintable(notices.at(0)));
+        QVERIFY(w.hid().isListening());
+
+        QFile failing(m_dir.filePath(QStringLiteral("failing-update")));
+        QVERIFY(failing.open(QIODevice::WriteOnly));
+        failing.write("#!/bin/sh\nsleep 1\nexit 3\n");
+        failing.close();
+        failing.setPermissions(failing.permissions() | QFileDevice::ExeOwner);
+        // Commands still queued reach the mouse before the program takes it.
+        for (int i = 0; i < 20; ++i)
+            w.view()->ui_01H_SetReportRate(uchar(i % 4));
+        QVERIFY(w.hid().commandsPending());
+        launchUpdateProgram(failing.fileName(), &w.hid(), &w, notice);
+        QVERIFY(w.hid().isListening());
+        QTRY_VERIFY(!w.hid().isListening());
+        QVERIFY(!w.hid().commandsPending());
+        QTRY_VERIFY_WITH_TIMEOUT(w.hid().isListening(), 5000);
+        QCOMPARE(notices.size(), 1);
     }
 
     // With a mouse, a second start brings the hidden window back; quit ends

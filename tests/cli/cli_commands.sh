@@ -26,24 +26,52 @@ expect() {
   [[ "$out" == *"$text"* ]] || fail "'$*': '$text' not in: $out"
 }
 
-expect 0 "Usage: mouse-utility" --help
-expect 0 "mouse-utility 1.0" --version
-expect 2 "unknown option '--bogus'" --bogus
-expect 2 "unknown option 'status'" status
-expect 2 "--profile needs P" --profile
-expect 2 "give one command at a time" --list --status
-expect 2 "give one command at a time" --profile 2 --profile 3
-expect 2 "the profile is empty" --profile ""
-expect 2 "profile number 7 is outside 1 to 6" --profile 7
-expect 2 "profile number 0 is outside 1 to 6" --export 0 "$work/x.pf"
-expect 2 "profile number 0 is outside 1 to 6" --profile 0
-expect 2 "profile number 7 is outside 1 to 6" --export 7 "$work/x.pf"
-expect 2 "profile number 0 is outside 1 to 6" --import 0 "$work/x.pf"
-expect 2 "profile number 7 is outside 1 to 6" --import 7 "$work/x.pf"
-expect 2 "contains a path separator" --profile ../p1
-expect 2 'contains a control character' --profile $'Std\x1b[2J'
-expect 2 "no profile named 'Nobody'" --profile Nobody
-expect 2 "the file name is empty" --import 1 ""
+# Arguments against the exit status and the first line of output. Without a
+# display, a window started by mistake would abort (134) instead.
+while IFS='|' read -r want first args; do
+  [ -z "$want" ] && continue
+  eval "set -- $args"
+  out=$(timeout 20 "$exe" "$@" 2>&1)
+  got=$?
+  [ "$got" = "$want" ] && [ "${out%%$'\n'*}" = "$first" ] \
+    || fail "[$args]: status $got, expected $want; first line '${out%%$'\n'*}', expected '$first'"
+done <<'TABLE'
+0|Usage: mouse-utility [COMMAND]|--help
+0|Usage: mouse-utility [COMMAND]|-h
+0|mouse-utility 1.0|--version
+2|mouse-utility: unknown option '-list' (did you mean '--list'?)|-list
+2|mouse-utility: unknown option '-status' (did you mean '--status'?)|-status
+2|mouse-utility: unknown option '-v'|-v
+2|mouse-utility: unknown option '-V'|-V
+2|mouse-utility: unknown option '-'|-
+2|mouse-utility: unknown option '--'|--
+2|mouse-utility: unknown option '--bogus'|--bogus
+2|mouse-utility: unknown option '---list'|---list
+2|mouse-utility: unknown option 'status'|status
+2|mouse-utility: unknown option '-x'|-x --list
+2|mouse-utility: --profile needs P|--profile
+2|mouse-utility: --export needs P FILE|--export 1
+2|mouse-utility: --import needs P FILE|--import
+2|mouse-utility: unexpected argument '3'|--profile 2 3
+2|mouse-utility: unexpected argument 'extra'|--list extra
+2|mouse-utility: unexpected argument 'now'|--quit now
+2|mouse-utility: unknown option '-q'|--quit -q
+2|mouse-utility: give one command at a time ('--status' after an earlier command)|--list --status
+2|mouse-utility: give one command at a time ('--profile' after an earlier command)|--profile 2 --profile 3
+2|mouse-utility: the profile is empty: give a profile name or a number 1 to 6|--profile ""
+2|mouse-utility: profile number 7 is outside 1 to 6|--profile 7
+2|mouse-utility: profile number 0 is outside 1 to 6|--export 0 x.pf
+2|mouse-utility: profile number 0 is outside 1 to 6|--profile 0
+2|mouse-utility: profile number 7 is outside 1 to 6|--export 7 x.pf
+2|mouse-utility: profile number 0 is outside 1 to 6|--import 0 x.pf
+2|mouse-utility: profile number 7 is outside 1 to 6|--import 7 x.pf
+2|mouse-utility: profile name '../p1' contains a path separator|--profile ../p1
+2|mouse-utility: profile name 'Std\x1b[2J' contains a control character|--profile $'Std\x1b[2J'
+2|mouse-utility: no profile named 'Nobody'|--profile Nobody
+2|mouse-utility: the file name is empty|--import 1 ""
+1|mouse-utility: the program is not running|--quit
+TABLE
+
 # The toolkit's own options still start the window (which fails here, without a display).
 out=$(timeout 20 "$exe" -session restored-id 2>&1)
 [[ "$out" != *"unknown option"* ]] || fail "a session restart was taken for a command: $out"
@@ -52,6 +80,9 @@ VIRTUALMOUSE_ATTACH=none expect 1 "no mouse connected" --status
 VIRTUALMOUSE_ATTACH=none expect 1 "no mouse connected" --list
 VIRTUALMOUSE_ATTACH=none expect 1 "no mouse connected" --profile 1
 expect 0 "sensor 3336	command " --list
+out=$(VIRTUALMOUSE_ATTACH=1040,1044 timeout 60 "$exe" --list 2>&1) || fail "--list with both mice: $out"
+[ "$(grep -c 'sensor 3336' <<<"$out")" = 1 ] && [ "$(grep -c 'sensor 4090' <<<"$out")" = 1 ] \
+  || fail "--list does not show both mice: $out"
 expect 0 "profile: 1 Standard" --status
 
 # Only listed profiles can be chosen: the profile manager shows no other.

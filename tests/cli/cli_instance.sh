@@ -24,17 +24,28 @@ kill -0 "$pid" || fail "the running program ended"
 out=$(timeout 60 "$prog" --status 2>&1) || fail "--status: $out"
 [[ "$out" == *"profile: 2"* ]] || fail "the running program is not on profile 2: $out"
 
-# Two commands at once: nothing hangs, and one that finds the other running is told so.
+# Commands during a profile send wait for it and are answered: nothing is
+# refused as busy, nothing hangs.
 timeout 60 "$prog" --profile 1 >"$work/a" 2>&1 & first=$!
-timeout 60 "$prog" --profile 2 >"$work/b" 2>&1; second=$?
+sleep 0.2
+timeout 60 "$prog" --status >"$work/b" 2>&1; second=$?
+timeout 60 "$prog" --profile 2 >"$work/c" 2>&1; third=$?
 wait "$first"; first=$?
-for r in "$first:a" "$second:b"; do
-  case ${r%%:*} in
-    0) ;;
-    1) grep -q "busy with another command" "$work/${r#*:}" || fail "status 1 without the busy message" ;;
-    *) fail "status ${r%%:*}: $(cat "$work/${r#*:}")" ;;
-  esac
+for r in "$first:a" "$second:b" "$third:c"; do
+  [ "${r%%:*}" = 0 ] || fail "status ${r%%:*}: $(cat "$work/${r#*:}")"
 done
+grep -q "profile: 1" "$work/b" || fail "--status during the send: $(cat "$work/b")"
+
+# A running program that does not answer (stopped): a clear message within
+# a few seconds, status 1.
+kill -STOP "$pid"
+start=$(date +%s%N)
+out=$(timeout 60 "$prog" --status 2>&1); rc=$?
+elapsed_ms=$(( ($(date +%s%N) - start) / 1000000 ))
+kill -CONT "$pid"
+[ "$rc" = 1 ] && [[ "$out" == *"does not answer"* ]] || fail "--status to a stopped program: status $rc: $out"
+[ "$elapsed_ms" -lt 5000 ] || fail "--status to a stopped program took ${elapsed_ms} ms"
+
 # The plain message of a second start still works.
-"$prog"; [ $? = 1 ] || fail "a second start did not hand over"
+out=$("$prog" 2>&1); [ $? = 0 ] || fail "a second start did not hand over: $out"
 echo PASS

@@ -1,7 +1,8 @@
 // A command from another process carried out by the running program: the
 // pages show the new profile and the mouse has it; a command that arrives
-// while one runs is refused as busy, and the plain message of a second
-// start still reaches the window. The channel refuses what it cannot carry.
+// while one runs waits for it and is answered after it, and the plain
+// message of a second start still reaches the window. The channel refuses
+// what it cannot carry.
 #include "CommandLine.h"
 #include "CliRequest.h"
 #include "LocalPeer.h"
@@ -29,6 +30,15 @@ class InstanceCommandTest : public QObject
         return cli::encodeRequest(cli::parse(arguments, QDir::currentPath()));
     }
 
+    // The answer to a request carried out by `w`, once it is given.
+    static QString carryOut(const QString &message, Widget &w, QString *later = nullptr)
+    {
+        QString answer;
+        QString *into = later ? later : &answer;
+        carryOutRequest(message, w, [into](const QString &a) { *into = a; });
+        return answer;
+    }
+
     static QVariant page(Widget &w, const QString &code)
     {
         QQuickItem *root = w.view()->rootObject();
@@ -52,25 +62,32 @@ private slots:
         QTRY_VERIFY(page(w, QStringLiteral("isPowerOn && fullPage")).toBool());
         w.view()->settings().profile(1)->setValue(QStringLiteral("sensor/reportRate_Tarn"), 2);
 
-        const cli::Reply reply = cli::decodeReply(carryOutRequest(request({"--profile", "2"}), w));
+        const cli::Reply reply = cli::decodeReply(carryOut(request({"--profile", "2"}), w));
         QCOMPARE(reply.status, int(cli::kDone));
         QCOMPARE(page(w, QStringLiteral("profileMain.profileNo")).toInt(), 1);
         QCOMPARE(page(w, QStringLiteral("reprotRateMain.reportValue")).toInt(), 2);
         QCOMPARE(int(vmouse::firmwareState(unit).reportRate), 2);
         QVERIFY(!page(w, QStringLiteral("profileFlow.profileChanged")).toBool());
 
-        // The next request arrives while the device link waits inside this one.
+        // The next request arrives while the device link waits inside this
+        // one: it is answered once the outer one is over, with its outcome.
         QString inner;
+        bool innerAnsweredEarly = true;
         w.hid().waitHidFree();
-        QTimer::singleShot(50, &w, [&] { inner = carryOutRequest(request({"--status"}), w); });
+        QTimer::singleShot(50, &w, [&] {
+            carryOut(request({"--status"}), w, &inner);
+            innerAnsweredEarly = !inner.isEmpty();
+        });
         QTimer::singleShot(100, &w, [&] { w.hid().releaseHid(); });
-        QCOMPARE(cli::decodeReply(carryOutRequest(request({"--profile", "1"}), w)).status, int(cli::kDone));
-        QCOMPARE(cli::decodeReply(inner).err, cli::busyReply().err);
-
+        QCOMPARE(cli::decodeReply(carryOut(request({"--profile", "1"}), w)).status, int(cli::kDone));
+        QVERIFY(!innerAnsweredEarly);
+        const cli::Reply status = cli::decodeReply(inner);
+        QCOMPARE(status.status, int(cli::kDone));
+        QVERIFY2(status.out.contains(QLatin1String("profile: 1")), qPrintable(status.out));
         // An import into an unlisted profile shows it in the profile manager.
         const QString pf = m_dir.filePath(QStringLiteral("in.pf"));
         QVERIFY(QFile::copy(m_dir.filePath(QStringLiteral("modules/setting/p1.bin")), pf));
-        QCOMPARE(cli::decodeReply(carryOutRequest(request({"--import", "4", pf}), w)).status, int(cli::kDone));
+        QCOMPARE(cli::decodeReply(carryOut(request({"--import", "4", pf}), w)).status, int(cli::kDone));
         QCOMPARE(page(w, QStringLiteral("profileMain.profileModel.get(2).name + profileMain.profileModel.get(2).pIndex"))
                      .toString(), QStringLiteral("profile_03"));
     }
@@ -87,18 +104,19 @@ private slots:
                 server.answer(QStringLiteral("answer to ") + m);
         });
         QString plain = QStringLiteral("unset");
-        std::optional<QString> answer;
+        LocalPeer::Outcome answer;
         QThread *client = QThread::create([&] {
             LocalPeer peer(id);
             plain = peer.sendMessage(QString(), 5000) ? QString() : QStringLiteral("failed");
-            answer = peer.request(QStringLiteral("héllo"), 5000);
+            answer = peer.request(QStringLiteral("héllo"), 5000, 5000);
         });
         client->start();
         QTRY_VERIFY(client->isFinished());
         delete client;
         QCOMPARE(received, QStringList({QString(), QStringLiteral("héllo")}));
         QCOMPARE(plain, QString());
-        QCOMPARE(answer.value_or(QString()), QStringLiteral("answer to héllo"));
+        QCOMPARE(answer.delivery, LocalPeer::Delivery::Taken);
+        QCOMPARE(answer.answer, QStringLiteral("answer to héllo"));
     }
 
     void primary_cannot_send_and_absent_server_times_out()
@@ -113,7 +131,7 @@ private slots:
         LocalPeer client(id + QStringLiteral("-nolisten"));
         QElapsedTimer clock;
         clock.start();
-        QVERIFY(!client.sendMessage(QStringLiteral("x"), 500));
+        QCOMPARE(client.deliver(QStringLiteral("x"), 500).delivery, LocalPeer::Delivery::NoListener);
         QVERIFY(clock.elapsed() < 3000);
     }
 

@@ -10,6 +10,10 @@ set -uo pipefail
 
 exe=$1 ctl=$2 grab=$3 frames=$4 shot=$5
 
+# With a tray the page stays after the unplug (without one the waiting
+# screen takes its place), so the indicator can be watched.
+start_bus
+start_fakes --tray
 start_program "$exe"
 
 # The profile button (bottom left) opens the profile list; choosing a row

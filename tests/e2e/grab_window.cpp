@@ -5,7 +5,10 @@
 // Exit status 0 when the full page was seen and written, 1 on time-out.
 //   grab_window --check page|waiting SHOT.png
 // Exit status 0 when a screenshot taken elsewhere (Wayland) shows the full
-// page, or the waiting panel at the window's centre.
+// page, or the waiting page filling the shot.
+//   grab_window --area X Y W H OUT.png
+// Writes that area of the screen as the display shows it (what a desktop
+// without compositing paints black around a translucent window included).
 #include "FullPage.h"
 
 #include <QElapsedTimer>
@@ -19,10 +22,13 @@
 namespace {
 constexpr int kPollMs = 20;
 
-// The waiting panel's colour, above its texts (the panel is 200 pixels high).
+// The waiting page's colour above its texts and in its lower left corner:
+// the page is the whole window, with nothing left black around it.
 bool waitingPanel(const QImage &shot)
 {
-    return shot.height() > 180 && shot.pixelColor(shot.width() / 2, shot.height() / 2 - 90) == QColor(0x2c, 0x2d, 0x31);
+    const QColor panel(0x2c, 0x2d, 0x31);
+    return shot.height() > 180 && shot.pixelColor(shot.width() / 2, shot.height() / 10) == panel
+        && shot.pixelColor(4, shot.height() - 5) == panel;
 }
 } // namespace
 
@@ -33,6 +39,11 @@ int main(int argc, char **argv)
         return (qstrcmp(argv[2], "waiting") == 0 ? waitingPanel(shot) : fullPage(shot)) ? 0 : 1;
     }
     QGuiApplication app(argc, argv);
+    if (argc == 7 && qstrcmp(argv[1], "--area") == 0) {
+        const auto n = [argv](int i) { return QString::fromLatin1(argv[i]).toInt(); };
+        const QImage area = app.primaryScreen()->grabWindow(0, n(2), n(3), n(4), n(5)).toImage();
+        return area.save(QString::fromLocal8Bit(argv[6]), "PNG") ? 0 : 1;
+    }
     if (argc < 3) {
         std::fprintf(stderr, "usage: %s WINDOW_ID OUT.png [SECONDS]\n", argv[0]);
         return 2;

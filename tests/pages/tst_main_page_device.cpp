@@ -320,9 +320,13 @@ private slots:
         QTest::mouseClick(f.view.get(), Qt::LeftButton, {}, minimise->mapToScene(QPointF(7, 7)).toPoint());
         QVERIFY(f.window.isMinimized());
         f.window.showNormal();
+        QSignalSpy quit(&f.controler, &Ui_Controler::quitRequested);
         QTest::mouseClick(f.view.get(), Qt::LeftButton, {}, close->mapToScene(QPointF(7, 7)).toPoint());
-        // Into the tray where there is one, else minimised.
-        QVERIFY(QSystemTrayIcon::isSystemTrayAvailable() ? !f.window.isVisible() : f.window.isMinimized());
+        // Into the tray where there is one, else the program ends.
+        if (QSystemTrayIcon::isSystemTrayAvailable())
+            QVERIFY(!f.window.isVisible() && quit.isEmpty());
+        else
+            QCOMPARE(quit.count(), 1);
 
         f.js(QStringLiteral("mouseRateMain.mouseRateValue = 3; mouseRateMain.mouseRateChange()"));
         f.js(QStringLiteral("doubleRateMain.doubleRateValue = 9; doubleRateMain.doubleRateChange()"));
@@ -351,6 +355,7 @@ private slots:
         QCOMPARE(f.js(QStringLiteral("mainLang[10]")).toString(), QStringLiteral("鼠标速度"));
         QCOMPARE(f.js(QStringLiteral("askMenu.entries[1]")).toString(), QStringLiteral("更新"));
         QCOMPARE(f.js(QStringLiteral("askMenu.entries[2]")).toString(), QStringLiteral("版本:1.0"));
+        QCOMPARE(f.js(QStringLiteral("askMenu.entries[3]")).toString(), QStringLiteral("退出"));
         // The profile keeps its stored name outside English.
         QCOMPARE(f.js(QStringLiteral("profileMain.profileModel.get(0).name")).toString(), QStringLiteral("Standard"));
     }

@@ -12,9 +12,12 @@ static int g_written = 0;
 void setOutput(const QString &folder) { g_folder = folder; }
 int written() { return g_written; }
 
-static void write(const QString &path, QSize size, const Draw &draw)
+// The image at one density: `scale` 2 is the "@2x" file that Qt picks by
+// itself on a high-density screen, drawn (not enlarged) at twice the pixels.
+static void writeAt(const QString &path, QSize size, int scale, const Draw &draw)
 {
-    QImage img(size, QImage::Format_ARGB32_Premultiplied);
+    QImage img(size * scale, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(scale);
     img.fill(Qt::transparent);
     {
         QPainter p(&img);
@@ -26,6 +29,14 @@ static void write(const QString &path, QSize size, const Draw &draw)
     if (!img.save(path, "PNG"))
         qFatal("cannot write %s", qPrintable(path));
     ++g_written;
+}
+
+static void write(const QString &path, QSize size, const Draw &draw)
+{
+    writeAt(path, size, 1, draw);
+    QString doubled = path;
+    doubled.insert(path.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
+    writeAt(doubled, size, 2, draw);
 }
 
 void image(const char *group, const QString &file, QSize size, const Draw &draw)

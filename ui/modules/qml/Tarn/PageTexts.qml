@@ -12,6 +12,7 @@ QtObject {
     readonly property int kGunControlTexts: 4
     readonly property int kMacroKeyTexts: 5
     readonly property int kStageTexts: 6
+    readonly property int kHelpMenuTexts: 7
 
     // A group the language file lacks keeps its built-in texts.
     function translated(type, fallback) {
@@ -20,7 +21,7 @@ QtObject {
     }
 
     function loadChinese() {
-        askMenu.entries = [askMenu.webAddress, "更新", "版本:1.0"]
+        askMenu.entries = [askMenu.webAddress].concat(translated(kHelpMenuTexts, askMenu.entries.slice(1)))
         mainIten.mainLang = translated(kMainTexts, mainIten.mainLang)
         keyMatrixMain.keyMatrixLang = translated(kKeyMatrixTexts, keyMatrixMain.keyMatrixLang)
         keyMenuMain.keyMenuLang = translated(kKeyMenuTexts, keyMenuMain.keyMenuLang)

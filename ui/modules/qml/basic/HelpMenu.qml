@@ -1,17 +1,19 @@
 import QtQuick 2.15
 
-// Help: the maker's web site, the firmware update program, the version.
+// Help: the maker's web site, the firmware update program, the version, and
+// Quit, which ends the program from the window on any desktop (with or
+// without a tray).
 Rectangle {
     id: helpMenu
     width: 159
-    height: 64
+    height: 1 + 21 * entries.length + 1
     color: "#6f2929"
     border.color: "#8f2020"
     border.width: 1
     visible: false
 
     readonly property string webAddress: "https://www.orvane.example/"
-    property var entries: [webAddress, "update", "verison:1.0"]
+    property var entries: [webAddress, "update", "verison:1.0", "Quit"]
 
     function run(row) {
         visible = false
@@ -19,13 +21,15 @@ Rectangle {
             Qt.openUrlExternally(webAddress)
         else if (row === 1)
             ui_View.openUpdateExe()
+        else if (row === 3)
+            ui_Ctl.onQuit()
     }
 
     Column {
         x: 1
         y: 1
         Repeater {
-            model: 3
+            model: helpMenu.entries.length
             Rectangle {
                 objectName: "helpEntry" + index
                 width: 157

@@ -6,7 +6,9 @@
 
 #include <QString>
 
+class Hid_Thread;
 class Widget;
+class myQQuickView;
 
 // Whether the arguments ask for a command rather than the window.
 bool isCommandLine(int argc, char **argv);
@@ -17,3 +19,5 @@ int runCommandLine(int argc, char **argv);
 // In the running instance: carries out a request from the command line of
 // another process and returns the encoded answer.
 QString carryOutRequest(const QString &message, Widget &window);
+// The same against the pages in `view` and the device link `hid`.
+QString carryOutRequest(const QString &message, myQQuickView &view, Hid_Thread &hid);

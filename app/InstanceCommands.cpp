@@ -48,7 +48,7 @@ cli::PageHooks pageHooks(myQQuickView *view)
             return;
         QObject *flow = root->findChild<QObject *>(QLatin1String(kProfileFlow));
         callPage(root, "setProtectUI", {flow ? flow->property("kProtectProfile") : QVariant()});
-        callPage(flow, "initProfilePanels", {false});
+        callPage(flow, "initProfilePanels");
         callPage(root->findChild<QObject *>(QLatin1String(kMacroEditor)), "init");
     };
     return hooks;
@@ -57,6 +57,11 @@ cli::PageHooks pageHooks(myQQuickView *view)
 } // namespace
 
 QString carryOutRequest(const QString &message, Widget &window)
+{
+    return carryOutRequest(message, *window.view(), window.hid());
+}
+
+QString carryOutRequest(const QString &message, myQQuickView &view, Hid_Thread &hid)
 {
     // The device link lets events through while it waits, and with them
     // the next request: it is refused rather than run inside this one.
@@ -67,10 +72,9 @@ QString carryOutRequest(const QString &message, Widget &window)
     if (running)
         return cli::encodeReply(cli::busyReply());
     running = true;
-    myQQuickView *view = window.view();
-    SettingsFiles &files = view->settings();
+    SettingsFiles &files = view.settings();
     const QString settingDir = QFileInfo(files.fileName(0)).absolutePath();
-    const cli::Reply reply = cli::CommandRunner(files, settingDir, window.hid(), pageHooks(view)).run(*options);
+    const cli::Reply reply = cli::CommandRunner(files, settingDir, hid, pageHooks(&view)).run(*options);
     running = false;
     return cli::encodeReply(reply);
 }

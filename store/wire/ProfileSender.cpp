@@ -5,8 +5,6 @@
 
 #include <QDir>
 
-#include <cmath>
-
 namespace {
 const char kMacroDirName[] = "../macro";
 } // namespace
@@ -25,9 +23,15 @@ ProfileStores::ProfileStores(SettingsFiles &settings, const QString &settingDir,
 {
 }
 
+void ProfileStores::setDevice(Hid_Thread *hid)
+{
+    device.setDevice(hid);
+    axisCommands.setDevice(hid);
+    macroSlots.setDevice(hid);
+}
+
 ProfileSender::ProfileSender(ProfileStores &stores)
     : m_stores(stores)
-    , m_lighting(panel::lightingFrom(stores.device.ledEffect(), {}))
 {
 }
 
@@ -37,43 +41,62 @@ bool ProfileSender::select(int profile)
         return false;
     const int rateBefore = panel::validReportRate(m_stores.device.reportRate());
     m_stores.profiles.selectProfile(profile);
-    m_lighting = panel::lightingFrom(m_stores.device.ledEffect(), m_lighting);
-    const int rate = panel::validReportRate(m_stores.device.reportRate());
-    if (rate != rateBefore) {
-        m_stores.device.setReportRate(uchar(rate));
-        sendLedColour(m_lighting.r, m_lighting.g, m_lighting.b);
-    }
+    m_values = readProfileValues(m_stores.device, m_stores.gunAxis);
+    sendRateChange(rateBefore);
     return true;
+}
+
+// The report-rate panel sends a rate that differs from the one it showed,
+// with the lighting colour after it.
+void ProfileSender::sendRateChange(int rateBefore)
+{
+    if (m_values.reportRate == rateBefore)
+        return;
+    sendReportRate();
+    sendLedColour(m_values.lighting.r, m_values.lighting.g, m_values.lighting.b);
 }
 
 void ProfileSender::sendAll()
 {
-    m_lighting = panel::lightingFrom(m_stores.device.ledEffect(), m_lighting);
-    sendButtonMacros(sendKeyMatrix());
+    m_values = readProfileValues(m_stores.device, m_stores.gunAxis);
+    sendKeyMatrix();
+    sendButtonMacros();
     sendAxis();
     sendDpi();
     sendLighting();
     sendReportRate();
     sendPointer();
-    sendLedColour(m_lighting.r, m_lighting.g, m_lighting.b);
+    sendLedColour(m_values.lighting.r, m_values.lighting.g, m_values.lighting.b);
 }
 
-QVariantList ProfileSender::sendKeyMatrix()
+void ProfileSender::resetAndSend(int profile)
 {
-    QVariantList matrix;
-    for (int k = 0; k < panel::kButtonCount; ++k)
-        for (int v : panel::buttonDefinition(k, m_stores.device.keyDefine(k)))
-            matrix << v;
-    m_stores.device.setKeyMatrix(matrix);
-    return matrix;
+    const int rateBefore = panel::validReportRate(m_stores.device.reportRate());
+    m_stores.profiles.resetProfile(profile);
+    m_values = readProfileValues(m_stores.device, m_stores.gunAxis);
+    sendKeyMatrix();
+    sendButtonMacros();
+    sendLighting();
+    sendAxis();
+    sendDpi();
+    sendRateChange(rateBefore);
+    sendReportRate();
+    sendPointer();
+    sendLedColour(m_values.lighting.r, m_values.lighting.g, m_values.lighting.b);
 }
 
-void ProfileSender::sendButtonMacros(const QVariantList &matrix)
+void ProfileSender::sendKeyMatrix()
 {
-    for (int k = 0; k < panel::kButtonCount && (k + 1) * panel::kButtonBytes <= matrix.size(); ++k) {
+    m_stores.device.sendKeyMatrix(QVariantList(m_values.matrix.begin(), m_values.matrix.end()));
+}
+
+void ProfileSender::sendButtonMacros()
+{
+    const ProfileValues values = readProfileValues(m_stores.device, m_stores.gunAxis);
+    for (int k = 0; k < panel::kButtonCount; ++k) {
         const int base = k * panel::kButtonBytes;
-        if (matrix.at(base).toInt() == panel::kMacroKind)
-            sendMacro(k, m_stores.assignments.macroKey(matrix.at(base + 3).toInt()).toString());
+        if (values.matrix[size_t(base)] == panel::kMacroKind)
+            sendMacro(k, m_stores.assignments.macroKey(values.matrix[size_t(base + 3)]).toString());
     }
 }
 
@@ -82,67 +105,33 @@ void ProfileSender::sendMacro(int slot, const QString &name)
     const QStringList stored = m_stores.macros.load(name);
     if (stored.isEmpty())
         return;
-    m_stores.macroSlots.send(encodeMacro(parseStoredMacro(stored)), slot);
+    m_stores.macroSlots.send(slotBytesReported(name, parseStoredMacro(stored)), slot);
 }
 
 void ProfileSender::sendAxis()
 {
-    const int x = panel::validAxisLevel(m_stores.gunAxis.xySensitive(0));
-    const int y = panel::validAxisLevel(m_stores.gunAxis.xySensitive(1));
-    m_stores.axisCommands.sendXYSensitive(panel::axisSendValue(x), panel::axisSendValue(y));
+    m_stores.axisCommands.sendXYSensitive(panel::axisSendValue(m_values.axisX), panel::axisSendValue(m_values.axisY));
 }
 
 void ProfileSender::sendDpi()
 {
-    QVariantList values;
-    const QVariantList storedDpi = m_stores.device.dpiSet();
-    for (int i = 0; i < panel::kStageCount; ++i) {
-        const auto v = i < storedDpi.size() ? panel::validDpi(storedDpi.at(i)) : std::nullopt;
-        values << v.value_or(panel::kDefaultDpi.at(size_t(i)));
-    }
-
-    QVariantList flags;
-    const QVariantList storedFlags = m_stores.device.dpiSelect();
-    bool anyEnabled = false;
-    for (int i = 0; i < panel::kStageCount; ++i) {
-        int flag = panel::kDefaultStageFlags.at(size_t(i));
-        if (i < storedFlags.size()) {
-            const double n = panel::number(storedFlags.at(i));
-            flag = (n != 0 && !std::isnan(n)) ? 1 : 0;
-        }
-        anyEnabled = anyEnabled || flag;
-        flags << flag;
-    }
-    if (!anyEnabled)
-        flags[0] = 1;
-
-    QVariantList colours;
-    const QVariantList storedColours = m_stores.device.stageColour(panel::kStageColourTable);
-    for (int i = 0; i < int(panel::kDefaultStageColours.size()); ++i)
-        colours << (storedColours.size() < int(panel::kDefaultStageColours.size())
-                        ? panel::kDefaultStageColours.at(size_t(i))
-                        : panel::lowByte(storedColours.at(i)));
-
-    m_stores.device.setDpiSet(panel::kStageOnSendAll, values, flags);
-    sendLedColour(m_lighting.r, m_lighting.g, m_lighting.b);
-    m_stores.device.setStageColour(panel::kStageColourTable, colours);
+    m_stores.device.sendDpiSet(panel::kStageOnSendAll, QVariantList(m_values.dpi.begin(), m_values.dpi.end()),
+                               QVariantList(m_values.stageFlags.begin(), m_values.stageFlags.end()));
+    sendLedColour(m_values.lighting.r, m_values.lighting.g, m_values.lighting.b);
+    m_stores.device.sendStageColour(panel::kStageColourTable,
+                                    QVariantList(m_values.stageColours.begin(), m_values.stageColours.end()));
 }
 
 void ProfileSender::sendLighting()
 {
-    const QVariantList stored = m_stores.device.ledEffect();
-    m_lighting = panel::lightingFrom(stored, m_lighting);
-    const double mode = stored.size() >= 6 ? panel::number(stored.at(1)) : 0;
-    const int colourMode = std::isfinite(mode) ? int(mode) : 0;
-    const panel::Lighting &l = m_lighting;
-    m_stores.device.setLedEffect(uchar(l.effect), 0, uchar(l.level),
-                                 {l.effect, colourMode, l.level, l.r, l.g, l.b});
+    const panel::Lighting &l = m_values.lighting;
+    m_stores.device.sendLedEffect(uchar(l.effect), 0, uchar(l.level));
     sendLedColour(0xFF, 0x00, 0x00);
 }
 
 void ProfileSender::sendReportRate()
 {
-    m_stores.device.setReportRate(uchar(panel::validReportRate(m_stores.device.reportRate())));
+    m_stores.device.sendReportRate(uchar(m_values.reportRate));
 }
 
 void ProfileSender::sendPointer()
@@ -153,11 +142,10 @@ void ProfileSender::sendPointer()
     pointer.setVerticalScrollLines(panel::scrollLinesToSend(pointer.getVerticalScrollLines()));
 }
 
-// The main page's answer to the lighting panel's colour signal.
+// The lighting colour with the colour mode it needs.
 void ProfileSender::sendLedColour(int r, int g, int b)
 {
-    m_stores.device.setLedColour(panel::ledColourList(r, g, b));
-    const int mode = panel::ledColourMode(r, g, b);
-    const panel::Lighting &l = m_lighting;
-    m_stores.device.setLedEffect(uchar(l.effect), uchar(mode), uchar(l.level), {l.effect, mode, l.level, r, g, b});
+    m_stores.device.sendLedColour(panel::ledColourList(r, g, b));
+    const panel::Lighting &l = m_values.lighting;
+    m_stores.device.sendLedEffect(uchar(l.effect), uchar(panel::ledColourMode(r, g, b)), uchar(l.level));
 }

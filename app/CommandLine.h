@@ -8,7 +8,9 @@
 
 #include <functional>
 
+class Hid_Thread;
 class Widget;
+class myQQuickView;
 
 // Whether the arguments ask for a command rather than the window.
 bool isCommandLine(int argc, char **argv);
@@ -20,3 +22,6 @@ int runCommandLine(int argc, char **argv);
 // another process and hands the encoded answer to `answer`. A request that
 // arrives while another is carried out waits for it to end, in order.
 void carryOutRequest(const QString &message, Widget &window, std::function<void(const QString &)> answer);
+// The same against the pages in `view` and the device link `hid`, answered
+// at once; there is no window to end, so a quit request is refused.
+QString carryOutRequest(const QString &message, myQQuickView &view, Hid_Thread &hid);

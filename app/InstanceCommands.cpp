@@ -51,7 +51,7 @@ cli::PageHooks pageHooks(myQQuickView *view)
             return;
         QObject *flow = root->findChild<QObject *>(QLatin1String(kProfileFlow));
         callPage(root, "setProtectUI", {flow ? flow->property("kProtectProfile") : QVariant()});
-        callPage(flow, "initProfilePanels", {false});
+        callPage(flow, "initProfilePanels");
         callPage(root->findChild<QObject *>(QLatin1String(kMacroEditor)), "init");
     };
     hooks.profileListChanged = [view] {
@@ -70,20 +70,20 @@ struct Pending {
     std::function<void(const QString &)> answer;
 };
 
-QString carryOutOne(const QString &message, Widget &window)
+QString carryOutOne(const QString &message, myQQuickView &view, Hid_Thread &hid, const std::function<void()> &quit)
 {
     const auto options = cli::decodeRequest(message);
     if (!options)
         return cli::encodeReply({cli::kBadInput, {}, QStringLiteral("the request cannot be read\n")});
     if (options->command == cli::Command::Quit) {
-        // After the answer has gone: the program ends as from the tray's Quit.
-        QMetaObject::invokeMethod(&window, &Widget::exitSYS, Qt::QueuedConnection);
+        if (!quit)
+            return cli::encodeReply({cli::kBadInput, {}, QStringLiteral("there is no window to end\n")});
+        quit();
         return cli::encodeReply({cli::kDone, QStringLiteral("mouse-utility ended\n"), {}});
     }
-    myQQuickView *view = window.view();
-    SettingsFiles &files = view->settings();
+    SettingsFiles &files = view.settings();
     const QString settingDir = QFileInfo(files.fileName(0)).absolutePath();
-    return cli::encodeReply(cli::CommandRunner(files, settingDir, window.hid(), pageHooks(view)).run(*options));
+    return cli::encodeReply(cli::CommandRunner(files, settingDir, hid, pageHooks(&view)).run(*options));
 }
 
 } // namespace
@@ -98,10 +98,17 @@ void carryOutRequest(const QString &message, Widget &window, std::function<void(
     if (running)
         return;
     running = true;
+    // After the answer has gone: the program ends as from the tray's Quit.
+    const auto quit = [&window] { QMetaObject::invokeMethod(&window, &Widget::exitSYS, Qt::QueuedConnection); };
     while (!waiting.empty()) {
         const Pending next = waiting.front();
         waiting.pop_front();
-        next.answer(carryOutOne(next.message, window));
+        next.answer(carryOutOne(next.message, *window.view(), window.hid(), quit));
     }
     running = false;
+}
+
+QString carryOutRequest(const QString &message, myQQuickView &view, Hid_Thread &hid)
+{
+    return carryOutOne(message, view, hid, {});
 }

@@ -196,10 +196,19 @@ Reply CommandRunner::profile(int index)
 {
     if (!mousePresent())
         return noMouse();
-    const bool taken = sendCurrentProfile(index);
-    ProfileStores(m_files, m_settingDir, &m_hid).profiles.setStartProfile(index);
-    if (!taken)
+    ProfileStores stores(m_files, m_settingDir, &m_hid);
+    const int currentBefore = m_files.currentProfileIndex();
+    const QVariant startBefore = stores.profiles.startProfile();
+    if (!sendCurrentProfile(index)) {
+        // Without a window nothing shows the choice: the profile the mouse
+        // may hold in part does not become the current or start profile.
+        if (!m_hooks.selectProfile) {
+            m_files.setCurrentProfileIndex(currentBefore);
+            stores.profiles.setStartProfile(startBefore);
+        }
         return failed(kDeviceFailed, QStringLiteral("the mouse did not take profile %1").arg(index + 1));
+    }
+    stores.profiles.setStartProfile(index);
     return {kDone, QStringLiteral("profile %1 sent\n").arg(profileLabel(index)), {}};
 }
 

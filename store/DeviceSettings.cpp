@@ -45,6 +45,11 @@ void DeviceSettings::setReportRate(uchar rate)
     // A device that is not one of the catalogued mice has no key of its own.
     if (catalogued())
         m_files.currentProfile()->setValue(m_files.reportRateKey(), int(rate));
+    sendReportRate(rate);
+}
+
+void DeviceSettings::sendReportRate(uchar rate)
+{
     if (m_hid)
         m_hid->hid_01H_SetReportRate(rate);
 }
@@ -76,6 +81,11 @@ void DeviceSettings::setDpiSet(uchar dpiStage, const QVariantList &dpiValues, co
     QSettings *profile = m_files.currentProfile();
     profile->setValue(m_files.dpiListKey(), dpiValues);
     profile->setValue(QString::fromLatin1(kDpiSelectKey), stageFlags);
+    sendDpiSet(dpiStage, dpiValues, stageFlags);
+}
+
+void DeviceSettings::sendDpiSet(uchar dpiStage, const QVariantList &dpiValues, const QVariantList &stageFlags)
+{
     const DpiSetPayload p = dpiSetPayload(m_files.is4090(), dpiValues, stageFlags);
     if (!m_hid)
         return;
@@ -114,6 +124,11 @@ QVariant DeviceSettings::currentDpiStage(bool windowVisible)
 void DeviceSettings::setLedEffect(uchar effect, uchar colour, uchar level, const QVariantList &configs)
 {
     m_files.currentProfile()->setValue(m_files.ledEffectKey(), configs);
+    sendLedEffect(effect, colour, level);
+}
+
+void DeviceSettings::sendLedEffect(uchar effect, uchar colour, uchar level)
+{
     const LightingOptions o = lightingOptions(effect, level);
     if (m_hid)
         m_hid->hid_06H_SetRGBLedEffect(effect, colour, o.option1, o.option2);
@@ -121,12 +136,22 @@ void DeviceSettings::setLedEffect(uchar effect, uchar colour, uchar level, const
 
 QVariantList DeviceSettings::ledEffect() const
 {
-    return toUIntVariantList(readSettingsList(*m_files.currentProfile(), m_files.ledEffectKey()));
+    return toUIntVariantList(storedLedEffect());
+}
+
+QVariantList DeviceSettings::storedLedEffect() const
+{
+    return readSettingsList(*m_files.currentProfile(), m_files.ledEffectKey());
 }
 
 void DeviceSettings::setLedColour(const QVariantList &src24)
 {
     m_files.currentProfile()->setValue(colorTypeKey(kLightingColorTable), src24);
+    sendLedColour(src24);
+}
+
+void DeviceSettings::sendLedColour(const QVariantList &src24)
+{
     ColourTable buffer = colourTable(src24);
     if (m_hid)
         m_hid->hid_LEDColor(buffer.data());
@@ -135,6 +160,11 @@ void DeviceSettings::setLedColour(const QVariantList &src24)
 void DeviceSettings::setStageColour(uchar type, const QVariantList &src24)
 {
     m_files.currentProfile()->setValue(colorTypeKey(type), src24);
+    sendStageColour(type, src24);
+}
+
+void DeviceSettings::sendStageColour(uchar type, const QVariantList &src24)
+{
     ColourTable buffer = stageColourBuffer(type, src24);
     if (m_hid)
         m_hid->hid_10H_SetLED8StageColor(type, buffer.data());
@@ -142,7 +172,12 @@ void DeviceSettings::setStageColour(uchar type, const QVariantList &src24)
 
 QVariantList DeviceSettings::stageColour(uchar type) const
 {
-    return toUIntVariantList(readSettingsList(*m_files.currentProfile(), colorTypeKey(type)));
+    return toUIntVariantList(storedStageColour(type));
+}
+
+QVariantList DeviceSettings::storedStageColour(uchar type) const
+{
+    return readSettingsList(*m_files.currentProfile(), colorTypeKey(type));
 }
 
 void DeviceSettings::setKeyMatrix(const QVariantList &src)
@@ -150,6 +185,11 @@ void DeviceSettings::setKeyMatrix(const QVariantList &src)
     QSettings *profile = m_files.currentProfile();
     for (int k = 0; k < kButtonCount; ++k)
         profile->setValue(keyDefineKey(k), buttonDefinition(src, k));
+    sendKeyMatrix(src);
+}
+
+void DeviceSettings::sendKeyMatrix(const QVariantList &src)
+{
     KeyMatrix matrix = buttonKeyMatrix(src);
     if (m_hid)
         m_hid->hidARM_03H_SetKeyMatrix(matrix.data());

@@ -1,7 +1,8 @@
 #pragma once
 // Device settings as the pages change them: each setter keeps the page's
 // values in the current profile and then sends them, encoded, to the mouse;
-// the getters read the profile (two of them ask the mouse).
+// the getters read the profile (two of them ask the mouse). The send calls
+// only send: a whole profile goes out without rewriting its file.
 
 #include <QObject>
 #include <QVariant>
@@ -25,11 +26,13 @@ public:
     void setDevice(Hid_Thread *device) { m_hid = device; }
 
     void setReportRate(uchar rate);
+    void sendReportRate(uchar rate);
     QVariant reportRate() const;
     void setKeyboardOption(uchar byte1, uchar byte2, uchar byte3, uchar byte4);
     QVariantList keyboardOption();
 
     void setDpiSet(uchar dpiStage, const QVariantList &dpiValues, const QVariantList &stageFlags);
+    void sendDpiSet(uchar dpiStage, const QVariantList &dpiValues, const QVariantList &stageFlags);
     void setDpiSelect(const QVariantList &stageFlags);
     // The stored DPI list, unconverted; also fills the stage DPI table.
     QVariantList dpiSet();
@@ -38,12 +41,19 @@ public:
     QVariant currentDpiStage(bool windowVisible);
 
     void setLedEffect(uchar effect, uchar colour, uchar level, const QVariantList &configs);
+    void sendLedEffect(uchar effect, uchar colour, uchar level);
     QVariantList ledEffect() const;
+    // The stored lighting and colour lists as written, for validation.
+    QVariantList storedLedEffect() const;
+    QVariantList storedStageColour(uchar type) const;
     void setLedColour(const QVariantList &src24);
+    void sendLedColour(const QVariantList &src24);
     void setStageColour(uchar type, const QVariantList &src24);
+    void sendStageColour(uchar type, const QVariantList &src24);
     QVariantList stageColour(uchar type) const;
 
     void setKeyMatrix(const QVariantList &src);
+    void sendKeyMatrix(const QVariantList &src);
     void setGunKeyMatrix(const QVariantList &src64);
     QVariantList keyDefine(const QVariant &matrixId) const;
 

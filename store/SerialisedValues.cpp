@@ -4,6 +4,9 @@
 
 namespace {
 constexpr char kTypeMark = '@';
+// What the settings class writes for an empty list or no value (an exported
+// profile without macros has it): it reads back as nothing, builds nothing.
+constexpr char kNoValue[] = "@Invalid()";
 constexpr char kEscape = '\\';
 constexpr char kHexEscape = 'x';
 constexpr uint kCharMask = 0xFFFF;  // an escape keeps the low 16 bits of its number
@@ -43,6 +46,13 @@ bool opensElement(char c)
     return c == '=' || c == ',' || c == '\n' || c == '\r' || c == ';' || c == '[' || c == ']';
 }
 
+// The empty list's text as a whole element at `i`.
+bool isNoValue(const QByteArray &s, int i)
+{
+    const int end = i + int(sizeof kNoValue) - 1;
+    return s.mid(i, end - i) == kNoValue && (end == s.size() || opensElement(s.at(end)) || s.at(end) == ' ');
+}
+
 // Characters that the reader skips or that add nothing before an element's
 // first character.
 bool isTransparent(char c)
@@ -77,6 +87,8 @@ bool hasSerialisedValue(const QByteArray &s)
         } else if (c == kTypeMark) {
             if (i + 1 < s.size() && s.at(i + 1) == kTypeMark) {
                 i += 2;  // "@@": a text that begins with '@'
+            } else if (atElementStart && isNoValue(s, i)) {
+                i += sizeof kNoValue - 1;
             } else {
                 if (atElementStart)
                     return true;

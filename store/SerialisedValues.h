@@ -4,7 +4,8 @@
 // serialised object, with element counts the file may make up), "@Rect(...)"
 // and the like. This program stores only text and numbers, and writes a text
 // that begins with '@' as "@@...", so a value or list element that begins with
-// a single '@' never comes from it: such a file is damaged, and must not
+// a single '@' never comes from it (but for "@Invalid()", the settings class's
+// own text for an empty list, which reads back as nothing): such a file is damaged, and must not
 // reach the settings class at all.
 //
 // The scan works on the raw bytes and errs on the side of damage: it does not

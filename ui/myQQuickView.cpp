@@ -1,17 +1,9 @@
 #include "myQQuickView.h"
 
-#include "DeviceSettings.h"
-#include "GunAxisCommands.h"
 #include "GunLibrary.h"
 #include "KeyNames.h"
 #include "LanguageStrings.h"
-#include "MacroAssignments.h"
-#include "MacroFiles.h"
-#include "MacroSlots.h"
-#include "NameLists.h"
-#include "PointerSettingsStore.h"
-#include "ProfileGunAxis.h"
-#include "Profiles.h"
+#include "ProfileSender.h"
 #include "SettingsFiles.h"
 #include "SettingsKeys.h"
 
@@ -50,18 +42,10 @@ myQQuickView::myQQuickView(const QString &settingDir, const QString &languageDir
     registerPages();
     keyNameTable();  // built once, before any page asks
     m_files = new SettingsFiles(settingDir, this);
-    m_deviceSettings = std::make_unique<DeviceSettings>(*m_files);
-    m_pointer = std::make_unique<PointerSettingsStore>([this] { return m_files->currentProfile(); });
+    m_stores = std::make_unique<ProfileStores>(*m_files, settingDir, nullptr);
     m_language = std::make_unique<LanguageStrings>(languageDir);
-    m_nameLists = std::make_unique<NameLists>(settingDir);
-    m_macroFiles = std::make_unique<MacroFiles>(siblingDir(settingDir, kMacroFolderName));
-    m_macroAssignments = std::make_unique<MacroAssignments>(*m_files);
-    m_macroSlots = std::make_unique<MacroSlots>();
-    m_profiles = std::make_unique<Profiles>(*m_files, settingDir, *m_macroFiles);
     m_guns = std::make_unique<GunLibrary>(QDir(siblingDir(settingDir, kGunDirName))
                                               .filePath(QLatin1String(kGunDataFileName)));
-    m_gunAxis = std::make_unique<ProfileGunAxis>(*m_files);
-    m_gunAxisCommands = std::make_unique<GunAxisCommands>();
     m_openDialog = [](QWidget *parent, const QString &caption, const QString &folder, const QString &filter) {
         return QFileDialog::getOpenFileName(parent, caption, folder, filter);
     };
@@ -81,9 +65,7 @@ myQQuickView::~myQQuickView() = default;
 void myQQuickView::setDevice(Hid_Thread *hid)
 {
     m_hid = hid;
-    m_deviceSettings->setDevice(hid);
-    m_macroSlots->setDevice(hid);
-    m_gunAxisCommands->setDevice(hid);
+    m_stores->setDevice(hid);
 }
 
 bool myQQuickView::is4090() const
@@ -134,59 +116,59 @@ QVariant myQQuickView::getLang()
     return m_files->appConfig()->value(QString::fromLatin1(kLanguageKey));
 }
 
-void myQQuickView::clearHidBusy() { m_deviceSettings->clearHidBusy(); }
+void myQQuickView::clearHidBusy() { m_stores->device.clearHidBusy(); }
 
 QStringList myQQuickView::getGlobalStrings(QVariant type, QString langCode)
 {
     return m_language->getGlobalStrings(type, langCode);
 }
 
-QVariantList myQQuickView::getKeydefine(QVariant matrixId) { return m_deviceSettings->keyDefine(matrixId); }
-void myQQuickView::ui_01H_SetReportRate(uchar rate) { m_deviceSettings->setReportRate(rate); }
+QVariantList myQQuickView::getKeydefine(QVariant matrixId) { return m_stores->device.keyDefine(matrixId); }
+void myQQuickView::ui_01H_SetReportRate(uchar rate) { m_stores->device.setReportRate(rate); }
 
 void myQQuickView::ui_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4)
 {
-    m_deviceSettings->setKeyboardOption(byte1, byte2, byte3, byte4);
+    m_stores->device.setKeyboardOption(byte1, byte2, byte3, byte4);
 }
 
-QVariant myQQuickView::ui_81H_GetReportRate() { return m_deviceSettings->reportRate(); }
-QVariantList myQQuickView::ui_83H_GetKeyboardoption() { return m_deviceSettings->keyboardOption(); }
-void myQQuickView::setAcceleration(bool acceleration) { m_pointer->setAcceleration(acceleration); }
-void myQQuickView::setCursorSpeed(uint cursorSpeed) { m_pointer->setCursorSpeed(cursorSpeed); }
-void myQQuickView::setVerticalScrollLines(uint lines) { m_pointer->setVerticalScrollLines(lines); }
-void myQQuickView::setDoubleClickSpeed(uint speed) { m_pointer->setDoubleClickSpeed(speed); }
+QVariant myQQuickView::ui_81H_GetReportRate() { return m_stores->device.reportRate(); }
+QVariantList myQQuickView::ui_83H_GetKeyboardoption() { return m_stores->device.keyboardOption(); }
+void myQQuickView::setAcceleration(bool acceleration) { m_stores->pointer.setAcceleration(acceleration); }
+void myQQuickView::setCursorSpeed(uint cursorSpeed) { m_stores->pointer.setCursorSpeed(cursorSpeed); }
+void myQQuickView::setVerticalScrollLines(uint lines) { m_stores->pointer.setVerticalScrollLines(lines); }
+void myQQuickView::setDoubleClickSpeed(uint speed) { m_stores->pointer.setDoubleClickSpeed(speed); }
 
 void myQQuickView::ui_06H_SetRGBLedEffect(uchar effect, uchar tmpcolor, uchar tmpSpeedBrightness, QVariantList configs)
 {
-    m_deviceSettings->setLedEffect(effect, tmpcolor, tmpSpeedBrightness, configs);
+    m_stores->device.setLedEffect(effect, tmpcolor, tmpSpeedBrightness, configs);
 }
 
 void myQQuickView::ui_10H_SetLED8StageColor(uchar type, QVariantList src24)
 {
-    m_deviceSettings->setStageColour(type, src24);
+    m_stores->device.setStageColour(type, src24);
 }
 
-void myQQuickView::ui_LEDColor(QVariantList src24) { m_deviceSettings->setLedColour(src24); }
+void myQQuickView::ui_LEDColor(QVariantList src24) { m_stores->device.setLedColour(src24); }
 
 // src8 is part of the pages' call and carries nothing the mouse needs.
 void myQQuickView::ui_11H_SetDPISet(uchar dpiStage, QVariantList, QVariantList valueForIndex, QVariantList dpiSelectArray)
 {
-    m_deviceSettings->setDpiSet(dpiStage, valueForIndex, dpiSelectArray);
+    m_stores->device.setDpiSet(dpiStage, valueForIndex, dpiSelectArray);
 }
 
-void myQQuickView::ui_11H_SetDPISelect(QVariantList valueForIndex) { m_deviceSettings->setDpiSelect(valueForIndex); }
-void myQQuickView::mouseSetKeyMatrix(QVariantList src) { m_deviceSettings->setKeyMatrix(src); }
-void myQQuickView::ui_12H_SetGunKeyMatrix(QVariantList src64) { m_deviceSettings->setGunKeyMatrix(src64); }
-bool myQQuickView::getAcceleration() { return m_pointer->getAcceleration(); }
-uint myQQuickView::getCursorSpeed() { return m_pointer->getCursorSpeed(); }
-uint myQQuickView::getVerticalScrollLines() { return m_pointer->getVerticalScrollLines(); }
-uint myQQuickView::getDoubleClickSpeed() { return m_pointer->getDoubleClickSpeed(); }
-QVariant myQQuickView::ui_8BH_GetCurrentDPIStage() { return m_deviceSettings->currentDpiStage(isVisible()); }
-QVariantList myQQuickView::ui_8DH_GetRGBLedEffect() { return m_deviceSettings->ledEffect(); }
-QVariantList myQQuickView::ui_90H_GetLED8StageColor(uchar type) { return m_deviceSettings->stageColour(type); }
+void myQQuickView::ui_11H_SetDPISelect(QVariantList valueForIndex) { m_stores->device.setDpiSelect(valueForIndex); }
+void myQQuickView::mouseSetKeyMatrix(QVariantList src) { m_stores->device.setKeyMatrix(src); }
+void myQQuickView::ui_12H_SetGunKeyMatrix(QVariantList src64) { m_stores->device.setGunKeyMatrix(src64); }
+bool myQQuickView::getAcceleration() { return m_stores->pointer.getAcceleration(); }
+uint myQQuickView::getCursorSpeed() { return m_stores->pointer.getCursorSpeed(); }
+uint myQQuickView::getVerticalScrollLines() { return m_stores->pointer.getVerticalScrollLines(); }
+uint myQQuickView::getDoubleClickSpeed() { return m_stores->pointer.getDoubleClickSpeed(); }
+QVariant myQQuickView::ui_8BH_GetCurrentDPIStage() { return m_stores->device.currentDpiStage(isVisible()); }
+QVariantList myQQuickView::ui_8DH_GetRGBLedEffect() { return m_stores->device.ledEffect(); }
+QVariantList myQQuickView::ui_90H_GetLED8StageColor(uchar type) { return m_stores->device.stageColour(type); }
 void myQQuickView::openUpdateExe()
 {
-    m_deviceSettings->openUpdateProgram(this, [this](const QString &text) { emit userNotice(text); });
+    m_stores->device.openUpdateProgram(this, [this](const QString &text) { emit userNotice(text); });
 }
-QVariantList myQQuickView::ui_91H_GetDPISet() { return m_deviceSettings->dpiSet(); }
-QVariantList myQQuickView::ui_91H_GetDPISelect() { return m_deviceSettings->dpiSelect(); }
+QVariantList myQQuickView::ui_91H_GetDPISet() { return m_stores->device.dpiSet(); }
+QVariantList myQQuickView::ui_91H_GetDPISelect() { return m_stores->device.dpiSelect(); }

@@ -9,22 +9,15 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVariantList>
+#include <QVariantMap>
 
 #include <functional>
 #include <memory>
 
-class DeviceSettings;
-class GunAxisCommands;
 class GunLibrary;
 class Hid_Thread;
 class LanguageStrings;
-class MacroAssignments;
-class MacroFiles;
-class MacroSlots;
-class NameLists;
-class PointerSettingsStore;
-class ProfileGunAxis;
-class Profiles;
+struct ProfileStores;
 class SettingsFiles;
 
 extern const char kRootPage[];  // "qrc:modules/qml/main"
@@ -82,7 +75,6 @@ public slots:
     QVariant deleteMacroIni(QVariant name);
     QVariantList getNameList(QVariant type);
     QVariant saveMacroIni(QVariant name, QStringList macros, QVariantList macroData, QVariant repeat);
-    QVariant sendMacroData(QVariantList macroData, QVariant macroIndex);
     QStringList loadMacroIni(QVariant name);
     QVariant loadMacroType(QVariant name);
     QVariant loadMacroIndex(QVariant name);
@@ -127,6 +119,27 @@ public slots:
     QVariantList ui_91H_GetDPISet();
     QVariantList ui_91H_GetDPISelect();
 
+    // Sending through store/wire/ (myQQuickView_wire.cpp).
+    bool chooseProfile(int profile);
+    void sendProfile();
+    void resetProfileAndSend(int profile);
+    void sendButtonMacros();
+    void sendMacro(int slot, QVariant name);
+    // The current profile's values as the mouse gets them (factory values
+    // where the file holds none that can be read): buttons (16 shown
+    // definitions), dpi, stageFlags, stageColours ("#rrggbb"), effect,
+    // level, colour [r, g, b], reportRate, axisX, axisY.
+    QVariantMap profileValues();
+    int macroSize(QStringList events, QVariant loops);
+    int macroSizeEstimate(QStringList events);
+    void setButtons(QVariantList shown);
+    QVariantList factoryButton(int position);
+    QVariantList buttonFunction(QVariantList definition);
+    bool canReassignButton(QVariantList shown, int index);
+    void sendLightingColour(int effect, int level, int r, int g, int b);
+    void setStageColours(QStringList colours);
+    void sendAxisLevels(int x, int y);
+
 protected:
     void focusInEvent(QFocusEvent *event) override;
 
@@ -135,17 +148,9 @@ private:
 
     Hid_Thread *m_hid = nullptr;
     SettingsFiles *m_files = nullptr;  // child of the view
-    std::unique_ptr<DeviceSettings> m_deviceSettings;
-    std::unique_ptr<PointerSettingsStore> m_pointer;
+    std::unique_ptr<ProfileStores> m_stores;  // over m_files
     std::unique_ptr<LanguageStrings> m_language;
-    std::unique_ptr<NameLists> m_nameLists;
-    std::unique_ptr<MacroFiles> m_macroFiles;
-    std::unique_ptr<MacroAssignments> m_macroAssignments;
-    std::unique_ptr<MacroSlots> m_macroSlots;
-    std::unique_ptr<Profiles> m_profiles;
     std::unique_ptr<GunLibrary> m_guns;
-    std::unique_ptr<ProfileGunAxis> m_gunAxis;
-    std::unique_ptr<GunAxisCommands> m_gunAxisCommands;
     FileDialog m_openDialog;
     FileDialog m_saveDialog;
 };

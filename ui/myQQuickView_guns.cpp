@@ -5,21 +5,22 @@
 #include "GunAxisCommands.h"
 #include "GunLibrary.h"
 #include "ProfileGunAxis.h"
+#include "ProfileSender.h"
 
 void myQQuickView::saveGundata(QVariantList src6) { m_guns->saveGun(src6); }
 void myQQuickView::modifyGundata(QVariant modifyType, QVariantList src6) { m_guns->modifyGun(modifyType, src6); }
 QVariantList myQQuickView::getGunData(QVariant name) { return m_guns->gun(name.toString()); }
-QVariant myQQuickView::getXYSensitive(QVariant index) { return m_gunAxis->xySensitive(index); }
-QVariant myQQuickView::getselectGun(QVariant index) { return m_gunAxis->selectedGun(index); }
-void myQQuickView::setXYSensitive(QVariant index, QVariant xyData) { m_gunAxis->setXYSensitive(index, xyData); }
-void myQQuickView::setSelectGun(QVariant index, QVariant xyData) { m_gunAxis->setSelectedGun(index, xyData); }
+QVariant myQQuickView::getXYSensitive(QVariant index) { return m_stores->gunAxis.xySensitive(index); }
+QVariant myQQuickView::getselectGun(QVariant index) { return m_stores->gunAxis.selectedGun(index); }
+void myQQuickView::setXYSensitive(QVariant index, QVariant xyData) { m_stores->gunAxis.setXYSensitive(index, xyData); }
+void myQQuickView::setSelectGun(QVariant index, QVariant xyData) { m_stores->gunAxis.setSelectedGun(index, xyData); }
 
 void myQQuickView::ui_04H_SetGunData(uchar par0, uchar par1, uchar par2, uchar par3, uchar par4)
 {
-    m_gunAxisCommands->sendGunData({par0, par1, par2, par3, par4});
+    m_stores->axisCommands.sendGunData({par0, par1, par2, par3, par4});
 }
 
 void myQQuickView::ui_0EH_SetXYSensitive(QVariant par0, QVariant par1)
 {
-    m_gunAxisCommands->sendXYSensitive(par0, par1);
+    m_stores->axisCommands.sendXYSensitive(par0, par1);
 }

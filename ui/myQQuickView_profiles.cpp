@@ -4,6 +4,7 @@
 #include "CarriedMacros.h"
 #include "MacroFiles.h"
 #include "NameLists.h"
+#include "ProfileSender.h"
 #include "Profiles.h"
 #include "SettingsFiles.h"
 
@@ -16,28 +17,28 @@ QString desktopFolder()
 }
 } // namespace
 
-QVariant myQQuickView::getProfile() { return m_profiles->startProfile(); }
-void myQQuickView::setProfile(QVariant profileNo) { m_profiles->setStartProfile(profileNo); }
-void myQQuickView::ui_02H_SetCurrentProfile(int profile) { m_profiles->selectProfile(profile); }
+QVariant myQQuickView::getProfile() { return m_stores->profiles.startProfile(); }
+void myQQuickView::setProfile(QVariant profileNo) { m_stores->profiles.setStartProfile(profileNo); }
+void myQQuickView::ui_02H_SetCurrentProfile(int profile) { m_stores->profiles.selectProfile(profile); }
 
 bool myQQuickView::loadProfile(int profile)
 {
     const QString path = m_openDialog(this, tr("Open File"), desktopFolder(), tr(kProfileFileFilter));
-    return m_profiles->importProfile(profile, path);
+    return m_stores->profiles.importProfile(profile, path);
 }
 
 bool myQQuickView::loadProfileMacroData(int profile)
 {
     if (QSettings *handle = m_files->profile(profile))
-        restoreCarriedMacros(*handle, *m_macroFiles, *m_nameLists);
+        restoreCarriedMacros(*handle, m_stores->macros, m_stores->names);
     return true;
 }
 
 void myQQuickView::saveProfile(int profile, QStringList nameList)
 {
     const QString path = m_saveDialog(this, tr("Save File"), desktopFolder(), tr(kProfileFileFilter));
-    m_profiles->exportProfile(profile, path, nameList);
+    m_stores->profiles.exportProfile(profile, path, nameList);
 }
 
-void myQQuickView::resetProfile(int profile) { m_profiles->resetProfile(profile); }
-void myQQuickView::copyProfile(int destprofile, int srcprofile) { m_profiles->copyProfile(destprofile, srcprofile); }
+void myQQuickView::resetProfile(int profile) { m_stores->profiles.resetProfile(profile); }
+void myQQuickView::copyProfile(int destprofile, int srcprofile) { m_stores->profiles.copyProfile(destprofile, srcprofile); }

@@ -24,6 +24,8 @@ as_user() {
 # install DIR: a copy of the program, owned by root and readable by all.
 install() {
   install_copy "$demo" "$1"
+  # Profiles 2 and 3 listed, as the profile manager's New would leave them.
+  sed -i 's/^profileName=.*/profileName=Standard0, Two1, Three2/' "$1/modules/setting/name.bin"
   exe="$1/$(basename "$demo")"
   chmod -R a+rX,go-w "$1"
 }

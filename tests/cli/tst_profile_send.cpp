@@ -93,6 +93,11 @@ private slots:
             cli::CommandRunner(files, settingDir, hid).run(cli::parse({QStringLiteral("--profile"), QStringLiteral("1")}, {}));
         QCOMPARE(lost.status, int(cli::kDeviceFailed));
         QCOMPARE(lost.err, QStringLiteral("the mouse did not take profile 1\n"));
+        // What the mouse did not take is neither current nor started with.
+        QCOMPARE(files.currentProfileIndex(), 1);
+        QCOMPARE(files.appConfig()->value(QStringLiteral("Tarn/profileNo")).toInt(), 1);
+        files.appConfig()->sync();
+        QCOMPARE(QSettings(files.appConfig()->fileName(), QSettings::IniFormat).value(QStringLiteral("Tarn/profileNo")).toInt(), 1);
     }
 };
 

@@ -40,12 +40,6 @@ private slots:
         QVERIFY(f.view->isEnabled());
         QVERIFY(!f.js(QStringLiteral("protectUIItem.isBusy")).toBool());
 
-        // Sent again, the lighting effect carries the stored colour mode.
-        QSignalSpy led(f.root()->findChild<QQuickItem *>(QStringLiteral("lightControlMain")), SIGNAL(setLED(int, int, int)));
-        f.js(QStringLiteral("lightControlMain.init(true)"));
-        QCOMPARE(led.count(), 1);
-        QCOMPARE(led.first().at(1).toInt(), 3);
-
         // A reconnect of the same variant keeps what the panels show; the
         // other variant shows its own stored values. Neither sends.
         vmouse::clearTrace();
@@ -80,7 +74,7 @@ private slots:
         MainPageFixture f;
         f.profile(0)->setValue(QStringLiteral("sensor/dpi_Select"), QStringList({"0", "0", "0", "0", "0", "0", "0", "0"}));
         f.start();
-        f.js(QStringLiteral("dpiSettingMain.init(true)"));
+        f.js(QStringLiteral("ui_View.sendProfile()"));
         QCOMPARE(int(vmouse::firmwareState(f.unit).stageMask), 0x01);
     }
 
@@ -116,7 +110,7 @@ private slots:
 
         // A profile without scroll lines sends 1, not 0.
         f.view->settings().currentProfile()->remove(QStringLiteral("sensor/verticalScrollLines_Tarn"));
-        f.js(QStringLiteral("scrollRateMain.init(true)"));
+        f.js(QStringLiteral("ui_View.sendProfile(); scrollRateMain.init()"));
         QCOMPARE(f.js(QStringLiteral("scrollRateMain.lines")).toInt(), 1);
         QCOMPARE(f.stored(0, QStringLiteral("sensor/verticalScrollLines_Tarn")).toInt(), 1);
     }

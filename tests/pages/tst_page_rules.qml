@@ -1,18 +1,11 @@
 import QtQuick 2.15
 import QtTest 1.2
-import "qrc:/modules/qml/Tarn/AxisLevels.js" as Axis
 import "qrc:/modules/qml/Tarn/MacroList.js" as Macros
 import "qrc:/modules/qml/Tarn/GunFields.js" as Gun
 
-// The pure rules behind the axis, macro and gun pages.
+// The pure rules behind the macro and gun pages.
 TestCase {
     name: "PageRules"
-
-    function test_axis_level_from_a_damaged_profile() {
-        compare(Axis.validLevel("7"), 7)
-        compare(Axis.validLevel(12), Axis.DEFAULT_LEVEL)
-        compare(Axis.validLevel("x"), Axis.DEFAULT_LEVEL)
-    }
 
     function test_names_that_cannot_be_files() {
         verify(Macros.isAcceptableName("Jump", ["Macro_0", "Jump"], 1))

@@ -30,6 +30,61 @@ private slots:
         QCOMPARE(f.js(QStringLiteral("mouseMain.selectKey")).toInt(), -1);
     }
 
+    // Factory entries write mouse buttons and DPI steps with other kind bytes
+    // than the menu: the guard and the labels go by the function.
+    void left_click_guard_and_labels_know_every_encoding()
+    {
+        PagesFixture f;
+        f.start();
+        QCOMPARE(f.js(QStringLiteral("keyMatrixMain.modifyData(0, 0, 0, 0, 0)")).toBool(), false);
+        f.js(QStringLiteral("mouseMain.selectKey = 0; keyMenuMain.menuCmd('00000000')"));
+        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/0"))), QStringList({"1", "0", "240", "0"}));
+        QCOMPARE(int(vmouse::firmwareState(f.unit).keyMatrix[1]), 0xF0);  // never sent off
+
+        const QStringList labels{"Left Button", "Right Button", "Middle Button", "Forward", "Back", "DPI +", "DPI -"};
+        for (int i = 0; i < labels.size(); ++i)
+            QCOMPARE(f.js(QStringLiteral("keyMatrixMain.modKeys.get(%1).keyText").arg(i)).toString(), labels.at(i));
+
+        // A second left click, in the menu's encoding, frees the first.
+        QVERIFY(f.js(QStringLiteral("keyMatrixMain.modifyData(3, 2, 0, 0xF0, 0)")).toBool());
+        QVERIFY(f.js(QStringLiteral("keyMatrixMain.modifyData(0, 0, 0, 0, 0)")).toBool());
+        QVERIFY(!f.js(QStringLiteral("keyMatrixMain.modifyData(3, 8, 1, 0, 0)")).toBool());
+        QVERIFY(!f.js(QStringLiteral("keyMatrixMain.modifyData(16, 0, 0, 0, 0)")).toBool());
+
+        const QList<QPair<QString, QString>> texts{
+            {"12, 240, 0, 0", "Fire Key"}, {"0x0C, 0x01, 0xF0, 0x02", "Double Click"}, {"3, 0, 0xAA, 0", ""},
+            {"4, 0, 0x83, 1", "Media Player"}, {"1, 0, 4, 0", "Keyboard Key-A"}};
+        for (const auto &t : texts)
+            QCOMPARE(f.js(QStringLiteral("keyMatrixMain.keyCodetoText(%1)").arg(t.first)).toString(), t.second);
+
+        // The menu's "off" of a button gives it back its factory function.
+        f.js(QStringLiteral("mouseMain.selectKey = 4; keyMenuMain.menuCmd('08010000')"));
+        f.js(QStringLiteral("mouseMain.selectKey = 4; keyMenuMain.choose({ action: 'default' })"));
+        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/4"))), QStringList({"1", "0", "243", "0"}));
+    }
+
+    // Recording stops where the estimate reaches its limit; what it kept
+    // fits the slot whole.
+    void recording_stops_growing_at_the_limit()
+    {
+        PagesFixture f;
+        f.start();
+        f.makeMacro(QString());
+        f.js(QStringLiteral("macroEditorMain.startRecord(); for (var i = 0; i < 100; ++i) {"
+                            " macroEditorMain.detectKeyboard(true, 4); macroEditorMain.detectKeyboard(false, 4) }"));
+        QVERIFY(f.js(QStringLiteral("macroEditorMain.sequenceModel.count")).toInt() < 200);
+        QCOMPARE(f.js(QStringLiteral("macroEditorMain.sizeEstimate()")).toInt(),
+                 f.js(QStringLiteral("macroEditorMain.recordLimit")).toInt());
+        QVERIFY(f.js(QStringLiteral("macroEditorMain.encodedSize(macroEditorMain.events(), 1)")).toInt() <= 128);
+        f.js(QStringLiteral("macroEditorMain.stopRecord()"));
+
+        // Insert mode takes keyboard keys only.
+        f.js(QStringLiteral("macroEditorMain.openInsertKeys(); macroEditorMain.detectInput(true, 0xF0)"));
+        QCOMPARE(f.js(QStringLiteral("macroEditorMain.insertName")).toString(), QString());
+        f.js(QStringLiteral("macroEditorMain.detectInput(true, 0x2C)"));
+        QCOMPARE(f.js(QStringLiteral("macroEditorMain.insertName")).toString(), QStringLiteral("Space"));
+    }
+
     void macro_key_assigns_with_play_mode_and_fills_the_slot()
     {
         PagesFixture f;

@@ -138,6 +138,8 @@ private slots:
         QTest::newRow("after a dropped escape") << QByteArray("[a]\nk=\\z@Point(1 2)\n") << false;
         QTest::newRow("continued onto the next line") << QByteArray("[a]\nk=\\\n@Variant(\\0)\n") << false;
         QTest::newRow("key of a # line") << QByteArray("#k=@Variant(\\0)\n") << false;
+        QTest::newRow("an empty list, as an export without macros has it") << QByteArray("[profile]\nname=@Invalid()\n") << true;
+        QTest::newRow("more after the empty list's text") << QByteArray("[a]\nk=@Invalid()@Variant(\\0)\n") << false;
         QTest::newRow("text that begins with @") << QByteArray("[a]\nk=@@home, \"@@a,b\"\n") << true;
         QTest::newRow("@ inside values") << QByteArray("[a]\nk=me@home, x@y\nl=\"a @b\"\n") << true;
     }

@@ -59,23 +59,14 @@ private slots:
         QCOMPARE(f.run(QStringLiteral("ui_View.ui_90H_GetLED8StageColor(9).length")).toInt(), 0);
     }
 
-    void odd_macro_data_stays_within_the_slot()
+    void macro_goes_only_to_the_twelve_slots()
     {
-        // The pages' slot bytes are checked with the macro pages; here the
-        // lists the pages should never give.
         ViewFixture f;
-        QCOMPARE(f.run("ui_View.sendMacroData([0, 1], 12)").toBool(), true);
+        f.run(QStringLiteral("ui_View.createMacroIni('M', 0); ui_View.saveMacroIni('M', ['1,A', '2,A'], [], 2)"));
+        f.run(QStringLiteral("ui_View.sendMacro(12, 'M')"));
         QVERIFY(ViewFixture::sentShortReports().isEmpty());
-
-        // Whatever the page's list length, one slot's worth goes out; a
-        // shorter macro later clears what the longer one left.
-        f.run("var a = []; for (var i = 0; i < 5000; ++i) a.push(i); ui_View.sendMacroData(a, 0)");
-        vmouse::FirmwareState s = vmouse::firmwareState(f.unit);
-        QCOMPARE(int(s.macros[0][191]), 191);
-        f.run("ui_View.sendMacroData([0, 2], 0)");
-        s = vmouse::firmwareState(f.unit);
-        QCOMPARE(int(s.macros[0][1]), 2);
-        QCOMPARE(int(s.macros[0][191]), 0);
+        f.run(QStringLiteral("ui_View.sendMacro(11, 'M')"));
+        QCOMPARE(int(vmouse::firmwareState(f.unit).macros[11][1]), 2);
         QCOMPARE(vmouse::rejects(f.unit).total(), 0);
     }
 };

@@ -67,7 +67,7 @@ SkinImages {
     // panels take them from the store, and nothing is sent.
     function reloadVariant() {
         isPowerOn = false
-        profileFlow.initProfilePanels(false)
+        profileFlow.initProfilePanels()
         isPowerOn = true
     }
 
@@ -97,15 +97,15 @@ SkinImages {
         macroEditorMain.init()
         gunControlMain.init()
         profileMain.init()
-        keyMatrixMain.init(false)
+        keyMatrixMain.init()
         keyMenuMain.init()
-        xySettingMain.init(false)
-        dpiSettingMain.init(false)
-        lightControlMain.init(false)
-        reprotRateMain.init(false)
-        mouseRateMain.init(false)
-        doubleRateMain.init(false)
-        scrollRateMain.init(false)
+        xySettingMain.init()
+        dpiSettingMain.init()
+        lightControlMain.init()
+        reprotRateMain.init()
+        mouseRateMain.init()
+        doubleRateMain.init()
+        scrollRateMain.init()
     }
 
     // ---- shared handlers ----
@@ -312,9 +312,7 @@ SkinImages {
                 ReportRate {
                     id: reprotRateMain
                     objectName: "reprotRateMain"
-                    onReportValueChanged: {
-                        if (!mainIten.isPowerOn)
-                            return
+                    onRateChosen: {
                         ui_View.ui_01H_SetReportRate(reportValue)
                         lightControlMain.refresh()
                     }

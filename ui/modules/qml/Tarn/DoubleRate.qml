@@ -11,10 +11,8 @@ Frame {
 
     signal doubleRateChange()
 
-    function init(isSendData) {
+    function init() {
         doubleRateValue = ui_View.getDoubleClickSpeed()
-        if (isSendData)
-            ui_View.setDoubleClickSpeed(doubleRateValue)
     }
 
     Rectangle {

@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import "../basic/PanelMath.js" as PanelMath
-import "../basic/ColourMath.js" as ColourMath
 
 // DPI of the resolution stages. Eight stages are kept and sent; the first
 // six have a slider, an enable toggle and a colour square.
@@ -17,7 +16,6 @@ Frame {
     // Stage number the handler turns into "the mouse's stage 2" when the
     // whole panel is sent.
     readonly property int sendAllStage: 18
-    readonly property int stageColourTable: 1
     readonly property var defaultColours: ["#ff0000", "#0000ff", "#00ff00", "#ffff00",
                                            "#00ffff", "#ff00ff", "#ff00ff", "#ff00ff"]
 
@@ -37,10 +35,6 @@ Frame {
 
     function valueForDpiSelect() {
         return selects.map(function (s) { return s ? 1 : 0 })
-    }
-
-    function dpiValueToDpiSet() {
-        return values.map(PanelMath.dpiCode)
     }
 
     function setValue(stage, v) {
@@ -73,34 +67,11 @@ Frame {
         dpiColorChange()
     }
 
-    function colourList() {
-        return ColourMath.stageColourList(colours)
-    }
-
-    function init(isSendData) {
-        var stored = ui_View.ui_91H_GetDPISet()
-        var nextValues = values.slice()
-        for (var i = 0; i < stageCount && i < stored.length; ++i) {
-            var v = PanelMath.validDpi(stored[i])
-            if (v !== undefined)
-                nextValues[i] = v
-        }
-        values = nextValues
-
-        var flags = ui_View.ui_91H_GetDPISelect()
-        var nextSelects = selects.slice()
-        for (var j = 0; j < stageCount && j < flags.length; ++j)
-            nextSelects[j] = Number(flags[j]) ? 1 : 0
-        if (enabledCount(nextSelects) === 0)
-            nextSelects[0] = 1
-        selects = nextSelects
-
-        colours = ColourMath.stageColoursFrom(ui_View.ui_90H_GetLED8StageColor(stageColourTable), colours)
-
-        if (isSendData) {
-            dpiSelectChange(sendAllStage)
-            ui_View.ui_10H_SetLED8StageColor(stageColourTable, colourList())
-        }
+    function init() {
+        var stored = ui_View.profileValues()
+        values = stored.dpi
+        selects = stored.stageFlags
+        colours = stored.stageColours
     }
 
     Rectangle {

@@ -1,5 +1,4 @@
 import QtQuick 2.15
-import "KeyMatrixData.js" as Data
 
 // The "Button Assignment" panel: one row per button with its current
 // function. It owns the 16-entry key matrix; positions 9 to 15 are not shown
@@ -10,33 +9,26 @@ Frame {
     contentHeight: rows.height + 6
 
     property var keyMatrixLang: ["Macro: ", "Deactivated", "Keyboard Key-", "Button Assignment", "Button ", "Fire Key", "", "", "", ""]
-    property var defalutValue: Data.defaults
     property alias modKeys: modKeys
     readonly property int rowPitch: 21
+    readonly property int entryCount: 16
+    readonly property int shownRows: 9
+    readonly property int kindKeyboard: 0x01
+    readonly property int kindMacro: 0x0A
+    readonly property int kindDoubleClick: 0x0C
+    readonly property int fireKeyByte1: 240
 
     signal clickKeyMatrix(int index)
     signal enterBtn(int index)
     signal leaveBtn(int index)
 
-    // Starts with the default of every position (the same as defalutValue).
+    // The shown entries; init fills them from the current profile.
     ListModel {
         id: modKeys
-        ListElement { keyCode0: 1; keyCode1: 0; keyCode2: 240; keyCode3: 0; keyText: "" }
-        ListElement { keyCode0: 1; keyCode1: 0; keyCode2: 241; keyCode3: 0; keyText: "" }
-        ListElement { keyCode0: 1; keyCode1: 0; keyCode2: 242; keyCode3: 0; keyText: "" }
-        ListElement { keyCode0: 1; keyCode1: 0; keyCode2: 244; keyCode3: 0; keyText: "" }
-        ListElement { keyCode0: 1; keyCode1: 0; keyCode2: 243; keyCode3: 0; keyText: "" }
-        ListElement { keyCode0: 7; keyCode1: 0; keyCode2: 1; keyCode3: 0; keyText: "" }
-        ListElement { keyCode0: 7; keyCode1: 0; keyCode2: 2; keyCode3: 0; keyText: "" }
-        ListElement { keyCode0: 0; keyCode1: 0; keyCode2: 0; keyCode3: 0; keyText: "" }
-        ListElement { keyCode0: 0; keyCode1: 0; keyCode2: 0; keyCode3: 0; keyText: "" }
-        ListElement { keyCode0: 0; keyCode1: 0; keyCode2: 0; keyCode3: 0; keyText: "" }
-        ListElement { keyCode0: 0; keyCode1: 0; keyCode2: 0; keyCode3: 0; keyText: "" }
-        ListElement { keyCode0: 0; keyCode1: 0; keyCode2: 0; keyCode3: 0; keyText: "" }
-        ListElement { keyCode0: 0; keyCode1: 0; keyCode2: 0; keyCode3: 0; keyText: "" }
-        ListElement { keyCode0: 0; keyCode1: 0; keyCode2: 0; keyCode3: 0; keyText: "" }
-        ListElement { keyCode0: 4; keyCode1: 0; keyCode2: 1; keyCode3: 0; keyText: "" }
-        ListElement { keyCode0: 4; keyCode1: 0; keyCode2: 2; keyCode3: 0; keyText: "" }
+        Component.onCompleted: {
+            for (var i = 0; i < keyMatrix.entryCount; ++i)
+                append({ keyCode0: 0, keyCode1: 0, keyCode2: 0, keyCode3: 0, keyText: "" })
+        }
     }
 
     function entry(index) {
@@ -66,19 +58,28 @@ Frame {
         return typeof mainMask !== "undefined" && mainMask.visible
     }
 
+    function hexByte(value) {
+        var s = (value & 0xFF).toString(16)
+        return s.length < 2 ? "0" + s : s
+    }
+
+    // The label of an entry, by its function: the view maps every encoding
+    // of a function to the menu's, which the key tables name.
     function keyCodetoText(b0, b1, b2, b3) {
-        var chinese = mainIten.language === 1
-        var tables = typeof _KeyCodeString !== "undefined" ? _KeyCodeString : null
-        return Data.entryText(b0, b1, b2, b3, {
-            lang: keyMatrixLang,
-            macroName: function (slot) { return String(ui_View.getMacroKey(slot)) },
-            keyName: function (code) { return tables ? tables.keycodeTostr(code) : "" },
-            dataName: function (hex) {
-                if (!tables)
-                    return undefined
-                return chinese ? tables.mouseData2str1[hex] : tables.mouseData2str[hex]
-            }
-        })
+        if (b0 === kindMacro)
+            return keyMatrixLang[0] + String(ui_View.getMacroKey(b3))
+        var f = ui_View.buttonFunction([b0, b1, b2, b3])
+        if (f[0] === 0 && f[1] === 0 && f[2] === 0 && f[3] === 0)
+            return keyMatrixLang[1]
+        if (f[0] === kindKeyboard && f[1] === 0 && f[3] === 0) {
+            var key = _KeyCodeString.keycodeTostr(f[2]) || ""
+            return key === "" ? keyMatrixLang[3] : keyMatrixLang[2] + key
+        }
+        if (f[0] === kindDoubleClick && f[1] === fireKeyByte1)
+            return keyMatrixLang[5]
+        var table = mainIten.language === 1 ? _KeyCodeString.mouseData2str1 : _KeyCodeString.mouseData2str
+        var named = table[hexByte(f[0]) + hexByte(f[1]) + hexByte(f[2]) + hexByte(f[3])]
+        return named === undefined || named === null ? "" : String(named)
     }
 
     function setEntry(index, e) {
@@ -89,47 +90,14 @@ Frame {
         modKeys.setProperty(index, "keyText", keyCodetoText(e[0], e[1], e[2], e[3]))
     }
 
-    // One entry of the current profile's matrix; a position the profile lacks
-    // takes its default rather than garbage.
-    function storedEntry(i) {
-        var stored = ui_View.getKeydefine(i)
-        return Data.isCompleteEntry(stored) ? stored : Data.defaultEntry(i)
-    }
-
-    // The current profile's matrix as the bytes the mouse takes.
-    function storedList() {
-        var list = []
-        for (var i = 0; i < Data.ENTRY_COUNT; ++i) {
-            var stored = storedEntry(i)
-            list.push(Number(stored[0]), Number(stored[1]), Number(stored[2]), Number(stored[3]))
-        }
-        return list
-    }
-
-    function init(isSendData) {
-        for (var i = 0; i < Data.ENTRY_COUNT; ++i)
-            setEntry(i, Data.shownEntry(storedEntry(i)))
-        if (isSendData) {
-            var list = storedList()
-            ui_View.mouseSetKeyMatrix(list)
-            sendMacros(list)
-        }
-    }
-
-    // The mouse keeps one macro per slot: a button that plays a macro gets
-    // this profile's macro in its slot, after the matrix that points there.
-    function sendMacros(list) {
-        if (typeof macroEditorMain === "undefined")
-            return
-        for (var i = 0; i < Data.ENTRY_COUNT; ++i) {
-            var base = i * Data.ENTRY_BYTES
-            if (list[base] === Data.KIND_MACRO)
-                macroEditorMain.sendMacro(i, ui_View.getMacroKey(list[base + 3]))
-        }
+    function init() {
+        var shown = ui_View.profileValues().buttons
+        for (var i = 0; i < entryCount; ++i)
+            setEntry(i, shown[i])
     }
 
     function modifyData(index, b0, b1, b2, b3) {
-        if (!Data.canModify(entries(), index))
+        if (!ui_View.canReassignButton(entries(), index))
             return false
         modKeys.setProperty(index, "keyCode0", b0)
         modKeys.setProperty(index, "keyCode1", b1)
@@ -143,17 +111,17 @@ Frame {
             var e = entry(i)
             modKeys.setProperty(i, "keyText", keyCodetoText(e[0], e[1], e[2], e[3]))
         }
-        ui_View.mouseSetKeyMatrix(Data.sendList(entries()))
+        ui_View.setButtons(entries())
         if (typeof lightControlMain !== "undefined" && lightControlMain.refresh)
             lightControlMain.refresh()
     }
 
     function deleteMacroProc(macroName) {
-        var text = keyMatrixLang[Data.TEXT_MACRO] + macroName
+        var text = keyMatrixLang[0] + macroName
         var changed = false
-        for (var i = 0; i < Data.SHOWN_ROWS; ++i) {
+        for (var i = 0; i < shownRows; ++i) {
             if (modKeys.get(i).keyText === text) {
-                var d = Data.defaultEntry(i)
+                var d = ui_View.factoryButton(i)
                 changed = modifyData(i, d[0], d[1], d[2], d[3]) || changed
             }
         }
@@ -166,7 +134,7 @@ Frame {
     }
 
     function gety(index) {
-        return index >= Data.SHOWN_ROWS - 1 ? 299 : 131 + rowPitch * index
+        return index >= shownRows - 1 ? 299 : 131 + rowPitch * index
     }
 
     function rowShown(index) {
@@ -188,7 +156,7 @@ Frame {
                 model: modKeys
                 Row {
                     spacing: 12
-                    visible: index < Data.SHOWN_ROWS && keyMatrix.rowShown(index)
+                    visible: index < keyMatrix.shownRows && keyMatrix.rowShown(index)
                     readonly property bool lit: valueArea.containsMouse
                                                 || (typeof mouseMain !== "undefined" && mouseMain.selectKey === index)
                     Text {

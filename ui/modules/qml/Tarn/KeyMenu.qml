@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import "KeyMenuData.js" as Menu
-import "KeyMatrixData.js" as KeyData
 
 // The assignment menu that opens beside a button row. A chosen code leaves
 // as menuCmd; the root page applies it to the selected button.
@@ -42,13 +41,21 @@ Item {
         dialog.showUI()
     }
 
+    // Eight hex digits of a definition, as the menu's codes are written.
+    function hexOf(definition) {
+        var text = ""
+        for (var i = 0; i < definition.length; ++i)
+            text += ((definition[i] & 0xFF) < 0x10 ? "0" : "") + (definition[i] & 0xFF).toString(16)
+        return text
+    }
+
     function choose(e) {
         if (e.action === "code") {
             menuCmd(e.code)
         } else if (e.action === Menu.DEFAULT_OF_SELECTED) {
             var key = selectedKey()
-            if (key >= 0 && key < KeyData.ENTRY_COUNT)
-                menuCmd(KeyData.defaults[key])
+            if (key >= 0)
+                menuCmd(hexOf(ui_View.factoryButton(key)))
         } else if (e.action === Menu.OPEN_SINGLE_KEY) {
             if (typeof singleKeyMain !== "undefined")
                 openDialog(singleKeyMain)

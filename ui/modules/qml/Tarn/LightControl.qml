@@ -79,27 +79,18 @@ Frame {
         setColor(colorR, colorG, colorB)
     }
 
-    function init(isSendData) {
-        var stored = ui_View.ui_8DH_GetRGBLedEffect()
+    // Every effect but the profile's starts again at level 4.
+    function init() {
+        var values = ui_View.profileValues()
         var next = []
         for (var i = 0; i < effectCount; ++i)
             next.push(4)
-        if (stored.length >= 6) {
-            var e = Number(stored[0])
-            var l = PanelMath.clamp(Number(stored[2]), 0, 4)
-            if (e >= 0 && e < effectCount) {
-                effect = e
-                next[e] = l
-            }
-            level = next[effect]
-            setPanelColour(Number(stored[3]) & 0xff, Number(stored[4]) & 0xff, Number(stored[5]) & 0xff)
-        }
+        effect = values.effect
+        level = values.level
+        next[effect] = level
         levels = next
+        setPanelColour(values.colour[0], values.colour[1], values.colour[2])
         sliderX = ColourMath.sliderForColour(ColourMath.colourText(colorR, colorG, colorB))
-        if (isSendData) {
-            setLED(effect, stored.length >= 6 ? Number(stored[1]) : 0, level)
-            setColor(0xff, 0x00, 0x00)
-        }
     }
 
     Rectangle {

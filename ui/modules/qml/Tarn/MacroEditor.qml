@@ -1,6 +1,5 @@
 import QtQuick 2.15
 import "MacroList.js" as Macros
-import "MacroCodec.js" as Codec
 
 // The "Macro Manager" window: the macro list, the event sequence of the
 // chosen macro, recording and options. Every change of a macro is saved at
@@ -32,6 +31,7 @@ DialogFrame {
 
     readonly property int recordLimit: 124
     readonly property int insertLimit: 126
+    readonly property int macroBudget: 128  // slot bytes the mouse plays in full
     readonly property int tickMs: 10
     readonly property int rowHeight: 18
 
@@ -155,7 +155,11 @@ DialogFrame {
     }
 
     function sizeEstimate() {
-        return Codec.recordCount(events())
+        return ui_View.macroSizeEstimate(Macros.eventStrings(events()))
+    }
+
+    function encodedSize(list, loops) {
+        return ui_View.macroSize(Macros.eventStrings(list), loops)
     }
 
     // A recording in progress is saved only when it stops: until then the
@@ -166,7 +170,7 @@ DialogFrame {
             return
         var list = events()
         var loops = Number(loopCount)
-        ui_View.saveMacroIni(name, Macros.eventStrings(list), Codec.deCode(list, loops), loops)
+        ui_View.saveMacroIni(name, Macros.eventStrings(list), [], loops)
         var slots = Macros.slotsPlaying(name, ui_View)
         for (var i = 0; i < slots.length; ++i)
             sendMacro(slots[i], name)
@@ -179,9 +183,10 @@ DialogFrame {
         var before = events()
         var selected = currentEvent
         var loops = Number(loopCount)
-        var sizeBefore = Codec.deCode(before, loops).length
+        var sizeBefore = encodedSize(before, loops)
         change()
-        if (Codec.fits(sequenceModel, loops) || Codec.deCode(sequenceModel, loops).length <= sizeBefore) {
+        var sizeAfter = encodedSize(events(), loops)
+        if (sizeAfter <= macroBudget || sizeAfter <= sizeBefore) {
             autoSave()
             return true
         }
@@ -192,21 +197,15 @@ DialogFrame {
         return false
     }
 
-    // Sends the stored form of a macro to a slot, with the macro's own loop
-    // count; a missing macro sends nothing. A file edited past the budget
-    // goes out cut after its last whole event that fits.
+    // Sends the stored macro to a slot; the view cuts one edited past the
+    // budget and says so.
     function sendMacro(index, macroName) {
-        var list = ui_View.loadMacroIni(macroName)
-        if (list.length === 0)
-            return
-        var stored = Macros.parseStored(list)
-        if (macroName === currentName())
-            loopCount = stored.loops
-        var loops = Number(stored.loops)
-        var kept = Codec.fittingCount(stored.events, loops)
-        if (kept < stored.events.length)
-            console.log("Macro too long:", macroName, "sent with", kept, "of", stored.events.length, "events")
-        ui_View.sendMacroData(Codec.deCode(stored.events.slice(0, kept), loops), index)
+        if (macroName === currentName()) {
+            var list = ui_View.loadMacroIni(macroName)
+            if (list.length > 0)
+                loopCount = Macros.parseStored(list).loops
+        }
+        ui_View.sendMacro(index, macroName)
     }
 
     // ---- recording ----

@@ -11,10 +11,8 @@ Frame {
 
     signal mouseRateChange()
 
-    function init(isSendData) {
+    function init() {
         mouseRateValue = ui_View.getCursorSpeed()
-        if (isSendData)
-            ui_View.setCursorSpeed(mouseRateValue)
     }
 
     Rectangle {

@@ -145,8 +145,8 @@ Image {
         ui_View.loadProfileMacroData(profileNo)
         if (loaded) {
             profileLoaded()
-        } else if (typeof keyMatrixMain !== "undefined") {
-            keyMatrixMain.sendMacros(keyMatrixMain.storedList())
+        } else {
+            ui_View.sendButtonMacros()
         }
         return loaded
     }

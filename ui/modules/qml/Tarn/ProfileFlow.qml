@@ -1,32 +1,32 @@
 import QtQuick 2.15
 
 // What the root page does when the profile changes: a switch in the profile
-// manager, an import, a factory reset. It works on the root page's panels by
-// their ids and on its protection interval.
+// manager, an import, a factory reset. The view sends the profile; the
+// panels then show what it sent.
 QtObject {
     readonly property int kProtectReset: 1000
     readonly property int kProtectProfile: 1200
     property bool profileChanged: false
 
-    // The panels of a profile, in the order a profile switch loads them.
-    function initProfilePanels(isSendData) {
-        keyMatrixMain.init(isSendData)
-        xySettingMain.init(isSendData)
-        dpiSettingMain.init(isSendData)
-        lightControlMain.init(isSendData)
-        reprotRateMain.init(isSendData)
-        mouseRateMain.init(isSendData)
-        doubleRateMain.init(isSendData)
-        scrollRateMain.init(isSendData)
+    // The panels of a profile show the current profile's values.
+    function initProfilePanels() {
+        keyMatrixMain.init()
+        xySettingMain.init()
+        dpiSettingMain.init()
+        lightControlMain.init()
+        reprotRateMain.init()
+        mouseRateMain.init()
+        doubleRateMain.init()
+        scrollRateMain.init()
     }
 
     function changeProfile(tmpProfileNo) {
         if (tmpProfileNo === profileMain.profileNo)
             return
         profileMain.profileNo = tmpProfileNo
-        ui_View.ui_02H_SetCurrentProfile(tmpProfileNo)
+        ui_View.chooseProfile(tmpProfileNo)
         profileChanged = true
-        initProfilePanels(false)
+        initProfilePanels()
     }
 
     // The new profile goes to the mouse once the user is done choosing.
@@ -35,8 +35,8 @@ QtObject {
             return
         setProtectUI(kProtectProfile)
         profileChanged = false
-        initProfilePanels(true)
-        lightControlMain.refresh()
+        ui_View.sendProfile()
+        initProfilePanels()
     }
 
     function showProfileManager(show) {
@@ -49,22 +49,14 @@ QtObject {
     function profileImported() {
         setProtectUI(kProtectProfile)
         profileChanged = false
-        initProfilePanels(true)
-        lightControlMain.refresh()
+        ui_View.sendProfile()
+        initProfilePanels()
         macroEditorMain.init()
     }
 
     function factoryReset() {
         setProtectUI(kProtectReset)
-        ui_View.resetProfile(profileMain.profileNo)
-        keyMatrixMain.init(true)
-        lightControlMain.init(true)
-        xySettingMain.init(true)
-        dpiSettingMain.init(true)
-        reprotRateMain.init(true)
-        mouseRateMain.init(true)
-        doubleRateMain.init(true)
-        scrollRateMain.init(true)
-        lightControlMain.refresh()
+        ui_View.resetProfileAndSend(profileMain.profileNo)
+        initProfilePanels()
     }
 }

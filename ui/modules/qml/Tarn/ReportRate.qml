@@ -10,10 +10,19 @@ Frame {
     // Report interval in ms: 1, 2, 4 or 8.
     property int reportValue: 1
 
-    function init(isSendData) {
-        reportValue = PanelMath.validReportRate(Math.min(Number(ui_View.ui_81H_GetReportRate()), 8))
-        if (isSendData)
-            ui_View.ui_01H_SetReportRate(reportValue)
+    property bool loading: false
+
+    // A value the panel did not load from the profile.
+    signal rateChosen()
+    onReportValueChanged: {
+        if (!loading)
+            rateChosen()
+    }
+
+    function init() {
+        loading = true
+        reportValue = ui_View.profileValues().reportRate
+        loading = false
     }
 
     Rectangle {

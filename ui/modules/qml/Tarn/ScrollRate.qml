@@ -50,7 +50,7 @@ Frame {
             field.focus = false
     }
 
-    function init(isSendData) {
+    function init() {
         var stored = ui_View.getVerticalScrollLines()
         if (stored === PanelMath.kScrollOneScreen) {
             option = 1
@@ -61,8 +61,6 @@ Frame {
             lines = PanelMath.scrollLines(String(stored))
             field.text = String(lines)
         }
-        if (isSendData)
-            ui_View.setVerticalScrollLines(lines)
     }
 
     Rectangle {

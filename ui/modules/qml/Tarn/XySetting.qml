@@ -26,16 +26,15 @@ Frame {
     onClickFrame: clickXySetting()
 
     function send() {
-        ui_View.ui_0EH_SetXYSensitive(Axis.sendValue(levelX), Axis.sendValue(levelY))
+        ui_View.sendAxisLevels(levelX, levelY)
     }
 
-    function init(isSendData) {
-        levelX = Axis.validLevel(ui_View.getXYSensitive(0))
-        levelY = Axis.validLevel(ui_View.getXYSensitive(1))
+    function init() {
+        var values = ui_View.profileValues()
+        levelX = values.axisX
+        levelY = values.axisY
         xSlider.place(levelX, true)
         ySlider.place(levelY, true)
-        if (isSendData)
-            send()
     }
 
     // A slider moved to `level`: store both, send both, refresh the lighting.

@@ -1,6 +1,6 @@
 .pragma library
 
-// Colour conversions of the hue bar and the colour lists sent to the mouse.
+// Colour conversions of the hue bar and the colour texts the panels show.
 
 function hex2(n) {
     var s = (n & 0xff).toString(16)
@@ -57,41 +57,4 @@ function sliderForColour(text) {
     else if (R === 255 && G === 0)
         x = 5 * d + p * (255 - B)
     return Math.floor(x - 2)
-}
-
-// The fixed colours 2..8 of the lighting colour table.
-var kFixedLedColours = [0, 0, 255, 0, 255, 0, 255, 255, 0, 0, 255, 255, 255, 127, 0, 255, 0, 255, 255, 255, 255]
-
-function isBlack(r, g, b) {
-    return r + g + b === 0
-}
-
-// 24-value lighting table: the chosen colour first (red when it is black,
-// which the mouse cannot show), then the fixed ones.
-function ledColourList(r, g, b) {
-    var first = isBlack(r, g, b) ? [0xff, 0x00, 0x00] : [r, g, b]
-    return first.concat(kFixedLedColours)
-}
-
-// Black asks the mouse for colour mode 7.
-function ledColourMode(r, g, b) {
-    return isBlack(r, g, b) ? 7 : 0
-}
-
-// Eight "#rrggbb" texts -> 24 numbers.
-function stageColourList(colours) {
-    var out = []
-    for (var i = 0; i < colours.length; ++i)
-        out = out.concat(rgbOf(colours[i]))
-    return out
-}
-
-// 24 stored numbers -> eight "#rrggbb" texts; `fallback` for a short list.
-function stageColoursFrom(list, fallback) {
-    if (!list || list.length < 24)
-        return fallback.slice()
-    var out = []
-    for (var i = 0; i < 8; ++i)
-        out.push(colourText(Number(list[3 * i]), Number(list[3 * i + 1]), Number(list[3 * i + 2])))
-    return out
 }

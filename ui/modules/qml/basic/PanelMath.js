@@ -31,19 +31,6 @@ function heightForDpi(v) {
     return clamp((v - kDpiMin) * kDpiTrackLength / 7800, 0, kDpiTrackLength)
 }
 
-// A stored DPI value the sliders can show: a number on the 100 grid within
-// 200..8000, or undefined when the store holds something else.
-function validDpi(v) {
-    var n = Number(v)
-    if (String(v).length === 0 || !isFinite(n))
-        return undefined
-    return clamp(Math.floor(n / kDpiStep) * kDpiStep, kDpiMin, kDpiMax)
-}
-
-function dpiCode(v) {
-    return Math.floor(v / 100) - 1
-}
-
 // Half dial: value 0..11 for a press at (x, y) on an image `width` wide whose
 // centre is at (width / 2, 70).
 var kDialCentreY = 70
@@ -100,13 +87,6 @@ function reportRateAt(x, y, width, height) {
     if (top)
         return right ? 1 : 8
     return right ? 2 : 4
-}
-
-// A stored rate the mouse understands; anything else is shown and sent as
-// 125 Hz.
-function validReportRate(v) {
-    var n = Number(v)
-    return (n === 1 || n === 2 || n === 4) ? n : 8
 }
 
 function reportRateImage(v) {

@@ -1,11 +1,11 @@
 #pragma once
-// Sending a profile's whole configuration to the mouse, in the order and
-// with the values the pages use when the profile manager closes after a
-// switch: button definitions and the macros their buttons play, axis
-// sensitivity, DPI stages with stage 2 current and the stage colours,
-// lighting, report rate, pointer settings, and the lighting colour again.
-// Everything goes through the same store classes as the pages' slots, so
-// the profile file sees the same writes.
+// Sending a profile's whole configuration to the mouse: button definitions
+// and the macros their buttons play, axis sensitivity, DPI stages with
+// stage 2 current and the stage colours, lighting, report rate, pointer
+// settings, and the lighting colour again. The pages, the command line and
+// the running program's request handler all send a profile through here.
+// What goes out is read by readProfileValues; sending never rewrites the
+// profile's file.
 
 #include "DeviceSettings.h"
 #include "GunAxisCommands.h"
@@ -13,9 +13,9 @@
 #include "MacroFiles.h"
 #include "MacroSlots.h"
 #include "NameLists.h"
-#include "PanelValues.h"
 #include "PointerSettingsStore.h"
 #include "ProfileGunAxis.h"
+#include "ProfileValues.h"
 #include "Profiles.h"
 
 class Hid_Thread;
@@ -24,6 +24,7 @@ class SettingsFiles;
 // The store classes over one set of settings files and one device link.
 struct ProfileStores {
     ProfileStores(SettingsFiles &files, const QString &settingDir, Hid_Thread *device);
+    void setDevice(Hid_Thread *device);
 
     SettingsFiles &files;
     DeviceSettings device;
@@ -47,23 +48,29 @@ public:
     // the previous profile's, followed by the lighting colour. Returns false,
     // changing nothing, when it already is current.
     bool select(int profile);
-    // The whole configuration of the current profile.
+    // The whole configuration of the current profile, in the order of a
+    // profile switch.
     void sendAll();
-    // The macro of every button whose definition in `matrix` (the 64 values
-    // sent as the key matrix) plays one, to the button's slot.
-    void sendButtonMacros(const QVariantList &matrix);
-    // The stored macro `name`, encoded, to `slot`; nothing for a missing macro.
+    // Replaces `profile` by the factory profile and sends the current
+    // profile in the order of a factory reset.
+    void resetAndSend(int profile);
+    // The macro of every button of the current profile that plays one, to
+    // the button's slot.
+    void sendButtonMacros();
+    // The stored macro `name` to `slot`, cut to what a slot holds; nothing
+    // for a missing macro.
     void sendMacro(int slot, const QString &name);
 
 private:
-    QVariantList sendKeyMatrix();
+    void sendKeyMatrix();
     void sendAxis();
     void sendDpi();
     void sendLighting();
     void sendReportRate();
+    void sendRateChange(int rateBefore);
     void sendPointer();
     void sendLedColour(int r, int g, int b);
 
     ProfileStores &m_stores;
-    panel::Lighting m_lighting;  // the lighting panel's state
+    ProfileValues m_values;
 };

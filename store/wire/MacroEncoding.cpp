@@ -2,6 +2,8 @@
 
 #include "KeyNames.h"
 
+#include <QDebug>
+
 #include <algorithm>
 
 namespace {
@@ -16,6 +18,7 @@ constexpr int kMaxGapMs = 0xFFFF;
 constexpr int kLoopBytes = 2;
 constexpr int kSlotBytes = 2;
 constexpr int kLongSlotBytes = 4;
+constexpr int kEndBytes = 2;
 
 bool isRelease(int type)
 {
@@ -109,4 +112,61 @@ QVariantList encodeMacro(const StoredMacro &macro)
     put(data, p, 0);
     put(data, p + 1, 0);
     return data;
+}
+
+StoredMacro macroFromEvents(const QStringList &events, int loops)
+{
+    QStringList stored = events;
+    stored.append(QString::number(loops));
+    return parseStoredMacro(stored);
+}
+
+FittedMacro fitMacro(const StoredMacro &macro)
+{
+    // The encoded size never shrinks as events are added, so the longest
+    // part that fits is found by halving.
+    auto encodeFirst = [&macro](int count) {
+        StoredMacro part{macro.events.mid(0, count), macro.loops};
+        return encodeMacro(part);
+    };
+    FittedMacro fitted{encodeFirst(macro.events.size()), macro.events.size()};
+    if (fitted.bytes.size() <= kMacroBudgetBytes)
+        return fitted;
+    int fits = 0;
+    int tooLong = macro.events.size();
+    while (tooLong - fits > 1) {
+        const int middle = fits + (tooLong - fits) / 2;
+        (encodeFirst(middle).size() <= kMacroBudgetBytes ? fits : tooLong) = middle;
+    }
+    return {encodeFirst(fits), fits};
+}
+
+QVariantList slotBytesReported(const QString &name, const StoredMacro &macro)
+{
+    FittedMacro fitted = fitMacro(macro);
+    if (fitted.sentEvents < macro.events.size())
+        qInfo().noquote() << QStringLiteral("Macro too long: %1 sent with %2 of %3 events")
+                                 .arg(name)
+                                 .arg(fitted.sentEvents)
+                                 .arg(macro.events.size());
+    return std::move(fitted.bytes);
+}
+
+int macroSizeEstimate(const StoredMacro &macro)
+{
+    const QVector<MacroEvent> &events = macro.events;
+    const auto first = std::find_if(events.begin(), events.end(), [](const MacroEvent &e) { return e.type != kDelay; });
+    int size = kLoopBytes;
+    if (first == events.end() || first == events.end() - 1)
+        return size;
+    int gap = 0;
+    for (auto it = first + 1; it != events.end(); ++it) {
+        if (it->type == kDelay) {
+            gap += delayMs(*it);
+        } else {
+            size += gap < kLongGapMs ? kSlotBytes : kLongSlotBytes;
+            gap = 0;
+        }
+    }
+    return size + kSlotBytes + kEndBytes;
 }

@@ -27,17 +27,17 @@ extern const std::array<int, 3 * kStageCount> kDefaultStageColours;
 // A stored value read as the page's Number(): trimmed text, empty is 0,
 // "0x" hexadecimal, anything else not a number (NaN).
 double number(const QVariant &value);
-// The page's `n & 0xff` of a stored number (NaN gives 0).
-int lowByte(const QVariant &value);
+// A stored byte 0 .. 255, `factory` for anything else.
+int byteOr(const QVariant &stored, int factory);
 
 // The definition of button `position` as the button list sends it: the
 // stored four numbers, or the position's default when they are incomplete.
 std::array<int, kButtonBytes> buttonDefinition(int position, const QVariantList &stored);
 
-// A stored DPI on the 100 grid within 200 .. 8000; nothing for text that is
-// not a number.
+// A stored DPI within 200 .. 8000, down to the 100 grid; nothing for text
+// that is not a number or a value outside that range.
 std::optional<int> validDpi(const QVariant &stored);
-// 1, 2 or 4 as stored; anything else is sent as 8 (125 Hz).
+// 1, 2, 4 or 8 as stored; anything else is the factory 1 (1000 Hz).
 int validReportRate(const QVariant &stored);
 // An axis level 0 .. 9, 4 for anything else, and the value the mouse takes for it.
 int validAxisLevel(const QVariant &stored);
@@ -56,8 +56,8 @@ struct Lighting {
     int level = 4;
     int r = 0xFF, g = 0, b = 0;
 };
-// The panel after it loaded `stored` (the profile's lighting list); a short
-// list keeps what the panel showed before.
-Lighting lightingFrom(const QVariantList &stored, const Lighting &before);
+// The lighting of a profile's stored list (effect, colour mode, level, r, g,
+// b); what is missing or cannot be read keeps the factory value.
+Lighting lightingFrom(const QVariantList &stored);
 
 } // namespace panel

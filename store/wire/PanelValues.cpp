@@ -27,6 +27,7 @@ constexpr int kEffectCount = 14;
 constexpr int kMaxLevel = 4;
 constexpr int kBlackMode = 7;
 constexpr int kReportRateSlowest = 8;
+constexpr int kFactoryReportRate = 1;
 // The fixed colours 2 .. 8 of the lighting table.
 constexpr std::array<int, 21> kFixedLedColours = {0, 0, 255, 0, 255, 0, 255, 255, 0, 0, 255,
                                                   255, 255, 127, 0, 255, 0, 255, 255, 255, 255};
@@ -64,11 +65,6 @@ double number(const QVariant &value)
     return ok ? v : std::numeric_limits<double>::quiet_NaN();
 }
 
-int lowByte(const QVariant &value)
-{
-    return static_cast<int>(static_cast<uint32_t>(toInt(number(value))) & 0xFF);
-}
-
 std::array<int, kButtonBytes> buttonDefinition(int position, const QVariantList &stored)
 {
     std::array<int, kButtonBytes> out{};
@@ -84,15 +80,15 @@ std::array<int, kButtonBytes> buttonDefinition(int position, const QVariantList 
 std::optional<int> validDpi(const QVariant &stored)
 {
     const double n = number(stored);
-    if (stored.toString().isEmpty() || !std::isfinite(n))
+    if (stored.toString().isEmpty() || !std::isfinite(n) || n < kDpiMin || n >= kDpiMax + kDpiStep)
         return std::nullopt;
-    return std::clamp(static_cast<int>(std::floor(n / kDpiStep)) * kDpiStep, kDpiMin, kDpiMax);
+    return std::min(static_cast<int>(std::floor(n / kDpiStep)) * kDpiStep, kDpiMax);
 }
 
 int validReportRate(const QVariant &stored)
 {
     const double n = number(stored);
-    return (n == 1 || n == 2 || n == 4) ? int(n) : kReportRateSlowest;
+    return (n == 1 || n == 2 || n == 4 || n == kReportRateSlowest) ? int(n) : kFactoryReportRate;
 }
 
 int validAxisLevel(const QVariant &stored)
@@ -127,24 +123,28 @@ int ledColourMode(int r, int g, int b)
     return r + g + b == 0 ? kBlackMode : 0;
 }
 
-Lighting lightingFrom(const QVariantList &stored, const Lighting &before)
+Lighting lightingFrom(const QVariantList &stored)
 {
-    Lighting out = before;
+    Lighting out;
     if (stored.size() < 6)
         return out;
     const double e = number(stored.at(0));
     const double l = number(stored.at(2));
-    const int level = std::isnan(l) ? 0 : toInt(std::clamp(l, 0.0, double(kMaxLevel)));
-    // Every other effect's level starts again at 4.
-    out.level = kMaxLevel;
     if (isInteger(e) && e >= 0 && e < kEffectCount) {
         out.effect = int(e);
-        out.level = level;
+        if (isInteger(l) && l >= 0 && l <= kMaxLevel)
+            out.level = int(l);
     }
-    out.r = lowByte(stored.at(3));
-    out.g = lowByte(stored.at(4));
-    out.b = lowByte(stored.at(5));
+    out.r = byteOr(stored.at(3), out.r);
+    out.g = byteOr(stored.at(4), out.g);
+    out.b = byteOr(stored.at(5), out.b);
     return out;
+}
+
+int byteOr(const QVariant &stored, int factory)
+{
+    const double n = number(stored);
+    return isInteger(n) && n >= 0 && n <= 0xFF ? int(n) : factory;
 }
 
 } // namespace panel

@@ -1,5 +1,6 @@
 #include "CommandRunner.h"
 
+#include "AppRules.h"
 #include "CarriedMacros.h"
 #include "Hid_Thread.h"
 #include "NameLists.h"
@@ -36,24 +37,6 @@ Reply failed(int status, const QString &message)
 Reply noMouse()
 {
     return failed(kDeviceFailed, QStringLiteral("no mouse connected"));
-}
-
-// Listed profile entries: display name followed by the index digit.
-QVector<QPair<QString, int>> listedProfiles(const NameLists &names)
-{
-    QVector<QPair<QString, int>> out;
-    bool taken[kProfileCount] = {};
-    for (const QVariant &v : names.nameList(kProfileNameList)) {
-        const QString entry = v.toString();
-        if (entry.isEmpty() || entry == QLatin1String(kNameListSentinel) || !entry.back().isDigit())
-            continue;
-        const int index = entry.back().digitValue();
-        if (index >= kProfileCount || taken[index])
-            continue;
-        taken[index] = true;
-        out.append({entry.chopped(1), index});
-    }
-    return out;
 }
 
 // Why `file` cannot be imported; empty when it can be read.
@@ -194,6 +177,14 @@ Reply CommandRunner::status()
     reply.out += QStringLiteral("lighting: %1 (effect %2)\n")
                      .arg(QLatin1String(effect < kEffectNameCount ? kEffectNames[effect] : "unknown"))
                      .arg(effect);
+    if (m_hooks.rulesStatus) {
+        reply.out += m_hooks.rulesStatus();
+    } else {
+        const AppRules rules = readAppRules(m_settingDir, listedProfiles(NameLists(m_settingDir)));
+        reply.out += rules.enabled ? QStringLiteral("per-application rules: on (followed while the window runs)\n")
+                                   : QStringLiteral("per-application rules: off\n");
+        reply.out += rules.message;
+    }
     return reply;
 }
 

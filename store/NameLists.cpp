@@ -75,3 +75,20 @@ bool NameLists::storeNameList(const QVariant &type, const QStringList &names)
         file->setValue(nameListKey(t), withNameListSentinel(names));
     return true;
 }
+
+QVector<ListedProfile> listedProfiles(const NameLists &names)
+{
+    QVector<ListedProfile> out;
+    bool taken[kListedProfileCount] = {};
+    for (const QVariant &v : names.nameList(kProfileNameList)) {
+        const QString entry = v.toString();
+        if (entry.isEmpty() || entry == QLatin1String(kNameListSentinel) || !entry.back().isDigit())
+            continue;
+        const int index = entry.back().digitValue();
+        if (index >= kListedProfileCount || taken[index])
+            continue;
+        taken[index] = true;
+        out.append({entry.chopped(1), index});
+    }
+    return out;
+}

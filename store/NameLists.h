@@ -4,10 +4,12 @@
 // second entry, so that it is written and read back as a list and not as a
 // plain value; readers that care drop it.
 
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <QVariantList>
+#include <QVector>
 
 extern const char kNameListSentinel[];  // "loadercorwel"
 
@@ -48,3 +50,11 @@ public:
 private:
     QString m_path;
 };
+
+// A profile as the profile manager lists it: display name and index 0 .. 5.
+using ListedProfile = QPair<QString, int>;
+constexpr int kListedProfileCount = 6;
+
+// The listed profiles, in list order; entries that name no index 0 .. 5, or
+// an index already named, are left out.
+QVector<ListedProfile> listedProfiles(const NameLists &names);

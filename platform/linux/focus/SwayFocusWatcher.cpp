@@ -1,0 +1,180 @@
+// The window in front on sway and other compositors that speak its IPC: the
+// socket named by SWAYSOCK, a subscription to window events, and the tree
+// once at the start for the window focused before.
+#include "FocusWatchers.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocalSocket>
+#include <QtEndian>
+
+namespace platform {
+
+namespace {
+
+const char kMagic[] = "i3-ipc";
+constexpr int kMagicSize = 6;
+constexpr int kHeaderSize = kMagicSize + 8;  // magic, payload length, type
+constexpr quint32 kGetTree = 4;
+constexpr quint32 kSubscribe = 2;
+constexpr quint32 kWindowEvent = 0x80000003;
+// A tree of a few hundred windows is well below this; a larger payload is
+// not a message of the compositor.
+constexpr quint32 kMaxPayload = 64u << 20;
+constexpr int kConnectTimeoutMs = 2000;
+
+QByteArray message(quint32 type, const QByteArray &payload)
+{
+    QByteArray out(kMagic, kMagicSize);
+    quint32 words[2] = {quint32(payload.size()), type};
+    out.append(reinterpret_cast<const char *>(words), sizeof words);  // the host's byte order
+    return out + payload;
+}
+
+// The focused window in a tree, or an empty object.
+QJsonObject focusedIn(const QJsonObject &node)
+{
+    if (node.value(QLatin1String("focused")).toBool() && node.contains(QLatin1String("pid")))
+        return node;
+    for (const char *children : {"nodes", "floating_nodes"})
+        for (const QJsonValue &child : node.value(QLatin1String(children)).toArray()) {
+            const QJsonObject found = focusedIn(child.toObject());
+            if (!found.isEmpty())
+                return found;
+        }
+    return {};
+}
+
+class SwayFocusWatcher : public FocusWatcher
+{
+public:
+    ~SwayFocusWatcher() override { stop(); }
+
+    std::string name() const override { return "sway"; }
+    std::string status() const override { return m_status; }
+
+    bool start(Callback onFocus) override
+    {
+        stop();
+        const QString path = qEnvironmentVariable("SWAYSOCK");
+        if (path.isEmpty()) {
+            m_status = "SWAYSOCK is not set: not a sway session";
+            return false;
+        }
+        m_socket = std::make_unique<QLocalSocket>();
+        m_socket->connectToServer(path);
+        if (!m_socket->waitForConnected(kConnectTimeoutMs)) {
+            m_status = "The sway IPC socket " + path.toStdString() + " does not answer";
+            m_socket.reset();
+            return false;
+        }
+        m_onFocus = std::move(onFocus);
+        QObject::connect(m_socket.get(), &QLocalSocket::readyRead, [this] { readMessages(); });
+        QObject::connect(m_socket.get(), &QLocalSocket::disconnected, [this] {
+            m_status = "The sway IPC socket closed";
+        });
+        m_socket->write(message(kSubscribe, QByteArrayLiteral("[\"window\"]")));
+        m_socket->write(message(kGetTree, {}));
+        m_socket->flush();
+        m_status = "Watching sway through its IPC socket (sway)";
+        return true;
+    }
+
+    void stop() override
+    {
+        if (m_socket) {
+            m_socket->disconnect();
+            m_socket->abort();
+            // Possibly inside the socket's own signal: it goes once that returns.
+            m_socket.release()->deleteLater();
+        }
+        m_buffer.clear();
+        m_focusedId = -1;
+    }
+
+private:
+    void readMessages()
+    {
+        m_buffer += m_socket->readAll();
+        while (m_buffer.size() >= kHeaderSize) {
+            if (!m_buffer.startsWith(kMagic)) {
+                m_status = "The sway IPC socket sent something that is not a message";
+                stop();
+                return;
+            }
+            const quint32 length = qFromUnaligned<quint32>(m_buffer.constData() + kMagicSize);
+            const quint32 type = qFromUnaligned<quint32>(m_buffer.constData() + kMagicSize + 4);
+            if (length > kMaxPayload) {
+                m_status = "The sway IPC socket sent an oversized message";
+                stop();
+                return;
+            }
+            if (quint32(m_buffer.size()) < kHeaderSize + length)
+                return;
+            const QJsonObject body = QJsonDocument::fromJson(m_buffer.mid(kHeaderSize, int(length))).object();
+            m_buffer.remove(0, kHeaderSize + int(length));
+            if (type == kGetTree)
+                initialFocus(body);
+            else if (type == kWindowEvent)
+                windowEvent(body);
+        }
+    }
+
+    void initialFocus(const QJsonObject &tree)
+    {
+        // A window event that came first is newer than the tree.
+        if (m_focusedId >= 0)
+            return;
+        const QJsonObject window = focusedIn(tree);
+        if (!window.isEmpty())
+            report(window);
+    }
+
+    void windowEvent(const QJsonObject &body)
+    {
+        const QString change = body.value(QLatin1String("change")).toString();
+        const QJsonObject window = body.value(QLatin1String("container")).toObject();
+        const qint64 id = qint64(window.value(QLatin1String("id")).toDouble(-1));
+        if (change == QLatin1String("focus") || (change == QLatin1String("title") && id == m_focusedId)) {
+            report(window);
+        } else if (change == QLatin1String("close") && id == m_focusedId) {
+            // The focused window went; the next one announces itself, if any.
+            m_focusedId = -1;
+            FocusEvent none;
+            none.source = name();
+            m_onFocus(none);
+        }
+    }
+
+    void report(const QJsonObject &window)
+    {
+        m_focusedId = qint64(window.value(QLatin1String("id")).toDouble(-1));
+        const QJsonObject x11 = window.value(QLatin1String("window_properties")).toObject();
+        FocusEvent event;
+        event.source = name();
+        event.appId = window.value(QLatin1String("app_id")).toString().toStdString();
+        if (event.appId.empty()) {
+            event.appId = x11.value(QLatin1String("class")).toString().toStdString();
+            event.instance = x11.value(QLatin1String("instance")).toString().toStdString();
+        }
+        event.title = window.value(QLatin1String("name")).toString().toStdString();
+        event.pid = long(window.value(QLatin1String("pid")).toDouble(0));
+        m_onFocus(event);
+    }
+
+    std::unique_ptr<QLocalSocket> m_socket;
+    QByteArray m_buffer;
+    qint64 m_focusedId = -1;
+    Callback m_onFocus;
+    std::string m_status = "sway focus watcher not started";
+};
+
+} // namespace
+
+std::unique_ptr<FocusWatcher> createSwayFocusWatcher()
+{
+    return std::make_unique<SwayFocusWatcher>();
+}
+
+} // namespace platform

@@ -8,6 +8,7 @@
 #include "Profiles.h"
 #include "SettingsFiles.h"
 #include "SettingsFolder.h"
+#include "WatchFocus.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -106,6 +107,9 @@ int runCommandLine(int argc, char **argv)
 
     qInstallMessageHandler(dropDebugLines);
     QCoreApplication app(argc, argv);
+    // Only looks: it needs neither the mouse nor the running program.
+    if (options.command == cli::Command::WatchFocus)
+        return watchFocus(stdout);
     LocalPeer peer(QCoreApplication::applicationFilePath());
     if (peer.isClient()) {
         const auto answer = peer.request(cli::encodeRequest(options), kRequestTimeoutMs);

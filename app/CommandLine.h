@@ -8,6 +8,10 @@
 
 class Widget;
 
+namespace cli {
+struct Reply;
+}
+
 // Whether the arguments ask for a command rather than the window.
 bool isCommandLine(int argc, char **argv);
 // Runs the command and returns the exit status (0 done, 1 no mouse or the
@@ -17,3 +21,7 @@ int runCommandLine(int argc, char **argv);
 // In the running instance: carries out a request from the command line of
 // another process and returns the encoded answer.
 QString carryOutRequest(const QString &message, Widget &window);
+// In the running instance: the profile manager's switch to profile index
+// `profileIndex`, as a --profile command would make it; busy while another
+// command runs.
+cli::Reply switchProfileInWindow(int profileIndex, Widget &window);

@@ -1,9 +1,11 @@
+#include "AutoProfileService.h"
 #include "CommandLine.h"
 #include "CopyDataFilter.h"
 #include "InputHooks.h"
 #include "QtSingleCoreApplication.h"
 #include "SceneGraphBackend.h"
 #include "SettingsFolder.h"
+#include "SettingsPaths.h"
 #include "Widget.h"
 
 int main(int argc, char *argv[])
@@ -35,6 +37,8 @@ int main(int argc, char *argv[])
     CopyDataFilter copyDataFilter;
     copyDataFilter.setHandler(showCopyDataMessage, window);
     app.installNativeEventFilter(&copyDataFilter);
+
+    new AutoProfileService(*window, QString::fromLatin1(kSettingDir), platform::createFocusWatcher());
 
     if (!settingsNotice.isEmpty())
         window->notifier().balloon(QStringLiteral("Info"), settingsNotice);

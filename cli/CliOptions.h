@@ -7,7 +7,7 @@
 
 namespace cli {
 
-enum class Command { None, Help, Version, List, Status, Profile, Export, Import };
+enum class Command { None, Help, Version, WatchFocus, List, Status, Profile, Export, Import };
 
 // Exit statuses of a command.
 enum Status { kDone = 0, kDeviceFailed = 1, kBadInput = 2 };

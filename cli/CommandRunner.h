@@ -23,6 +23,8 @@ struct PageHooks {
     std::function<bool(int profile)> selectProfile;
     // The pages re-read the current profile without sending.
     std::function<void()> reloadProfile;
+    // What the running program's per-application rules are doing, for --status.
+    std::function<QString()> rulesStatus;
 };
 
 class CommandRunner

@@ -64,6 +64,42 @@ private slots:
         QCOMPARE(cli::decodeReply(inner).err, cli::busyReply().err);
     }
 
+    // A command into the current profile while a macro is being recorded:
+    // the recording ends as the user ends it and is kept, and then the pages
+    // take the profile.
+    void command_into_the_current_profile_waits_for_the_recording()
+    {
+        ViewHarness::copyFolder(QStringLiteral(SOURCE_DIR "/modules/setting"), m_dir.filePath(QStringLiteral("modules/setting/")));
+        QDir().mkpath(m_dir.filePath(QStringLiteral("modules/macro")));
+        QDir::setCurrent(m_dir.path());
+        vmouse::reset();
+        vmouse::plugMouse();
+        Widget w;
+        w.show();
+        w.checkDevice();
+        QTRY_VERIFY(page(w, QStringLiteral("isPowerOn && fullPage")).toBool());
+        const QString name = page(w, QStringLiteral("macroEditorMain.newMacro()")).toString();
+        QVERIFY(!name.isEmpty());
+        const QString stored = QStringLiteral("ui_View.loadMacroIni('%1').length").arg(name);
+        const int fresh = page(w, stored).toInt();
+        page(w, QStringLiteral("macroEditorMain.startRecord(); macroEditorMain.detectKeyboard(true, 4);"
+                               " macroEditorMain.detectKeyboard(false, 4)"));
+        QVERIFY(w.pageGate().recording());
+
+        QTimer::singleShot(300, &w, [&] {
+            page(w, QStringLiteral("macroEditorMain.detectKeyboard(true, 5); macroEditorMain.detectKeyboard(false, 5);"
+                                   " macroEditorMain.stopRecord()"));
+        });
+        QElapsedTimer clock;
+        clock.start();
+        const int current = page(w, QStringLiteral("profileMain.profileNo")).toInt();
+        const cli::Reply reply = cli::decodeReply(carryOutRequest(request({"--profile", QString::number(current + 1)}), w));
+        QCOMPARE(reply.status, int(cli::kDone));
+        QVERIFY(clock.elapsed() >= 250);
+        QVERIFY(!page(w, QStringLiteral("macroEditorMain.isInputting")).toBool());
+        QVERIFY2(page(w, stored).toInt() > fresh, "the recorded events were kept");
+    }
+
     void request_is_answered_over_the_channel_and_a_plain_message_is_not()
     {
         const QString id = m_dir.filePath(QStringLiteral("peer-id"));

@@ -1,0 +1,106 @@
+// Per-application profiles in the running window, end to end: a window
+// manager's report on a private Xvfb, the rules file in the settings
+// folder, and the profile the virtual mouse ends up holding.
+#include "AutoProfileService.h"
+#include "CliRequest.h"
+#include "CommandLine.h"
+#include "FocusWatchers.h"
+#include "NameLists.h"
+#include "SettingsFiles.h"
+#include "ViewHarness.h"
+#include "VirtualMouse.h"
+#include "Widget.h"
+#include "XvfbServer.h"
+#include "myQQuickView.h"
+
+#include <QQmlExpression>
+#include <QQuickItem>
+#include <QTemporaryDir>
+#include <QtTest>
+// Last: the X11 headers define names the toolkit's headers use.
+#include "FakeWindowManager.h"
+
+class AutoProfileWindowTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    static QVariant page(Widget &w, const QString &code)
+    {
+        QQuickItem *root = w.view()->rootObject();
+        return QQmlExpression(qmlContext(root), root, code).evaluate();
+    }
+
+    QString settingDir() const { return m_dir.filePath(QStringLiteral("modules/setting")); }
+
+    void writeRules(const QByteArray &json)
+    {
+        QFile file(appRulesPath(settingDir()));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(json);
+    }
+
+private slots:
+    void rules_switch_the_mouse_as_the_window_in_front_changes()
+    {
+        XvfbServer xvfb;
+        QVERIFY(!xvfb.display().isEmpty());
+        qputenv("DISPLAY", xvfb.display());
+        FakeWindowManager wm(xvfb.display());
+        QVERIFY(wm.ok());
+
+        ViewHarness::copyFolder(QStringLiteral(SOURCE_DIR "/modules/setting"), settingDir() + QLatin1Char('/'));
+        QDir().mkpath(m_dir.filePath(QStringLiteral("modules/macro")));
+        QDir::setCurrent(m_dir.path());
+        NameLists(settingDir()).storeNameList(kProfileNameList, {QStringLiteral("Standard0"), QStringLiteral("Game1")});
+        writeRules("{\"enabled\": true, \"otherApps\": \"Standard\", \"rules\": [{\"app\": \"game\", \"profile\": 2}]}");
+        vmouse::reset();
+        const int unit = vmouse::plugMouse();
+        Widget w;
+        w.show();
+        w.checkDevice();
+        QTRY_VERIFY(page(w, QStringLiteral("isPowerOn && fullPage")).toBool());
+        w.view()->settings().profile(0)->setValue(QStringLiteral("sensor/reportRate_Tarn"), 1);
+        w.view()->settings().profile(1)->setValue(QStringLiteral("sensor/reportRate_Tarn"), 2);
+        auto *service = new AutoProfileService(w, settingDir(), platform::createX11FocusWatcher());
+
+        // Mixed case: the rule says "game", the window's class is "Game".
+        const Window game = wm.open("game-bin", "Game", "Level 1", 999);
+        const Window editor = wm.open("editor", "Editor", "notes", 998);
+        wm.activate(game);
+        QTRY_COMPARE_WITH_TIMEOUT(page(w, QStringLiteral("profileMain.profileNo")).toInt(), 1, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(int(vmouse::firmwareState(unit).reportRate), 2, 10000);
+        const cli::Reply status = cli::decodeReply(carryOutRequest(cli::encodeRequest(cli::parse({"--status"}, {})), w));
+        QVERIFY2(status.out.contains(QLatin1String("per-application rules: on (Watching the X11 desktop (x11))")),
+                 qPrintable(status.out));
+        QVERIFY2(status.out.contains(QLatin1String("profile chosen: rule 1 (app \"game\")")), qPrintable(status.out));
+
+        // Other applications take otherApps.
+        wm.activate(editor);
+        QTRY_COMPARE_WITH_TIMEOUT(int(vmouse::firmwareState(unit).reportRate), 1, 10000);
+        QCOMPARE(page(w, QStringLiteral("profileMain.profileNo")).toInt(), 0);
+
+        // The profile manager open holds the switch; closed, the latest wish follows.
+        page(w, QStringLiteral("profileFlow.showProfileManager(true)"));
+        wm.activate(game);
+        QTest::qWait(AutoProfile::kSettleMs * 3);
+        QCOMPARE(page(w, QStringLiteral("profileMain.profileNo")).toInt(), 0);
+        page(w, QStringLiteral("profileFlow.showProfileManager(false)"));
+        QTRY_COMPARE_WITH_TIMEOUT(int(vmouse::firmwareState(unit).reportRate), 2, 10000);
+
+        // The file changes on disk: damaged, the feature is off with one message.
+        writeRules("{\"enabled\": true, \"rules\": [");
+        QTRY_VERIFY(!service->switcher().rules().enabled);
+        QCOMPARE(w.notifier().history().filter(QStringLiteral("app-profiles.json: not valid JSON")).size(), 1);
+        wm.activate(editor);
+        QTest::qWait(AutoProfile::kSettleMs * 3);
+        QCOMPARE(int(vmouse::firmwareState(unit).reportRate), 2);
+        // Mended, it is on again and applies to the window in front.
+        writeRules("{\"enabled\": true, \"rules\": [{\"app\": \"EDITOR\", \"profile\": 1}]}");
+        QTRY_COMPARE_WITH_TIMEOUT(int(vmouse::firmwareState(unit).reportRate), 1, 10000);
+    }
+};
+
+QTEST_MAIN(AutoProfileWindowTest)
+#include "tst_autoprofile_window.moc"

@@ -1,5 +1,6 @@
 #include "AutoProfileService.h"
 
+#include "AppRulesEditor.h"
 #include "CliRequest.h"
 #include "CommandLine.h"
 #include "NameLists.h"
@@ -9,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QQmlContext>
 
 namespace {
 
@@ -50,6 +52,12 @@ AutoProfileService::AutoProfileService(Widget &window, const QString &settingDir
     connect(&m_files, &QFileSystemWatcher::directoryChanged, &m_reload, qOverload<>(&QTimer::start));
     m_files.addPath(m_settingDir);
     reload();
+
+    AppRulesEditor::Sources sources;
+    sources.seenApps = [this] { return m_auto.seenApps(); };
+    sources.status = [this] { return statusLine(); };
+    window.view()->rootContext()->setContextProperty(QStringLiteral("appRules"),
+                                                     new AppRulesEditor(m_settingDir, sources, this));
 }
 
 AutoProfileService::~AutoProfileService()
@@ -95,6 +103,17 @@ void AutoProfileService::startOrStopWatcher()
 QString AutoProfileService::watcherStatus() const
 {
     return m_watcher ? QString::fromStdString(m_watcher->status()) : QString();
+}
+
+QString AutoProfileService::statusLine() const
+{
+    if (!m_auto.rules().enabled) {
+        // Said before the user turns the rules on: this desktop cannot be followed.
+        const bool unsupported = m_watcher && m_watcher->name() == "none";
+        return ((unsupported ? watcherStatus() + QLatin1Char('\n') : QString()) + m_lastMessage).trimmed();
+    }
+    return (m_watching ? watcherStatus() : QStringLiteral("Not following: ") + watcherStatus()) + QLatin1Char('\n')
+           + m_lastMessage.trimmed();
 }
 
 QString AutoProfileService::statusText() const

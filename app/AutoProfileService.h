@@ -28,6 +28,9 @@ public:
     AutoProfile &switcher() { return m_auto; }
     // The watcher in use, or what is missing.
     QString watcherStatus() const;
+    // The rules dialog's status line: the watcher in use or what is missing,
+    // and what is wrong with the file.
+    QString statusLine() const;
     // What --status tells about the rules.
     QString statusText() const;
 

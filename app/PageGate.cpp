@@ -11,8 +11,8 @@ const char kMacroEditor[] = "macroEditorMain";
 const char kRecordingProperty[] = "isInputting";
 const char kStopRecording[] = "stopRecord";
 // Panels that hold the pages while they are shown: the key dialogs, the
-// profile manager and the factory-reset question.
-const char *const kModalPanels[] = {"singleKeyMain", "macroKeyMain", "profileMain", "factorysure"};
+// profile manager with its rules dialog, and the factory-reset question.
+const char *const kModalPanels[] = {"singleKeyMain", "macroKeyMain", "profileMain", "factorysure", "appRulesDialog"};
 
 // Connects the notify signal of `object`'s `property` to `receiver`'s `slot`.
 void onChange(QObject *object, const char *property, QObject *receiver, const char *slot)

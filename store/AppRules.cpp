@@ -188,6 +188,7 @@ AppRules parseAppRules(const QByteArray &json, const QVector<ListedProfile> &pro
     AppRules rules = parseWhole(json, profiles, skipped, damaged);
     if (!damaged.isEmpty()) {
         AppRules off;
+        off.damaged = true;
         off.message = fileName + QStringLiteral(": ") + damaged
                       + QStringLiteral(". Per-application profiles are off until the file is corrected.\n");
         return off;
@@ -209,8 +210,59 @@ AppRules readAppRules(const QString &settingDir, const QVector<ListedProfile> &p
         return {};
     if (!file.open(QIODevice::ReadOnly)) {
         AppRules off;
+        off.damaged = true;
         off.message = file.fileName() + QStringLiteral(": cannot be read. Per-application profiles are off.\n");
         return off;
     }
     return parseAppRules(file.read(kMaxRulesFileBytes + 1), profiles, file.fileName());
+}
+
+namespace {
+
+QString profileText(const QJsonValue &value)
+{
+    return value.isDouble() ? QString::number(value.toDouble()) : value.toString();
+}
+
+// A number as a number, so that the file reads as one; a name as text.
+QJsonValue profileValue(const QString &text)
+{
+    bool number = false;
+    const int n = text.trimmed().toInt(&number);
+    return number ? QJsonValue(n) : QJsonValue(text);
+}
+
+} // namespace
+
+AppRulesText appRulesText(const QByteArray &json)
+{
+    const QJsonObject root = QJsonDocument::fromJson(json.left(int(kMaxRulesFileBytes))).object();
+    AppRulesText text;
+    text.enabled = root.value(QLatin1String("enabled")).toBool(false);
+    text.otherApps = profileText(root.value(QLatin1String("otherApps")));
+    for (const QJsonValue &v : root.value(QLatin1String("rules")).toArray()) {
+        const QJsonObject o = v.toObject();
+        text.rules.append({o.value(QLatin1String("app")).toString(), o.value(QLatin1String("title")).toString(),
+                           profileText(o.value(QLatin1String("profile")))});
+    }
+    return text;
+}
+
+QByteArray appRulesJson(const AppRulesText &text)
+{
+    QJsonObject root;
+    root.insert(QLatin1String("enabled"), text.enabled);
+    root.insert(QLatin1String("otherApps"), text.otherApps.trimmed().isEmpty() ? QJsonValue(kLeaveProfile)
+                                                                                : profileValue(text.otherApps));
+    QJsonArray rules;
+    for (const AppRuleText &r : text.rules) {
+        QJsonObject o;
+        o.insert(QLatin1String("app"), r.app);
+        if (!r.title.isEmpty())
+            o.insert(QLatin1String("title"), r.title);
+        o.insert(QLatin1String("profile"), profileValue(r.profile));
+        rules.append(o);
+    }
+    root.insert(QLatin1String("rules"), rules);
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

@@ -29,6 +29,7 @@ struct AppRuleMatch {
 
 struct AppRules {
     bool enabled = false;
+    bool damaged = false;  // the file could not be read as rules: off
     int otherApps = -1;  // profile index for windows no rule matches; -1 leaves it
     QVector<AppRule> rules;
     // Empty when the file was read whole; else one line per problem. A
@@ -51,3 +52,20 @@ AppRules parseAppRules(const QByteArray &json, const QVector<ListedProfile> &pro
 // message. The file is only read, never changed.
 AppRules readAppRules(const QString &settingDir, const QVector<ListedProfile> &profiles);
 QString appRulesPath(const QString &settingDir);
+
+// The file as the rules dialog shows and writes it: the values as written,
+// profiles as text (a number 1 .. 6 or a name; otherApps "0" or empty: leave).
+struct AppRuleText {
+    QString app;
+    QString title;
+    QString profile;
+};
+struct AppRulesText {
+    bool enabled = false;
+    QString otherApps;
+    QVector<AppRuleText> rules;
+};
+
+// What a readable file holds; for a damaged one, as much as can be read.
+AppRulesText appRulesText(const QByteArray &json);
+QByteArray appRulesJson(const AppRulesText &text);

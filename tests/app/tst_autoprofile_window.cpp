@@ -51,6 +51,7 @@ private slots:
         QVERIFY(wm.ok());
 
         ViewHarness::copyFolder(QStringLiteral(SOURCE_DIR "/modules/setting"), settingDir() + QLatin1Char('/'));
+        ViewHarness::copyFolder(QStringLiteral(SOURCE_DIR "/modules/i18n"), m_dir.filePath(QStringLiteral("modules/i18n/")));
         QDir().mkpath(m_dir.filePath(QStringLiteral("modules/macro")));
         QDir::setCurrent(m_dir.path());
         NameLists(settingDir()).storeNameList(kProfileNameList, {QStringLiteral("Standard0"), QStringLiteral("Game1")});
@@ -99,6 +100,62 @@ private slots:
         // Mended, it is on again and applies to the window in front.
         writeRules("{\"enabled\": true, \"rules\": [{\"app\": \"EDITOR\", \"profile\": 1}]}");
         QTRY_COMPARE_WITH_TIMEOUT(int(vmouse::firmwareState(unit).reportRate), 1, 10000);
+    }
+
+    // The rules dialog of the profile manager edits the file: the rules as
+    // written, the applications seen, the status line where no watcher fits.
+    void rules_dialog_edits_the_file()
+    {
+        QDir::setCurrent(m_dir.path());
+        writeRules("{\"enabled\": false, \"otherApps\": 0, \"rules\": [{\"app\": \"game\", \"profile\": 2}]}");
+        vmouse::reset();
+        vmouse::plugMouse();
+        Widget w;
+        w.resize(1000, 640);
+        w.show();
+        w.checkDevice();
+        QTRY_VERIFY(page(w, QStringLiteral("isPowerOn && fullPage")).toBool());
+        auto *service = new AutoProfileService(w, settingDir(),
+                                               std::make_unique<platform::UnsupportedFocusWatcher>("Not on this desktop"));
+        platform::FocusEvent game;
+        game.appId = "Game";
+        game.pid = 1;
+        service->switcher().focusChanged(game);
+
+        QObject *dialog = w.view()->rootObject()->findChild<QObject *>(QStringLiteral("appRulesDialog"));
+        QVERIFY(dialog);
+        auto js = [dialog](const QString &code) { return QQmlExpression(qmlContext(dialog), dialog, code).evaluate(); };
+        page(w, QStringLiteral("profileFlow.showProfileManager(true)"));
+        js(QStringLiteral("open()"));
+        QVERIFY(w.pageGate().busy());
+        QCOMPARE(js(QStringLiteral("ruleModel.count")).toInt(), 1);
+        QCOMPARE(js(QStringLiteral("rulesOn")).toBool(), false);
+        QVERIFY(w.view()->rootObject()->findChild<QObject *>(QStringLiteral("rulesStatus"))
+                    ->property("text").toString().contains(QLatin1String("Not on this desktop")));
+        js(QStringLiteral("addRule(appRules.seenApps()[0]); rulesOn = true; move(-1); save()"));
+        QCOMPARE(js(QStringLiteral("notice")).toString(), QStringLiteral("Saved"));
+        const AppRulesText saved = appRulesText([this] {
+            QFile f(appRulesPath(settingDir()));
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }());
+        QVERIFY(saved.enabled);
+        QCOMPARE(saved.rules.size(), 2);
+        QCOMPARE(saved.rules.at(0).app, QStringLiteral("Game"));
+        // A rule that cannot be read is not written.
+        js(QStringLiteral("ruleModel.setProperty(0, 'title', '/(/'); save()"));
+        QVERIFY(js(QStringLiteral("notice")).toString().contains(QLatin1String("not a valid regular expression")));
+        QCOMPARE(appRulesText([this] {
+                     QFile f(appRulesPath(settingDir()));
+                     f.open(QIODevice::ReadOnly);
+                     return f.readAll();
+                 }()).rules.at(0).title, QString());
+
+        js(QStringLiteral("ruleModel.setProperty(0, 'title', ' - Level'); notice = ''"));
+        w.view()->grabFramebuffer().save(QStringLiteral(BINARY_DIR "/rules-dialog-en.png"));
+        page(w, QStringLiteral("language = 1"));
+        QVERIFY(js(QStringLiteral("texts[0]")).toString() != QLatin1String("Application rules"));
+        w.view()->grabFramebuffer().save(QStringLiteral(BINARY_DIR "/rules-dialog-zh.png"));
     }
 };
 

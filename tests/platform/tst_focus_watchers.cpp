@@ -40,6 +40,13 @@ class FocusWatchersTest : public QObject
     }
 
 private slots:
+    void initTestCase()
+    {
+        // Whatever session the tests run in, the program must see only X11.
+        for (const char *v : {"WAYLAND_DISPLAY", "SWAYSOCK", "XDG_SESSION_TYPE", "HYPRLAND_INSTANCE_SIGNATURE"})
+            qunsetenv(v);
+    }
+
     void init() { m_seen.clear(); }
 
     void x11_follows_the_active_window_and_its_title()
@@ -56,6 +63,10 @@ private slots:
         auto watcher = platform::createX11FocusWatcher();
         QVERIFY(watcher->start(record()));
         QCOMPARE(watcher->name(), std::string("x11"));
+        // The program's --watch-focus prints what the rules would compare.
+        QProcess watchFocus;
+        watchFocus.start(QStringLiteral(DEMO_PROGRAM), {QStringLiteral("--watch-focus")});
+        QVERIFY(watchFocus.waitForReadyRead(10000));
         // The window in front at the start is reported at once.
         QCOMPARE(m_seen.size(), 1);
         QCOMPARE(m_seen.last(), (Seen{"Alpha", "alphaInst", "Alpha one", "x11", 101}));
@@ -86,6 +97,34 @@ private slots:
 
         watcher->stop();
         watcher->stop();
+        QTRY_COMPARE(watchFocus.peek(1 << 16).count('\n'), 6);
+        QCOMPARE(QString::fromUtf8(watchFocus.readAllStandardOutput()).split(QLatin1Char('\n')).mid(0, 3),
+                 (QStringList{"Alpha (alphaInst)\tAlpha one\tx11", "BeTa (beta)\tBeta\tx11", "Alpha (alphaInst)\tAlpha one\tx11"}));
+        watchFocus.terminate();
+        QVERIFY(watchFocus.waitForFinished(5000));
+    }
+
+    // The watcher follows the session: the compositor's own on Wayland, X11
+    // only on an X11 session, and a plain reason anywhere else.
+    void the_session_chooses_the_watcher()
+    {
+        const struct { const char *name; QList<QPair<const char *, const char *>> env; const char *watcher; const char *says; } cases[] = {
+            {"sway", {{"WAYLAND_DISPLAY", "wayland-1"}, {"SWAYSOCK", "/run/sway.sock"}}, "sway", nullptr},
+            {"x11", {{"DISPLAY", ":5"}, {"XDG_SESSION_TYPE", "x11"}}, "x11", nullptr},
+            {"other Wayland desktop", {{"WAYLAND_DISPLAY", "wayland-0"}, {"DISPLAY", ":0"}}, "none", "not supported on this Wayland desktop"},
+            {"Wayland session type", {{"XDG_SESSION_TYPE", "wayland"}, {"DISPLAY", ":0"}}, "none", "not supported"},
+            {"no desktop", {}, "none", "not supported on this desktop"},
+        };
+        for (const auto &c : cases) {
+            for (const char *v : {"WAYLAND_DISPLAY", "SWAYSOCK", "DISPLAY", "XDG_SESSION_TYPE", "HYPRLAND_INSTANCE_SIGNATURE"})
+                qunsetenv(v);
+            for (const auto &e : c.env)
+                qputenv(e.first, e.second);
+            const auto watcher = platform::createFocusWatcher();
+            QVERIFY2(watcher->name() == c.watcher, c.name);
+            if (c.says)
+                QVERIFY2(QString::fromStdString(watcher->status()).contains(QLatin1String(c.says)), c.name);
+        }
     }
 
     void x11_without_a_display_says_so()

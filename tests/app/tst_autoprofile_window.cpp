@@ -7,7 +7,7 @@
 #include "FocusWatchers.h"
 #include "NameLists.h"
 #include "SettingsFiles.h"
-#include "ViewHarness.h"
+#include "RunningWindow.h"
 #include "VirtualMouse.h"
 #include "Widget.h"
 #include "XvfbServer.h"
@@ -26,11 +26,7 @@ class AutoProfileWindowTest : public QObject
 
     QTemporaryDir m_dir;
 
-    static QVariant page(Widget &w, const QString &code)
-    {
-        QQuickItem *root = w.view()->rootObject();
-        return QQmlExpression(qmlContext(root), root, code).evaluate();
-    }
+    static QVariant page(Widget &w, const QString &code) { return RunningWindow::page(w, code); }
 
     QString settingDir() const { return m_dir.filePath(QStringLiteral("modules/setting")); }
 
@@ -50,18 +46,11 @@ private slots:
         FakeWindowManager wm(xvfb.display());
         QVERIFY(wm.ok());
 
-        ViewHarness::copyFolder(QStringLiteral(SOURCE_DIR "/modules/setting"), settingDir() + QLatin1Char('/'));
-        ViewHarness::copyFolder(QStringLiteral(SOURCE_DIR "/modules/i18n"), m_dir.filePath(QStringLiteral("modules/i18n/")));
-        QDir().mkpath(m_dir.filePath(QStringLiteral("modules/macro")));
-        QDir::setCurrent(m_dir.path());
+        const int unit = RunningWindow::prepare(m_dir.path());
         NameLists(settingDir()).storeNameList(kProfileNameList, {QStringLiteral("Standard0"), QStringLiteral("Game1")});
         writeRules("{\"enabled\": true, \"otherApps\": \"Standard\", \"rules\": [{\"app\": \"game\", \"profile\": 2}]}");
-        vmouse::reset();
-        const int unit = vmouse::plugMouse();
         Widget w;
-        w.show();
-        w.checkDevice();
-        QTRY_VERIFY(page(w, QStringLiteral("isPowerOn && fullPage")).toBool());
+        QVERIFY(RunningWindow::start(w));
         w.view()->settings().profile(0)->setValue(QStringLiteral("sensor/reportRate_Tarn"), 1);
         w.view()->settings().profile(1)->setValue(QStringLiteral("sensor/reportRate_Tarn"), 2);
         auto *service = new AutoProfileService(w, settingDir(), platform::createX11FocusWatcher());
@@ -106,15 +95,10 @@ private slots:
     // written, the applications seen, the status line where no watcher fits.
     void rules_dialog_edits_the_file()
     {
-        QDir::setCurrent(m_dir.path());
+        RunningWindow::prepare(m_dir.path());
         writeRules("{\"enabled\": false, \"otherApps\": 0, \"rules\": [{\"app\": \"game\", \"profile\": 2}]}");
-        vmouse::reset();
-        vmouse::plugMouse();
         Widget w;
-        w.resize(1000, 640);
-        w.show();
-        w.checkDevice();
-        QTRY_VERIFY(page(w, QStringLiteral("isPowerOn && fullPage")).toBool());
+        QVERIFY(RunningWindow::start(w));
         auto *service = new AutoProfileService(w, settingDir(),
                                                std::make_unique<platform::UnsupportedFocusWatcher>("Not on this desktop"));
         platform::FocusEvent game;

@@ -7,7 +7,7 @@
 #include "LocalPeer.h"
 #include "SettingsFiles.h"
 #include "VirtualMouse.h"
-#include "ViewHarness.h"
+#include "RunningWindow.h"
 #include "Widget.h"
 #include "myQQuickView.h"
 
@@ -28,24 +28,14 @@ class InstanceCommandTest : public QObject
         return cli::encodeRequest(cli::parse(arguments, QDir::currentPath()));
     }
 
-    static QVariant page(Widget &w, const QString &code)
-    {
-        QQuickItem *root = w.view()->rootObject();
-        return QQmlExpression(qmlContext(root), root, code).evaluate();
-    }
+    static QVariant page(Widget &w, const QString &code) { return RunningWindow::page(w, code); }
 
 private slots:
     void profile_command_updates_the_pages_and_the_mouse()
     {
-        ViewHarness::copyFolder(QStringLiteral(SOURCE_DIR "/modules/setting"), m_dir.filePath(QStringLiteral("modules/setting/")));
-        QDir().mkpath(m_dir.filePath(QStringLiteral("modules/macro")));
-        QDir::setCurrent(m_dir.path());
-        vmouse::reset();
-        const int unit = vmouse::plugMouse();
+        const int unit = RunningWindow::prepare(m_dir.path());
         Widget w;
-        w.show();
-        w.checkDevice();
-        QTRY_VERIFY(page(w, QStringLiteral("isPowerOn && fullPage")).toBool());
+        QVERIFY(RunningWindow::start(w));
         w.view()->settings().profile(1)->setValue(QStringLiteral("sensor/reportRate_Tarn"), 2);
 
         const cli::Reply reply = cli::decodeReply(carryOutRequest(request({"--profile", "2"}), w));
@@ -69,15 +59,9 @@ private slots:
     // take the profile.
     void command_into_the_current_profile_waits_for_the_recording()
     {
-        ViewHarness::copyFolder(QStringLiteral(SOURCE_DIR "/modules/setting"), m_dir.filePath(QStringLiteral("modules/setting/")));
-        QDir().mkpath(m_dir.filePath(QStringLiteral("modules/macro")));
-        QDir::setCurrent(m_dir.path());
-        vmouse::reset();
-        vmouse::plugMouse();
+        RunningWindow::prepare(m_dir.path());
         Widget w;
-        w.show();
-        w.checkDevice();
-        QTRY_VERIFY(page(w, QStringLiteral("isPowerOn && fullPage")).toBool());
+        QVERIFY(RunningWindow::start(w));
         const QString name = page(w, QStringLiteral("macroEditorMain.newMacro()")).toString();
         QVERIFY(!name.isEmpty());
         const QString stored = QStringLiteral("ui_View.loadMacroIni('%1').length").arg(name);

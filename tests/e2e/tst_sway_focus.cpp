@@ -6,7 +6,7 @@
 #include "FocusWatchers.h"
 #include "NameLists.h"
 #include "SettingsFiles.h"
-#include "ViewHarness.h"
+#include "RunningWindow.h"
 #include "VirtualMouse.h"
 #include "Widget.h"
 #include "myQQuickView.h"
@@ -58,11 +58,7 @@ class SwayFocusTest : public QObject
 
     QString settingDir() const { return m_dir.filePath(QStringLiteral("modules/setting")); }
 
-    static QVariant page(Widget &w, const QString &code)
-    {
-        QQuickItem *root = w.view()->rootObject();
-        return QQmlExpression(qmlContext(root), root, code).evaluate();
-    }
+    static QVariant page(Widget &w, const QString &code) { return RunningWindow::page(w, code); }
 
     std::unique_ptr<QProcess> openWindow(const char *appId, const char *title)
     {
@@ -97,21 +93,15 @@ private slots:
     void windows_focused_with_swaymsg_switch_the_mouse()
     {
         QVERIFY2(qEnvironmentVariableIsSet("SWAYSOCK"), "runs in a sway session (in_sway.sh)");
-        ViewHarness::copyFolder(QStringLiteral(SOURCE_DIR "/modules/setting"), settingDir() + QLatin1Char('/'));
-        QDir().mkpath(m_dir.filePath(QStringLiteral("modules/macro")));
-        QDir::setCurrent(m_dir.path());
+        const int unit = RunningWindow::prepare(m_dir.path());
         NameLists(settingDir()).storeNameList(kProfileNameList, {"Standard0", "Game1", "Mail2"});
         QFile rules(appRulesPath(settingDir()));
         QVERIFY(rules.open(QIODevice::WriteOnly));
         rules.write("{\"enabled\": true, \"rules\": [{\"app\": \"alpha\", \"profile\": 2},"
                     " {\"app\": \"beta\", \"title\": \"Inbox\", \"profile\": \"Mail\"}, {\"app\": \"beta\", \"profile\": 1}]}");
         rules.close();
-        vmouse::reset();
-        const int unit = vmouse::plugMouse();
         Widget w;
-        w.show();
-        w.checkDevice();
-        QTRY_VERIFY(page(w, QStringLiteral("isPowerOn && fullPage")).toBool());
+        QVERIFY(RunningWindow::start(w));
         // Report rates 1, 2 and 4 tell the three profiles apart on the mouse.
         for (int profile = 0; profile < 3; ++profile)
             w.view()->settings().profile(profile)->setValue(QStringLiteral("sensor/reportRate_Tarn"), 1 << profile);

@@ -1,10 +1,9 @@
 // The window in front on Hyprland: its event socket sends one line per event,
 // "activewindow>>CLASS,TITLE" among them (the class has no comma; the title may).
 #include "FocusWatchers.h"
+#include "SocketFocusWatcher.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QLocalSocket>
 
 namespace platform {
 
@@ -12,80 +11,53 @@ namespace {
 
 const char kEventSocket[] = ".socket2.sock";
 const char kActiveWindow[] = "activewindow>>";
-constexpr int kConnectTimeoutMs = 2000;
 // An event line is a class and a title; anything far longer is not one.
 constexpr int kMaxLine = 64 * 1024;
 
-class HyprlandFocusWatcher : public FocusWatcher
+class HyprlandFocusWatcher : public SocketFocusWatcher
 {
 public:
-    ~HyprlandFocusWatcher() override { stop(); }
+    HyprlandFocusWatcher() : SocketFocusWatcher("Hyprland focus watcher not started") {}
 
     std::string name() const override { return "hyprland"; }
-    std::string status() const override { return m_status; }
 
     bool start(Callback onFocus) override
     {
-        stop();
         const QString path = QString::fromStdString(hyprlandEventSocket());
         if (path.isEmpty()) {
             m_status = "HYPRLAND_INSTANCE_SIGNATURE is not set, or its event socket is missing";
             return false;
         }
-        m_socket = std::make_unique<QLocalSocket>();
-        m_socket->connectToServer(path);
-        if (!m_socket->waitForConnected(kConnectTimeoutMs)) {
-            m_status = "The Hyprland event socket " + path.toStdString() + " does not answer";
-            m_socket.reset();
+        if (!connectTo(path, "The Hyprland event socket", std::move(onFocus)))
             return false;
-        }
-        m_onFocus = std::move(onFocus);
-        QObject::connect(m_socket.get(), &QLocalSocket::readyRead, [this] { readLines(); });
-        QObject::connect(m_socket.get(), &QLocalSocket::disconnected,
-                         [this] { m_status = "The Hyprland event socket closed"; });
         m_status = "Watching Hyprland through its event socket (hyprland)";
         return true;
     }
 
-    void stop() override
-    {
-        if (m_socket) {
-            m_socket->disconnect();
-            m_socket->abort();
-            m_socket.release()->deleteLater();
-        }
-        m_buffer.clear();
-    }
-
 private:
-    void readLines()
+    void readable() override
     {
-        m_buffer += m_socket->readAll();
+        QByteArray &pending = buffer();
         int end;
-        while ((end = m_buffer.indexOf('\n')) >= 0) {
-            const QByteArray line = m_buffer.left(end);
-            m_buffer.remove(0, end + 1);
+        while ((end = pending.indexOf('\n')) >= 0) {
+            const QByteArray line = pending.left(end);
+            pending.remove(0, end + 1);
             if (line.startsWith(kActiveWindow))
-                report(QString::fromUtf8(line.mid(int(sizeof kActiveWindow) - 1)));
+                activeWindow(QString::fromUtf8(line.mid(int(sizeof kActiveWindow) - 1)));
         }
-        if (m_buffer.size() > kMaxLine)
-            m_buffer.clear();
+        if (pending.size() > kMaxLine)
+            pending.clear();
     }
 
-    void report(const QString &classAndTitle)
+    void activeWindow(const QString &classAndTitle)
     {
         const int comma = classAndTitle.indexOf(QLatin1Char(','));
         FocusEvent event;
         event.source = name();
         event.appId = classAndTitle.left(comma < 0 ? classAndTitle.size() : comma).toStdString();
         event.title = comma < 0 ? std::string() : classAndTitle.mid(comma + 1).toStdString();
-        m_onFocus(event);
+        report(event);
     }
-
-    std::unique_ptr<QLocalSocket> m_socket;
-    QByteArray m_buffer;
-    Callback m_onFocus;
-    std::string m_status = "Hyprland focus watcher not started";
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 // socket named by SWAYSOCK, a subscription to window events, and the tree
 // once at the start for the window focused before.
 #include "FocusWatchers.h"
+#include "SocketFocusWatcher.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -22,7 +23,6 @@ constexpr quint32 kWindowEvent = 0x80000003;
 // A tree of a few hundred windows is well below this; a larger payload is
 // not a message of the compositor.
 constexpr quint32 kMaxPayload = 64u << 20;
-constexpr int kConnectTimeoutMs = 2000;
 
 QByteArray message(quint32 type, const QByteArray &payload)
 {
@@ -46,74 +46,45 @@ QJsonObject focusedIn(const QJsonObject &node)
     return {};
 }
 
-class SwayFocusWatcher : public FocusWatcher
+class SwayFocusWatcher : public SocketFocusWatcher
 {
 public:
-    ~SwayFocusWatcher() override { stop(); }
+    SwayFocusWatcher() : SocketFocusWatcher("sway focus watcher not started") {}
 
     std::string name() const override { return "sway"; }
-    std::string status() const override { return m_status; }
 
     bool start(Callback onFocus) override
     {
-        stop();
+        m_focusedId = -1;
         const QString path = qEnvironmentVariable("SWAYSOCK");
         if (path.isEmpty()) {
             m_status = "SWAYSOCK is not set: not a sway session";
             return false;
         }
-        m_socket = std::make_unique<QLocalSocket>();
-        m_socket->connectToServer(path);
-        if (!m_socket->waitForConnected(kConnectTimeoutMs)) {
-            m_status = "The sway IPC socket " + path.toStdString() + " does not answer";
-            m_socket.reset();
+        if (!connectTo(path, "The sway IPC socket", std::move(onFocus)))
             return false;
-        }
-        m_onFocus = std::move(onFocus);
-        QObject::connect(m_socket.get(), &QLocalSocket::readyRead, [this] { readMessages(); });
-        QObject::connect(m_socket.get(), &QLocalSocket::disconnected, [this] {
-            m_status = "The sway IPC socket closed";
-        });
-        m_socket->write(message(kSubscribe, QByteArrayLiteral("[\"window\"]")));
-        m_socket->write(message(kGetTree, {}));
-        m_socket->flush();
+        socket().write(message(kSubscribe, QByteArrayLiteral("[\"window\"]")));
+        socket().write(message(kGetTree, {}));
+        socket().flush();
         m_status = "Watching sway through its IPC socket (sway)";
         return true;
     }
 
-    void stop() override
-    {
-        if (m_socket) {
-            m_socket->disconnect();
-            m_socket->abort();
-            // Possibly inside the socket's own signal: it goes once that returns.
-            m_socket.release()->deleteLater();
-        }
-        m_buffer.clear();
-        m_focusedId = -1;
-    }
-
 private:
-    void readMessages()
+    void readable() override
     {
-        m_buffer += m_socket->readAll();
-        while (m_buffer.size() >= kHeaderSize) {
-            if (!m_buffer.startsWith(kMagic)) {
-                m_status = "The sway IPC socket sent something that is not a message";
-                stop();
+        QByteArray &pending = buffer();
+        while (pending.size() >= kHeaderSize) {
+            if (!pending.startsWith(kMagic))
+                return fail("The sway IPC socket sent something that is not a message");
+            const quint32 length = qFromUnaligned<quint32>(pending.constData() + kMagicSize);
+            const quint32 type = qFromUnaligned<quint32>(pending.constData() + kMagicSize + 4);
+            if (length > kMaxPayload)
+                return fail("The sway IPC socket sent an oversized message");
+            if (quint32(pending.size()) < kHeaderSize + length)
                 return;
-            }
-            const quint32 length = qFromUnaligned<quint32>(m_buffer.constData() + kMagicSize);
-            const quint32 type = qFromUnaligned<quint32>(m_buffer.constData() + kMagicSize + 4);
-            if (length > kMaxPayload) {
-                m_status = "The sway IPC socket sent an oversized message";
-                stop();
-                return;
-            }
-            if (quint32(m_buffer.size()) < kHeaderSize + length)
-                return;
-            const QJsonObject body = QJsonDocument::fromJson(m_buffer.mid(kHeaderSize, int(length))).object();
-            m_buffer.remove(0, kHeaderSize + int(length));
+            const QJsonObject body = QJsonDocument::fromJson(pending.mid(kHeaderSize, int(length))).object();
+            pending.remove(0, kHeaderSize + int(length));
             if (type == kGetTree)
                 initialFocus(body);
             else if (type == kWindowEvent)
@@ -128,7 +99,7 @@ private:
             return;
         const QJsonObject window = focusedIn(tree);
         if (!window.isEmpty())
-            report(window);
+            focused(window);
     }
 
     void windowEvent(const QJsonObject &body)
@@ -137,17 +108,17 @@ private:
         const QJsonObject window = body.value(QLatin1String("container")).toObject();
         const qint64 id = qint64(window.value(QLatin1String("id")).toDouble(-1));
         if (change == QLatin1String("focus") || (change == QLatin1String("title") && id == m_focusedId)) {
-            report(window);
+            focused(window);
         } else if (change == QLatin1String("close") && id == m_focusedId) {
             // The focused window went; the next one announces itself, if any.
             m_focusedId = -1;
             FocusEvent none;
             none.source = name();
-            m_onFocus(none);
+            report(none);
         }
     }
 
-    void report(const QJsonObject &window)
+    void focused(const QJsonObject &window)
     {
         m_focusedId = qint64(window.value(QLatin1String("id")).toDouble(-1));
         const QJsonObject x11 = window.value(QLatin1String("window_properties")).toObject();
@@ -160,14 +131,10 @@ private:
         }
         event.title = window.value(QLatin1String("name")).toString().toStdString();
         event.pid = long(window.value(QLatin1String("pid")).toDouble(0));
-        m_onFocus(event);
+        report(event);
     }
 
-    std::unique_ptr<QLocalSocket> m_socket;
-    QByteArray m_buffer;
     qint64 m_focusedId = -1;
-    Callback m_onFocus;
-    std::string m_status = "sway focus watcher not started";
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 // The switcher between the focus watcher and the profile switch: what
-// settles, what never switches, what a hand-made choice and busy pages hold
-// back, and that wishes made during a send replace each other.
+// settles, what never switches, what a hand-made choice holds back, and that
+// wishes made during a send replace each other. Busy pages and the rules
+// file turned off and on are checked in the window (tst_autoprofile_window).
 #include "AutoProfile.h"
 
 #include <QtTest>
@@ -11,7 +12,6 @@ const QVector<ListedProfile> kListed = {{"Standard", 0}, {"Alpha", 1}, {"Beta", 
 const char kRules[] = "{\"enabled\":true,\"otherApps\":0,\"rules\":["
                       "{\"app\":\"alpha\",\"profile\":2},{\"app\":\"beta\",\"title\":\"/^Mail/\",\"profile\":1},"
                       "{\"app\":\"beta\",\"profile\":3},{\"app\":\"gamma\",\"profile\":4}]}";
-const char kRulesOff[] = "{\"enabled\":false}";
 constexpr long kOwnPid = 4242;
 constexpr int kPastSettleMs = AutoProfile::kSettleMs + 150;
 
@@ -32,7 +32,6 @@ class AutoProfileTest : public QObject
     Q_OBJECT
 
     int m_current = 0;
-    bool m_busy = false;
     QVector<int> m_switches;
     std::function<AutoProfile::SwitchResult(int)> m_onSwitch;
 
@@ -40,7 +39,7 @@ class AutoProfileTest : public QObject
     {
         AutoProfile::Hooks h;
         h.currentProfile = [this] { return m_current; };
-        h.pagesBusy = [this] { return m_busy; };
+        h.pagesBusy = [] { return false; };
         h.switchProfile = [this](int p) {
             m_switches.append(p);
             if (m_onSwitch)
@@ -62,7 +61,6 @@ private slots:
     void init()
     {
         m_current = 0;
-        m_busy = false;
         m_switches.clear();
         m_onSwitch = nullptr;
     }
@@ -130,20 +128,6 @@ private slots:
         QCOMPARE(a->chosenByRule(), 2);
     }
 
-    void busy_pages_hold_the_latest_wish()
-    {
-        auto a = make();
-        m_busy = true;
-        a->focusChanged(window("alpha"));
-        QTest::qWait(kPastSettleMs);
-        a->focusChanged(window("gamma"));
-        QTest::qWait(kPastSettleMs);
-        QVERIFY(m_switches.isEmpty());
-        m_busy = false;
-        a->pagesFreed();
-        QCOMPARE(m_switches, QVector<int>{3});
-    }
-
     void wishes_during_a_send_replace_each_other()
     {
         auto a = make();
@@ -177,17 +161,6 @@ private slots:
         QCOMPARE(m_switches, (QVector<int>{1, 3, 1, 1, 1}));
     }
 
-    void rules_turned_off_stop_switching()
-    {
-        auto a = make();
-        a->focusChanged(window("alpha"));
-        a->setRules(parseAppRules(kRulesOff, kListed));
-        QTest::qWait(kPastSettleMs);
-        QVERIFY(m_switches.isEmpty());
-        // Turned on again, they apply to the window in front.
-        a->setRules(parseAppRules(kRules, kListed));
-        QTRY_COMPARE(m_current, 1);
-    }
 };
 
 QTEST_GUILESS_MAIN(AutoProfileTest)

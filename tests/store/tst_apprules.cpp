@@ -37,27 +37,6 @@ private slots:
         }
     }
 
-    // What the rules dialog writes reads back as the same rules.
-    void dialogTextRoundTrip()
-    {
-        AppRulesText text;
-        text.enabled = true;
-        text.otherApps = QStringLiteral("Standard");
-        text.rules = {{QStringLiteral("game"), QString(), QStringLiteral("3")},
-                      {QStringLiteral("firefox"), QStringLiteral("/ - Draw$/"), QStringLiteral("Draw")}};
-        const QByteArray json = appRulesJson(text);
-        const AppRules rules = parseAppRules(json, kListed);
-        QVERIFY2(rules.message.isEmpty(), qPrintable(rules.message));
-        QCOMPARE(rules.match(QStringLiteral("GAME"), {}, {}).profile, 2);
-        QCOMPARE(rules.match(QStringLiteral("firefox"), {}, QStringLiteral("x - Draw")).profile, 4);
-        QCOMPARE(rules.match(QStringLiteral("other"), {}, {}).profile, 0);
-        const AppRulesText back = appRulesText(json);
-        QCOMPARE(back.otherApps, text.otherApps);
-        QCOMPARE(back.rules.size(), 2);
-        QCOMPARE(back.rules.at(1).title, text.rules.at(1).title);
-        QCOMPARE(back.rules.at(0).profile, QStringLiteral("3"));
-    }
-
     // The file as it is found: missing is off in silence; damaged is off
     // with a message, and the file stays as the user wrote it.
     void readsTheSettingsFolder()

@@ -13,9 +13,9 @@ class PageGate : public QObject
 {
     Q_OBJECT
 public:
-    // `root` is the root page; the gate looks up its panels by object name.
     explicit PageGate(QObject *parent = nullptr);
 
+    // The root page; the gate looks up its panels by object name.
     void setRoot(QQuickItem *root);
 
     bool busy() const;

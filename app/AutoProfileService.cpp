@@ -9,6 +9,7 @@
 #include "myQQuickView.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QQmlContext>
 
@@ -76,7 +77,19 @@ void AutoProfileService::followFile()
 void AutoProfileService::reload()
 {
     followFile();
-    const AppRules rules = readAppRules(m_settingDir, listedProfiles(NameLists(m_settingDir)));
+    // The folder changes with every profile saved: only a change of the
+    // rules file or of the profiles it names is news. Anything else would
+    // apply the rules again over a profile chosen by hand.
+    const QVector<ListedProfile> profiles = listedProfiles(NameLists(m_settingDir));
+    QFile file(appRulesPath(m_settingDir));
+    QByteArray source = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    for (const ListedProfile &p : profiles)
+        source += '\n' + p.first.toUtf8() + ' ' + QByteArray::number(p.second);
+    if (m_loaded && source == m_source)
+        return;
+    m_loaded = true;
+    m_source = source;
+    const AppRules rules = readAppRules(m_settingDir, profiles);
     // One message per new problem, not one per save of the same file.
     if (!rules.message.isEmpty() && rules.message != m_lastMessage)
         m_window.notifier().balloon(QStringLiteral("Info"), rules.message.trimmed());

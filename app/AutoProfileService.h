@@ -47,4 +47,6 @@ private:
     QFileSystemWatcher m_files;
     QTimer m_reload;
     QString m_lastMessage;
+    QByteArray m_source;  // the rules file and the listed profiles last read
+    bool m_loaded = false;
 };

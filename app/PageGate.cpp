@@ -10,6 +10,8 @@ namespace {
 const char kMacroEditor[] = "macroEditorMain";
 const char kRecordingProperty[] = "isInputting";
 const char kStopRecording[] = "stopRecord";
+// Set once a mouse connected and the pages read their profile.
+const char kPagesUp[] = "isPowerOn";
 // Panels that hold the pages while they are shown: the key dialogs, the
 // profile manager with its rules dialog, and the factory-reset question.
 const char *const kModalPanels[] = {"singleKeyMain", "macroKeyMain", "profileMain", "factorysure", "appRulesDialog"};
@@ -43,6 +45,7 @@ void PageGate::setRoot(QQuickItem *root)
     if (!root)
         return;
     // Every property the state is made of is followed through its notify signal.
+    onChange(root, kPagesUp, this, "follow()");
     onChange(panel(kMacroEditor), kRecordingProperty, this, "follow()");
     for (const char *name : kModalPanels)
         onChange(panel(name), "visible", this, "follow()");
@@ -57,6 +60,8 @@ bool PageGate::recording() const
 
 bool PageGate::busy() const
 {
+    if (m_root && !m_root->property(kPagesUp).toBool())
+        return true;
     if (recording())
         return true;
     for (const char *name : kModalPanels) {

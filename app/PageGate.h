@@ -1,7 +1,8 @@
 #pragma once
 // Whether the pages are in the middle of something a profile change from
 // outside (a rule, another process's command) must not cut into: a macro
-// recording, a key dialog, the profile manager or its dialogs. The pages
+// recording, a key dialog, the profile manager or its dialogs; or not up yet
+// (no mouse connected since the start). The pages
 // know nothing of this: their own properties are read and followed.
 
 #include <QObject>

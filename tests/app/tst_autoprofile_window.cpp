@@ -46,19 +46,24 @@ private slots:
         FakeWindowManager wm(xvfb.display());
         QVERIFY(wm.ok());
 
-        const int unit = RunningWindow::prepare(m_dir.path());
+        vmouse::unplug(RunningWindow::prepare(m_dir.path()));
         NameLists(settingDir()).storeNameList(kProfileNameList, {QStringLiteral("Standard0"), QStringLiteral("Game1")});
         writeRules("{\"enabled\": true, \"otherApps\": \"Standard\", \"rules\": [{\"app\": \"game\", \"profile\": 2}]}");
         Widget w;
-        QVERIFY(RunningWindow::start(w));
         w.view()->settings().profile(0)->setValue(QStringLiteral("sensor/reportRate_Tarn"), 1);
         w.view()->settings().profile(1)->setValue(QStringLiteral("sensor/reportRate_Tarn"), 2);
-        auto *service = new AutoProfileService(w, settingDir(), platform::createX11FocusWatcher());
-
         // Mixed case: the rule says "game", the window's class is "Game".
         const Window game = wm.open("game-bin", "Game", "Level 1", 999);
         const Window editor = wm.open("editor", "Editor", "notes", 998);
         wm.activate(game);
+        // The rules start with the window, before a mouse is connected: the
+        // window in front has its profile once the pages are up.
+        auto *service = new AutoProfileService(w, settingDir(), platform::createX11FocusWatcher());
+        w.show();
+        w.checkDevice();
+        QTest::qWait(AutoProfile::kSettleMs * 2);
+        const int unit = vmouse::plugMouse();
+        QVERIFY(RunningWindow::start(w));
         QTRY_COMPARE_WITH_TIMEOUT(page(w, QStringLiteral("profileMain.profileNo")).toInt(), 1, 10000);
         QTRY_COMPARE_WITH_TIMEOUT(int(vmouse::firmwareState(unit).reportRate), 2, 10000);
         const cli::Reply status = cli::decodeReply(carryOutRequest(cli::encodeRequest(cli::parse({"--status"}, {})), w));
@@ -66,9 +71,17 @@ private slots:
                  qPrintable(status.out));
         QVERIFY2(status.out.contains(QLatin1String("profile chosen: rule 1 (app \"game\")")), qPrintable(status.out));
 
-        // Other applications take otherApps.
+        // A choice by hand (here the command line) stands while the game
+        // stays in front, though the choice saves files beside the rules.
+        const cli::Reply manual = cli::decodeReply(carryOutRequest(cli::encodeRequest(cli::parse({"--profile", "1"}, {})), w));
+        QCOMPARE(manual.status, int(cli::kDone));
+        QTest::qWait(AutoProfile::kSettleMs * 3 + AutoProfileService::kReloadDelayMs);
+        QCOMPARE(int(vmouse::firmwareState(unit).reportRate), 1);
+
+        // Other applications take otherApps (the profile in use already).
         wm.activate(editor);
-        QTRY_COMPARE_WITH_TIMEOUT(int(vmouse::firmwareState(unit).reportRate), 1, 10000);
+        QTest::qWait(AutoProfile::kSettleMs * 2);
+        QCOMPARE(int(vmouse::firmwareState(unit).reportRate), 1);
         QCOMPARE(page(w, QStringLiteral("profileMain.profileNo")).toInt(), 0);
 
         // The profile manager open holds the switch; closed, the latest wish follows.

@@ -9,6 +9,7 @@
 #include "Profiles.h"
 #include "SettingsFiles.h"
 #include "SettingsFolder.h"
+#include "WatchFocus.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -154,6 +155,9 @@ int runCommandLine(int argc, char **argv)
 
     qInstallMessageHandler(dropDebugLines);
     QCoreApplication app(argc, argv);
+    // Only looks: it needs neither the mouse nor the running program.
+    if (options.command == cli::Command::WatchFocus)
+        return watchFocus(stdout);
     LocalPeer peer(QCoreApplication::applicationFilePath());
     if (peer.isClient()) {
         if (const auto reply = askRunningInstance(peer, options))

@@ -12,6 +12,10 @@ class Hid_Thread;
 class Widget;
 class myQQuickView;
 
+namespace cli {
+struct Reply;
+}
+
 // Whether the arguments ask for a command rather than the window.
 bool isCommandLine(int argc, char **argv);
 // Runs the command and returns the exit status (0 done, 1 no mouse or the
@@ -25,3 +29,7 @@ void carryOutRequest(const QString &message, Widget &window, std::function<void(
 // The same against the pages in `view` and the device link `hid`, answered
 // at once; there is no window to end, so a quit request is refused.
 QString carryOutRequest(const QString &message, myQQuickView &view, Hid_Thread &hid);
+// In the running instance: the profile manager's switch to profile index
+// `profileIndex`, as a --profile command would make it; busy while another
+// command runs.
+cli::Reply switchProfileInWindow(int profileIndex, Widget &window);

@@ -42,6 +42,7 @@ Widget::Widget(QWidget *parent)
     m_controler = new Ui_Controler;
     m_controler->setupWindow(this, &m_hid);
     view()->setDevice(&m_hid);
+    m_pageGate.setRoot(view()->rootObject());
     // The pauses the mouse needs between reports must not hold up painting.
     m_hid.startCommandThread();
     connectDeviceLink();

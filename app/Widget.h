@@ -6,6 +6,7 @@
 #include "HotKey.h"
 #include "Hid_Thread.h"
 #include "Notifier.h"
+#include "PageGate.h"
 
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -31,6 +32,7 @@ public:
     Hid_Thread &hid() { return m_hid; }
     myQQuickView *view() const;
     Notifier &notifier() { return m_notifier; }
+    PageGate &pageGate() { return m_pageGate; }
     bool deviceCheckPending() const { return m_checkTimer.isActive(); }
     // True while the window waits for a mouse on a desktop without a tray.
     bool waiting() const;
@@ -75,6 +77,7 @@ private:
     QSystemTrayIcon *m_tray = nullptr;
     HotKey m_hotKey;
     Notifier m_notifier;
+    PageGate m_pageGate;
     platform::DeviceChangeWatch *m_deviceWatch = nullptr;
     WaitingView *m_waiting = nullptr;
     // Trays come and go (a panel restarts, an extension is switched off).

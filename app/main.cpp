@@ -1,3 +1,4 @@
+#include "AutoProfileService.h"
 #include "CommandLine.h"
 #include "CopyDataFilter.h"
 #include "InputHooks.h"
@@ -7,6 +8,7 @@
 #include "SceneGraphBackend.h"
 #include "SettingsFolder.h"
 #include "SettingsGuard.h"
+#include "SettingsPaths.h"
 #include "Widget.h"
 
 int main(int argc, char *argv[])
@@ -47,6 +49,8 @@ int main(int argc, char *argv[])
     CopyDataFilter copyDataFilter;
     copyDataFilter.setHandler(showCopyDataMessage, window);
     app.installNativeEventFilter(&copyDataFilter);
+
+    new AutoProfileService(*window, QString::fromLatin1(kSettingDir), platform::createFocusWatcher());
 
     if (!settingsNotice.isEmpty())
         window->notifier().balloon(QStringLiteral("Info"), settingsNotice);

@@ -23,6 +23,7 @@ constexpr CommandEntry kCommands[] = {
     {"--version", Command::Version, 0, ""},
     {"--list", Command::List, 0, ""},
     {"--status", Command::Status, 0, ""},
+    {"--watch-focus", Command::WatchFocus, 0, ""},
     {"--profile", Command::Profile, 1, "P"},
     {"--export", Command::Export, 2, "P FILE"},
     {"--import", Command::Import, 2, "P FILE"},
@@ -172,7 +173,11 @@ QString helpText()
         "  --list                 list the connected mice: product name, sensor,\n"
         "                         command and event interfaces\n"
         "  --status               show the current DPI stage and its DPI, the report\n"
-        "                         rate, the lighting effect and the profile\n"
+        "                         rate, the lighting effect and the profile, and\n"
+        "                         which per-application rule chose the profile\n"
+        "  --watch-focus          print a line for every change of the window in\n"
+        "                         front: its application id, title and the watcher,\n"
+        "                         for writing per-application rules\n"
         "  --profile P            make P the current and start profile and send its\n"
         "                         whole configuration to the mouse\n"
         "  --export P FILE        write profile P and its macros to a .pf file\n"

@@ -7,7 +7,7 @@
 
 namespace cli {
 
-enum class Command { None, Help, Version, List, Status, Profile, Export, Import, Quit };
+enum class Command { None, Help, Version, WatchFocus, List, Status, Profile, Export, Import, Quit };
 
 // Exit statuses of a command. Busy is a refusal worth retrying, unlike a
 // missing mouse.

@@ -1,6 +1,7 @@
 #include "CommandRunner.h"
 
 #include "AppConfig.h"
+#include "AppRules.h"
 #include "Catalogue.h"
 #include "DeviceScan.h"
 #include "Hid_Thread.h"
@@ -168,6 +169,14 @@ Reply CommandRunner::status()
     reply.out += QStringLiteral("lighting: %1 (effect %2)\n")
                      .arg(QLatin1String(effect < kEffectNameCount ? kEffectNames[effect] : "unknown"))
                      .arg(effect);
+    if (m_hooks.rulesStatus) {
+        reply.out += m_hooks.rulesStatus();
+    } else {
+        const AppRules rules = readAppRules(m_settingDir, listedProfiles(NameLists(m_settingDir)));
+        reply.out += rules.enabled ? QStringLiteral("per-application rules: on (followed while the window runs)\n")
+                                   : QStringLiteral("per-application rules: off\n");
+        reply.out += rules.message;
+    }
     return reply;
 }
 

@@ -25,6 +25,8 @@ struct PageHooks {
     std::function<void()> reloadProfile;
     // The profile manager re-reads its list.
     std::function<void()> profileListChanged;
+    // What the running program's per-application rules are doing, for --status.
+    std::function<QString()> rulesStatus;
 };
 
 class CommandRunner

@@ -4,10 +4,12 @@
 // second entry, so that it is written and read back as a list and not as a
 // plain value; readers that care drop it.
 
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <QVariantList>
+#include <QVector>
 
 #include <memory>
 

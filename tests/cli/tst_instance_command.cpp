@@ -9,7 +9,7 @@
 #include "NameLists.h"
 #include "SettingsFiles.h"
 #include "VirtualMouse.h"
-#include "ViewHarness.h"
+#include "RunningWindow.h"
 #include "Widget.h"
 #include "myQQuickView.h"
 
@@ -30,36 +30,22 @@ class InstanceCommandTest : public QObject
         return cli::encodeRequest(cli::parse(arguments, QDir::currentPath()));
     }
 
-    // The answer to a request carried out by `w`, once it is given.
     static QString carryOut(const QString &message, Widget &w, QString *later = nullptr)
     {
-        QString answer;
-        QString *into = later ? later : &answer;
-        carryOutRequest(message, w, [into](const QString &a) { *into = a; });
-        return answer;
+        return RunningWindow::carryOut(message, w, later);
     }
 
-    static QVariant page(Widget &w, const QString &code)
-    {
-        QQuickItem *root = w.view()->rootObject();
-        return QQmlExpression(qmlContext(root), root, code).evaluate();
-    }
+    static QVariant page(Widget &w, const QString &code) { return RunningWindow::page(w, code); }
 
 private slots:
     void profile_command_updates_the_pages_and_the_mouse()
     {
-        ViewHarness::copyFolder(QStringLiteral(SOURCE_DIR "/modules/setting"), m_dir.filePath(QStringLiteral("modules/setting/")));
-        QDir().mkpath(m_dir.filePath(QStringLiteral("modules/macro")));
+        const int unit = RunningWindow::prepare(m_dir.path());
         // The command line chooses only what the profile manager lists.
         NameLists(m_dir.filePath(QStringLiteral("modules/setting")))
             .storeNameList(kProfileNameList, {QStringLiteral("Standard0"), QStringLiteral("Two1")});
-        QDir::setCurrent(m_dir.path());
-        vmouse::reset();
-        const int unit = vmouse::plugMouse();
         Widget w;
-        w.show();
-        w.checkDevice();
-        QTRY_VERIFY(page(w, QStringLiteral("isPowerOn && fullPage")).toBool());
+        QVERIFY(RunningWindow::start(w));
         w.view()->settings().profile(1)->setValue(QStringLiteral("sensor/reportRate_Tarn"), 2);
 
         const cli::Reply reply = cli::decodeReply(carryOut(request({"--profile", "2"}), w));
@@ -90,6 +76,36 @@ private slots:
         QCOMPARE(cli::decodeReply(carryOut(request({"--import", "4", pf}), w)).status, int(cli::kDone));
         QCOMPARE(page(w, QStringLiteral("profileMain.profileModel.get(2).name + profileMain.profileModel.get(2).pIndex"))
                      .toString(), QStringLiteral("profile_03"));
+    }
+
+    // A command into the current profile while a macro is being recorded:
+    // the recording ends as the user ends it and is kept, and then the pages
+    // take the profile.
+    void command_into_the_current_profile_waits_for_the_recording()
+    {
+        RunningWindow::prepare(m_dir.path());
+        Widget w;
+        QVERIFY(RunningWindow::start(w));
+        const QString name = page(w, QStringLiteral("macroEditorMain.newMacro()")).toString();
+        QVERIFY(!name.isEmpty());
+        const QString stored = QStringLiteral("ui_View.loadMacroIni('%1').length").arg(name);
+        const int fresh = page(w, stored).toInt();
+        page(w, QStringLiteral("macroEditorMain.startRecord(); macroEditorMain.detectKeyboard(true, 4);"
+                               " macroEditorMain.detectKeyboard(false, 4)"));
+        QVERIFY(w.pageGate().recording());
+
+        QTimer::singleShot(300, &w, [&] {
+            page(w, QStringLiteral("macroEditorMain.detectKeyboard(true, 5); macroEditorMain.detectKeyboard(false, 5);"
+                                   " macroEditorMain.stopRecord()"));
+        });
+        QElapsedTimer clock;
+        clock.start();
+        const int current = page(w, QStringLiteral("profileMain.profileNo")).toInt();
+        const cli::Reply reply = cli::decodeReply(carryOut(request({"--profile", QString::number(current + 1)}), w));
+        QCOMPARE(reply.status, int(cli::kDone));
+        QVERIFY(clock.elapsed() >= 250);
+        QVERIFY(!page(w, QStringLiteral("macroEditorMain.isInputting")).toBool());
+        QVERIFY2(page(w, stored).toInt() > fresh, "the recorded events were kept");
     }
 
     void request_is_answered_over_the_channel_and_a_plain_message_is_not()

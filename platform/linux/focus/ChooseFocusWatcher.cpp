@@ -10,6 +10,11 @@ namespace platform {
 
 namespace {
 
+bool set(const char *variable)
+{
+    return !qEnvironmentVariableIsEmpty(variable);
+}
+
 // XDG_CURRENT_DESKTOP is a colon-separated list, most specific first.
 bool onDesktop(const char *name)
 {
@@ -24,13 +29,22 @@ bool onDesktop(const char *name)
 // compositor's own watcher comes first.
 std::unique_ptr<FocusWatcher> createFocusWatcher()
 {
+    const bool wayland = set("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland";
     if (onDesktop("KDE"))
         return std::make_unique<KWinFocusWatcher>(sessionBus());
     // GNOME on X11 is an X11 desktop like any other.
-    if (onDesktop("GNOME") && qgetenv("XDG_SESSION_TYPE") == "wayland")
+    if (onDesktop("GNOME") && wayland)
         return std::make_unique<GnomeFocusWatcher>(sessionBus());
+    if (set("SWAYSOCK"))
+        return createSwayFocusWatcher();
+    if (!hyprlandEventSocket().empty())
+        return createHyprlandFocusWatcher();
+    if (!wayland && set("DISPLAY"))
+        return createX11FocusWatcher();
     return std::make_unique<UnsupportedFocusWatcher>(
-        "Per-application profiles are not supported on this desktop");
+        wayland ? "Per-application profiles are not supported on this Wayland desktop: its compositor does not "
+                  "tell other programs which window is in front"
+                : "Per-application profiles are not supported on this desktop");
 }
 
 } // namespace platform

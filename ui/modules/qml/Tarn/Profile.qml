@@ -181,6 +181,23 @@ Image {
         font.family: mainIten.fontFamily
         font.pixelSize: mainIten.fontMiddleSize
     }
+    // The way to the per-application rules.
+    Text {
+        objectName: "profileRules"
+        x: parent.width - width - 32
+        y: 8
+        text: appRulesDialog.texts[14]
+        color: rulesArea.containsMouse ? "#ff9090" : mainIten.fontColor
+        font.family: mainIten.fontFamily
+        font.pixelSize: mainIten.fontNormalSize
+        font.underline: true
+        MouseArea { id: rulesArea; anchors.fill: parent; hoverEnabled: true; onClicked: appRulesDialog.open() }
+    }
+    AppRulesDialog {
+        id: appRulesDialog
+        objectName: "appRulesDialog"
+        parent: mainIten
+    }
     Image {
         objectName: "profileClose"
         x: parent.width - width - 8

@@ -1,0 +1,160 @@
+// Per-application profiles in the running window, end to end: a window
+// manager's report on a private Xvfb, the rules file in the settings
+// folder, and the profile the virtual mouse ends up holding.
+#include "AutoProfileService.h"
+#include "CliRequest.h"
+#include "CommandLine.h"
+#include "FocusWatchers.h"
+#include "NameLists.h"
+#include "SettingsFiles.h"
+#include "RunningWindow.h"
+#include "VirtualMouse.h"
+#include "Widget.h"
+#include "XvfbServer.h"
+#include "myQQuickView.h"
+
+#include <QQmlExpression>
+#include <QQuickItem>
+#include <QTemporaryDir>
+#include <QtTest>
+// Last: the X11 headers define names the toolkit's headers use.
+#include "FakeWindowManager.h"
+
+class AutoProfileWindowTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    static QVariant page(Widget &w, const QString &code) { return RunningWindow::page(w, code); }
+
+    QString settingDir() const { return m_dir.filePath(QStringLiteral("modules/setting")); }
+
+    void writeRules(const QByteArray &json)
+    {
+        QFile file(appRulesPath(settingDir()));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(json);
+    }
+
+private slots:
+    void rules_switch_the_mouse_as_the_window_in_front_changes()
+    {
+        XvfbServer xvfb;
+        QVERIFY(!xvfb.display().isEmpty());
+        qputenv("DISPLAY", xvfb.display());
+        FakeWindowManager wm(xvfb.display());
+        QVERIFY(wm.ok());
+
+        vmouse::unplug(RunningWindow::prepare(m_dir.path()));
+        NameLists(settingDir()).storeNameList(kProfileNameList, {QStringLiteral("Standard0"), QStringLiteral("Game1")});
+        writeRules("{\"enabled\": true, \"otherApps\": \"Standard\", \"rules\": [{\"app\": \"game\", \"profile\": 2}]}");
+        Widget w;
+        w.view()->settings().profile(0)->setValue(QStringLiteral("sensor/reportRate_Tarn"), 1);
+        w.view()->settings().profile(1)->setValue(QStringLiteral("sensor/reportRate_Tarn"), 2);
+        // Mixed case: the rule says "game", the window's class is "Game".
+        const Window game = wm.open("game-bin", "Game", "Level 1", 999);
+        const Window editor = wm.open("editor", "Editor", "notes", 998);
+        wm.activate(game);
+        // The rules start with the window, before a mouse is connected: the
+        // window in front has its profile once the pages are up.
+        auto *service = new AutoProfileService(w, settingDir(), platform::createX11FocusWatcher());
+        w.show();
+        w.checkDevice();
+        QTest::qWait(AutoProfile::kSettleMs * 2);
+        const int unit = vmouse::plugMouse();
+        QVERIFY(RunningWindow::start(w));
+        QTRY_COMPARE_WITH_TIMEOUT(page(w, QStringLiteral("profileMain.profileNo")).toInt(), 1, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(int(vmouse::firmwareState(unit).reportRate), 2, 10000);
+        const cli::Reply status = cli::decodeReply(RunningWindow::carryOut(cli::encodeRequest(cli::parse({"--status"}, {})), w));
+        QVERIFY2(status.out.contains(QLatin1String("per-application rules: on (Watching the X11 desktop (x11))")),
+                 qPrintable(status.out));
+        QVERIFY2(status.out.contains(QLatin1String("profile chosen: rule 1 (app \"game\")")), qPrintable(status.out));
+
+        // A choice by hand (here the command line) stands while the game
+        // stays in front, though the choice saves files beside the rules.
+        const cli::Reply manual = cli::decodeReply(RunningWindow::carryOut(cli::encodeRequest(cli::parse({"--profile", "1"}, {})), w));
+        QCOMPARE(manual.status, int(cli::kDone));
+        QTest::qWait(AutoProfile::kSettleMs * 3 + AutoProfileService::kReloadDelayMs);
+        QCOMPARE(int(vmouse::firmwareState(unit).reportRate), 1);
+
+        // Other applications take otherApps (the profile in use already).
+        wm.activate(editor);
+        QTest::qWait(AutoProfile::kSettleMs * 2);
+        QCOMPARE(int(vmouse::firmwareState(unit).reportRate), 1);
+        QCOMPARE(page(w, QStringLiteral("profileMain.profileNo")).toInt(), 0);
+
+        // The profile manager open holds the switch; closed, the latest wish follows.
+        page(w, QStringLiteral("profileFlow.showProfileManager(true)"));
+        wm.activate(game);
+        QTest::qWait(AutoProfile::kSettleMs * 3);
+        QCOMPARE(page(w, QStringLiteral("profileMain.profileNo")).toInt(), 0);
+        page(w, QStringLiteral("profileFlow.showProfileManager(false)"));
+        QTRY_COMPARE_WITH_TIMEOUT(int(vmouse::firmwareState(unit).reportRate), 2, 10000);
+
+        // The file changes on disk: damaged, the feature is off with one message.
+        writeRules("{\"enabled\": true, \"rules\": [");
+        QTRY_VERIFY(!service->switcher().rules().enabled);
+        QCOMPARE(w.notifier().history().filter(QStringLiteral("app-profiles.json: not valid JSON")).size(), 1);
+        wm.activate(editor);
+        QTest::qWait(AutoProfile::kSettleMs * 3);
+        QCOMPARE(int(vmouse::firmwareState(unit).reportRate), 2);
+        // Mended, it is on again and applies to the window in front.
+        writeRules("{\"enabled\": true, \"rules\": [{\"app\": \"EDITOR\", \"profile\": 1}]}");
+        QTRY_COMPARE_WITH_TIMEOUT(int(vmouse::firmwareState(unit).reportRate), 1, 10000);
+    }
+
+    // The rules dialog of the profile manager edits the file: the rules as
+    // written, the applications seen, the status line where no watcher fits.
+    void rules_dialog_edits_the_file()
+    {
+        RunningWindow::prepare(m_dir.path());
+        writeRules("{\"enabled\": false, \"otherApps\": 0, \"rules\": [{\"app\": \"game\", \"profile\": 2}]}");
+        Widget w;
+        QVERIFY(RunningWindow::start(w));
+        auto *service = new AutoProfileService(w, settingDir(),
+                                               std::make_unique<platform::UnsupportedFocusWatcher>("Not on this desktop"));
+        platform::FocusEvent game;
+        game.appId = "Game";
+        game.pid = 1;
+        service->switcher().focusChanged(game);
+
+        QObject *dialog = w.view()->rootObject()->findChild<QObject *>(QStringLiteral("appRulesDialog"));
+        QVERIFY(dialog);
+        auto js = [dialog](const QString &code) { return QQmlExpression(qmlContext(dialog), dialog, code).evaluate(); };
+        page(w, QStringLiteral("profileFlow.showProfileManager(true)"));
+        js(QStringLiteral("open()"));
+        QVERIFY(w.pageGate().busy());
+        QCOMPARE(js(QStringLiteral("ruleModel.count")).toInt(), 1);
+        QCOMPARE(js(QStringLiteral("rulesOn")).toBool(), false);
+        QVERIFY(w.view()->rootObject()->findChild<QObject *>(QStringLiteral("rulesStatus"))
+                    ->property("text").toString().contains(QLatin1String("Not on this desktop")));
+        js(QStringLiteral("addRule(appRules.seenApps()[0]); rulesOn = true; move(-1); save()"));
+        QCOMPARE(js(QStringLiteral("notice")).toString(), QStringLiteral("Saved"));
+        const AppRulesText saved = appRulesText([this] {
+            QFile f(appRulesPath(settingDir()));
+            f.open(QIODevice::ReadOnly);
+            return f.readAll();
+        }());
+        QVERIFY(saved.enabled);
+        QCOMPARE(saved.rules.size(), 2);
+        QCOMPARE(saved.rules.at(0).app, QStringLiteral("Game"));
+        // A rule that cannot be read is not written.
+        js(QStringLiteral("ruleModel.setProperty(0, 'title', '/(/'); save()"));
+        QVERIFY(js(QStringLiteral("notice")).toString().contains(QLatin1String("not a valid regular expression")));
+        QCOMPARE(appRulesText([this] {
+                     QFile f(appRulesPath(settingDir()));
+                     f.open(QIODevice::ReadOnly);
+                     return f.readAll();
+                 }()).rules.at(0).title, QString());
+
+        js(QStringLiteral("ruleModel.setProperty(0, 'title', ' - Level'); notice = ''"));
+        w.view()->grabFramebuffer().save(QStringLiteral(BINARY_DIR "/rules-dialog-en.png"));
+        page(w, QStringLiteral("language = 1"));
+        QVERIFY(js(QStringLiteral("texts[0]")).toString() != QLatin1String("Application rules"));
+        w.view()->grabFramebuffer().save(QStringLiteral(BINARY_DIR "/rules-dialog-zh.png"));
+    }
+};
+
+QTEST_MAIN(AutoProfileWindowTest)
+#include "tst_autoprofile_window.moc"

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # with_xvfb.sh COMMAND...: runs COMMAND on a private Xvfb (1280x1024x24) and
-# stops it afterwards. The server picks its own free display number
+# stops it afterwards (no reset between clients, so a test that ends its
+# last client can connect again at once). The server picks its own free display number
 # (-displayfd), so tests started side by side never race for one.
 set -u
 dir=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display" 2>"$dir/log" &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$dir/display" 2>"$dir/log" &
 server=$!
 for ((i = 0; i < 100; i++)); do
   [ -s "$dir/display" ] && break

@@ -45,7 +45,7 @@ lock=$(compgen -G "$TMPDIR/qtsingleapp-*-lockfile" | head -1)
 kill -9 "$first"; wait "$first" 2>/dev/null
 "$prog" >"$work/again.log" 2>&1 & pids+=($!)
 again=$!
-wait_window "$title" || fail "start after a killed instance shows no window"
+wait_window "$title" || fail "start after a killed instance shows no window: $(cat "$work/again.log")"
 grep -q "took over the single-instance lock" "$work/again.log" || fail "no line for the take-over: $(cat "$work/again.log")"
 out=$("$prog" 2>&1); rc=$?
 [ "$rc" -eq 0 ] || fail "second instance after takeover exited with $rc: $out"

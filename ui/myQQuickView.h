@@ -108,6 +108,9 @@ public slots:
     void ui_11H_SetDPISelect(QVariantList valueForIndex);
     void mouseSetKeyMatrix(QVariantList src);
     void ui_12H_SetGunKeyMatrix(QVariantList src64);
+    // A chosen gun: its firing pattern, then the key matrix that fires it.
+    void sendGunPattern(int times, int x, int y);
+    void sendGunMatrix(int period, int times);
     bool getAcceleration();
     uint getCursorSpeed();
     uint getVerticalScrollLines();

@@ -20,6 +20,9 @@ void myQQuickView::ui_04H_SetGunData(uchar par0, uchar par1, uchar par2, uchar p
     m_stores->axisCommands.sendGunData({par0, par1, par2, par3, par4});
 }
 
+void myQQuickView::sendGunPattern(int times, int x, int y) { m_stores->axisCommands.sendGunData(gunFiringData(times, x, y)); }
+void myQQuickView::sendGunMatrix(int period, int times) { ui_12H_SetGunKeyMatrix(gunFiringMatrix(period, times)); }
+
 void myQQuickView::ui_0EH_SetXYSensitive(QVariant par0, QVariant par1)
 {
     m_stores->axisCommands.sendXYSensitive(par0, par1);

@@ -11,6 +11,14 @@ class Hid_Thread;
 constexpr int kGunDataSize = 5;
 using GunData = std::array<quint8, kGunDataSize>;
 
+// A chosen gun's firing pattern: fired by the left button (0xF0), `times`
+// shots, the X and Y deviations (-127 .. 127) as two's-complement bytes.
+GunData gunFiringData(int times, int x, int y);
+// The 64 key-matrix values sent with a chosen gun: the left button fires it
+// every `period` ms (at least 10), `times` shots; the other buttons keep
+// fixed functions.
+QVariantList gunFiringMatrix(int period, int times);
+
 class GunAxisCommands
 {
 public:

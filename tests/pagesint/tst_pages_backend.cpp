@@ -298,6 +298,12 @@ private slots:
         QCOMPARE(f.js(QStringLiteral("gunControlMain.gunModel.count")).toInt(), before + 1);
         // Nothing puts the window in send mode: no gun reaches the mouse.
         QCOMPARE(int(vmouse::firmwareState(f.unit).gunData[0]), 0);
+        // Sent, the gun fires from the left button with its deviations.
+        f.js(QStringLiteral("gunControlMain.sendGun(gunControlMain.current)"));
+        QTRY_COMPARE(int(vmouse::firmwareState(f.unit).keyMatrix[0]), 0x0B);
+        QCOMPARE(int(vmouse::firmwareState(f.unit).keyMatrix[2]), 10);
+        const auto gun = vmouse::firmwareState(f.unit).gunData;
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(gun.data()), 5), QByteArray("\xF0\x00\x05\xF6\x00", 5));
 
         QVERIFY(f.js(QStringLiteral("gunControlMain.renameGun(gunControlMain.currentGun, 'Burst')")).toBool());
         QVERIFY(!f.fileValue("gun/gunData.bin", key).isValid());

@@ -1,6 +1,7 @@
 // The conversions of page and profile values into what the mouse takes:
 // DPI codes and masks, lighting options, colour tables, button matrices.
 #include "ColourPacking.h"
+#include "GunAxisCommands.h"
 #include "DpiCode.h"
 #include "KeyMatrix.h"
 #include "LightingOptions.h"
@@ -150,6 +151,18 @@ private slots:
         QCOMPARE(sent.left(24), QByteArray("00f10002" "0000000a" "00000000"));
         QCOMPARE(sent.mid(7 * 8, 8), QByteArray("0000030c"));
         QCOMPARE(hex(buttonKeyMatrix({})).mid(7 * 8, 8), QByteArray("0000030c"));
+    }
+
+    void chosen_gun_as_sent()
+    {
+        QCOMPARE(gunFiringData(3, -10, 127), (GunData{0xF0, 3, 0xF6, 0x7F, 0}));
+        QCOMPARE(gunFiringData(0, -127, -200)[2], quint8(0x81));
+        const QVariantList m = gunFiringMatrix(5, 3);
+        QCOMPARE(m.size(), 64);
+        QCOMPARE(m.mid(0, 4), (QVariantList{0x0B, 0, 10, 3}));  // below 10 ms fires every 10 ms
+        QCOMPARE(m.mid(28, 4), (QVariantList{0x08, 0, 0x02, 0}));
+        QCOMPARE(m.mid(56, 8), (QVariantList{0x04, 0, 1, 0, 0x04, 0, 2, 0}));
+        QCOMPARE(gunFiringMatrix(40, 0).at(2).toInt(), 40);
     }
 
     void stored_definitions_are_as_given()

@@ -104,10 +104,10 @@ DialogFrame {
     function sendGun(g) {
         ui_View.setSelectGun(0, g.gunName)
         selectGunName = g.gunName
-        ui_View.ui_04H_SetGunData(Gun.GUN_DATA_TRIGGER, g.gunTimes, Gun.signedByte(g.gunX), Gun.signedByte(g.gunY), 0)
+        ui_View.sendGunPattern(g.gunTimes, g.gunX, g.gunY)
         if (typeof keyMatrixMain !== "undefined")
             keyMatrixMain.refreashUI()
-        ui_View.ui_12H_SetGunKeyMatrix(Gun.gunKeyMatrix(g.gunPeriod, g.gunTimes))
+        ui_View.sendGunMatrix(g.gunPeriod, g.gunTimes)
     }
 
     function hideUI() {

@@ -36,6 +36,12 @@ struct ViewHarness {
 
         unit = vmouse::plugMouse(pid);
         hid.scanDevices(readCatalogue(QString::fromLatin1(kCatalogueResource), {}).records);
+        openView();
+    }
+
+    // A new view on the scratch settings, as the program makes one at start.
+    void openView()
+    {
         view = std::make_unique<myQQuickView>(path("setting/"), QStringLiteral(SOURCE_DIR "/modules/i18n/"));
         view->setDevice(&hid);
         view->rootContext()->setContextProperty(QStringLiteral("ui_View"), view.get());

@@ -20,13 +20,13 @@
 // Last: the X11 headers define names the toolkit's headers use.
 #include "FakeWindowManager.h"
 
+using RunningWindow::page;
+
 class AutoProfileWindowTest : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir m_dir;
-
-    static QVariant page(Widget &w, const QString &code) { return RunningWindow::page(w, code); }
 
     QString settingDir() const { return m_dir.filePath(QStringLiteral("modules/setting")); }
 

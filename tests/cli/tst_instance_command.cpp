@@ -19,6 +19,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using RunningWindow::carryOut;
+using RunningWindow::page;
+
 class InstanceCommandTest : public QObject
 {
     Q_OBJECT
@@ -30,12 +33,6 @@ class InstanceCommandTest : public QObject
         return cli::encodeRequest(cli::parse(arguments, QDir::currentPath()));
     }
 
-    static QString carryOut(const QString &message, Widget &w, QString *later = nullptr)
-    {
-        return RunningWindow::carryOut(message, w, later);
-    }
-
-    static QVariant page(Widget &w, const QString &code) { return RunningWindow::page(w, code); }
 
 private slots:
     void profile_command_updates_the_pages_and_the_mouse()

@@ -73,15 +73,12 @@ int playedLength(const QByteArray &slot)
 // What a profile send leaves in the mouse, macros aside.
 QString settingsOf(const vmouse::FirmwareState &s)
 {
-    auto hex = [](const auto &bytes) {
-        return QByteArray(reinterpret_cast<const char *>(bytes.data()), int(bytes.size())).toHex(' ');
-    };
+    const auto hex = [](const auto &bytes) { return MainPageFixture::hex(bytes); };
     return QStringLiteral("rate %1 led %2 %3 %4 %5 stage %6 mask %7 codes %8 high %9 axis %10 %11\n"
                           "colours %12\nstage colours %13\nmatrix %14")
         .arg(s.reportRate).arg(s.ledEffect).arg(s.ledColourValue).arg(s.ledOption1).arg(s.ledOption2)
-        .arg(s.currentStage).arg(s.stageMask).arg(QString::fromLatin1(hex(s.stageCodes))).arg(s.highRangeMask)
-        .arg(s.axisX).arg(s.axisY).arg(QString::fromLatin1(hex(s.ledColours)))
-        .arg(QString::fromLatin1(hex(s.stageColours))).arg(QString::fromLatin1(hex(s.keyMatrix)));
+        .arg(s.currentStage).arg(s.stageMask).arg(hex(s.stageCodes)).arg(s.highRangeMask)
+        .arg(s.axisX).arg(s.axisY).arg(hex(s.ledColours)).arg(hex(s.stageColours)).arg(hex(s.keyMatrix));
 }
 
 QVariantList repeated(int count, int value)

@@ -49,6 +49,8 @@ int runWindow(int argc, char **argv)
 
 } // namespace
 
+using RunningWindow::page;
+
 class SwayFocusTest : public QObject
 {
     Q_OBJECT
@@ -57,8 +59,6 @@ class SwayFocusTest : public QObject
     QList<platform::FocusEvent> m_seen;
 
     QString settingDir() const { return m_dir.filePath(QStringLiteral("modules/setting")); }
-
-    static QVariant page(Widget &w, const QString &code) { return RunningWindow::page(w, code); }
 
     std::unique_ptr<QProcess> openWindow(const char *appId, const char *title)
     {

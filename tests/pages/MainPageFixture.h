@@ -17,6 +17,12 @@ struct MainPageFixture : ViewHarness {
         : ViewHarness(pid)
     {
         controler.setWindow(&window);
+        showPage();
+    }
+
+    // The root page in the current view, under the window controller.
+    void showPage()
+    {
         controler.setView(view.get());
         view->rootContext()->setContextProperty(QStringLiteral("ui_Ctl"), &controler);
         load(QUrl(QString::fromLatin1(kRootPage)));
@@ -56,6 +62,13 @@ struct MainPageFixture : ViewHarness {
         for (const QString &report : sentShortReports())
             out << report.mid(3, 2);
         return out;
+    }
+
+    // `count` bytes of a firmware array from `from`, as hex pairs.
+    template <size_t N>
+    static QString hex(const std::array<uint8_t, N> &bytes, int from = 0, int count = int(N))
+    {
+        return QByteArray(reinterpret_cast<const char *>(bytes.data()) + from, count).toHex(' ');
     }
 
     QVariant stored(int index, const QString &key)

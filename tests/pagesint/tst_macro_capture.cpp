@@ -132,10 +132,8 @@ private slots:
             return;
         const QStringList events = storedEvents(f, name);
         QCOMPARE(events.size(), 7);
-        QCOMPARE(events.at(0), QStringLiteral("1,A"));
-        QCOMPARE(events.at(2), QStringLiteral("2,A"));
-        QCOMPARE(events.at(4), QStringLiteral("1,B"));
-        QCOMPARE(events.at(6), QStringLiteral("2,B"));
+        QCOMPARE(QStringList({events.at(0), events.at(2), events.at(4), events.at(6)}),
+                 QStringList({"1,A", "2,A", "1,B", "2,B"}));
         for (int i : {1, 3, 5}) {
             QVERIFY2(events.at(i).startsWith(QStringLiteral("0,")), qPrintable(events.at(i)));
             QCOMPARE(events.at(i).mid(2).toInt() % 10, 0);

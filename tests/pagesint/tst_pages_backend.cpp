@@ -184,9 +184,9 @@ private slots:
         QCOMPARE(f.js(QStringLiteral("ui_View.loadMacroIni('Macro_0')")).toStringList().mid(0, 90), shownEvents(f));
     }
 
-    // A file edited by hand past the budget goes out cut after the last
-    // whole event that fits, end marker included.
-    void oversized_macro_file_is_sent_cut()
+    // A file edited by hand past the budget (its cut on the wire is the
+    // every-path test's) can still be shortened in the editor.
+    void oversized_macro_file_can_be_shortened()
     {
         PagesFixture f;
         f.start();
@@ -194,10 +194,6 @@ private slots:
         for (int i = 0; i < 40; ++i)
             events << "'1,A'" << "'2,A'";
         f.makeMacro(events.join(QStringLiteral(", ")));
-        f.assignMacro(2, 0);
-        QCOMPARE(f.slotLength(2), 128);
-        QCOMPARE(f.slotStart(2, 4), QList<int>({0, 1, 0x01, 0x04}));
-        // Such a macro can still be shortened in the editor.
         f.js(QStringLiteral("macroEditorMain.selectMacro(0); macroEditorMain.currentEvent = 0; macroEditorMain.deleteEvent()"));
         QCOMPARE(f.js(QStringLiteral("ui_View.loadMacroIni('Macro_0')")).toStringList().size(), 80);
     }

@@ -34,12 +34,6 @@ void writeUnusualProfile(QSettings *p)
     p->sync();
 }
 
-template <size_t N>
-QString hex(const std::array<uint8_t, N> &bytes, int from = 0, int count = int(N))
-{
-    return QByteArray(reinterpret_cast<const char *>(bytes.data()) + from, count).toHex(' ');
-}
-
 QString hexOf(const QStringList &numbers)
 {
     QByteArray bytes;
@@ -54,14 +48,8 @@ struct RestartingPage : MainPageFixture {
     void restart()
     {
         view.reset();  // writes the settings back, as the program does at exit
-        view = std::make_unique<myQQuickView>(path("setting/"), QStringLiteral(SOURCE_DIR "/modules/i18n/"));
-        view->setDevice(&hid);
-        view->rootContext()->setContextProperty(QStringLiteral("ui_View"), view.get());
-        view->rootContext()->setContextProperty(QStringLiteral("hid"), &hid);
-        view->rootContext()->setContextProperty(QStringLiteral("ui_Ctl"), &controler);
-        controler.setView(view.get());
-        load(QUrl(QString::fromLatin1(kRootPage)));
-        view->show();
+        openView();
+        showPage();
         start();
     }
 

@@ -125,13 +125,6 @@ private slots:
         QCOMPARE(tree(), imported);
     }
 
-    void profile_without_carried_macros_restores_nothing()
-    {
-        const auto before = tree();
-        QCOMPARE(restoreCarriedMacros(*m_files->profile(0), *m_macros, *m_names), 0);
-        QCOMPARE(tree(), before);
-    }
-
     // Names that cannot be file names are renamed, never dropped, and
     // nothing is written outside the macro folder.
     void hostile_names_are_renamed_inside_the_macro_folder()

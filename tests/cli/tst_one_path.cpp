@@ -108,7 +108,8 @@ class OnePathTest : public QObject
 
     QByteArray slotBytes(EveryPath &f, int index)
     {
-        const auto &bytes = vmouse::firmwareState(f.unit).macros.at(size_t(index));
+        const auto state = vmouse::firmwareState(f.unit);
+        const auto &bytes = state.macros.at(size_t(index));
         return QByteArray(reinterpret_cast<const char *>(bytes.data()), kSlotBytes);
     }
 

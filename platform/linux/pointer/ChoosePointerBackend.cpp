@@ -1,3 +1,4 @@
+#include "../DesktopSession.h"
 #include "GnomePointer.h"
 #include "KdePointer.h"
 #include "PointerBackend.h"
@@ -15,25 +16,18 @@ namespace {
 const char *const kGnomeSchemaDesktops[] = {"GNOME", "Unity", "Budgie", "Pantheon"};
 const char *const kKdeDesktop = "KDE";
 
-bool waylandSession()
-{
-    return qgetenv("XDG_SESSION_TYPE") == "wayland" || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}
-
 } // namespace
 
 std::unique_ptr<PointerBackend> choosePointerBackend()
 {
-    // A colon-separated list, most specific first ("ubuntu:GNOME").
-    const QStringList desktops = QString::fromLocal8Bit(qgetenv("XDG_CURRENT_DESKTOP")).split(QLatin1Char(':'));
     for (const char *name : kGnomeSchemaDesktops) {
-        if (desktops.contains(QLatin1String(name), Qt::CaseInsensitive)) {
+        if (onDesktop(name)) {
             if (std::unique_ptr<GnomePointer> gnome = GnomePointer::open())
                 return gnome;
             return std::make_unique<NoPointerBackend>();
         }
     }
-    if (desktops.contains(QLatin1String(kKdeDesktop), Qt::CaseInsensitive))
+    if (onDesktop(kKdeDesktop))
         return std::make_unique<KdePointer>(sessionBus(), X11Pointer::open());
     if (!waylandSession()) {
         if (std::unique_ptr<X11Pointer> x11 = X11Pointer::open())

@@ -68,14 +68,6 @@ void CommandQueue::call(const Job &job)
     m_idle.wait(lock, [&done] { return done; });
 }
 
-void CommandQueue::waitIdle()
-{
-    std::unique_lock<std::mutex> lock(m_lock);
-    if (runsInline())
-        return;
-    m_idle.wait(lock, [this] { return m_jobs.empty() && !m_running; });
-}
-
 bool CommandQueue::busy() const
 {
     std::lock_guard<std::mutex> lock(m_lock);

@@ -31,8 +31,6 @@ public:
     void post(Job job);
     // Queues the job and waits until it and everything before it is done.
     void call(const Job &job);
-    // Waits until nothing is queued or running.
-    void waitIdle();
     // True while a job is queued or running.
     bool busy() const;
     // True when a job handed over now goes to the worker, false when it

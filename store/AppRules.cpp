@@ -55,15 +55,15 @@ QString shown(const QJsonValue &value)
                             : QString::number(value.toDouble());
 }
 
-using Said = platform::StatusText;
+using Reason = platform::StatusText;
 
 // A rule as written; `damaged` set when it cannot be one.
-AppRule parseRule(const QJsonValue &value, int number, const QVector<ListedProfile> &profiles, QVector<Said> &skipped,
-                  Said &damaged)
+AppRule parseRule(const QJsonValue &value, int number, const QVector<ListedProfile> &profiles, QVector<Reason> &skipped,
+                  Reason &damaged)
 {
-    const QString where = QString::number(number);
-    auto fail = [&damaged, &where](RulesText why, const QStringList &more = {}) {
-        damaged = rulesStatus(why, QStringList{where} + more);
+    const QString ruleNo = QString::number(number);
+    auto fail = [&damaged, &ruleNo](RulesText why, const QStringList &more = {}) {
+        damaged = rulesStatus(why, QStringList{ruleNo} + more);
         return AppRule{};
     };
     if (!value.isObject())
@@ -92,12 +92,12 @@ AppRule parseRule(const QJsonValue &value, int number, const QVector<ListedProfi
     if (!ok)
         return fail(RulesText::RuleBadProfile);
     if (rule.profile < 0)
-        skipped << rulesStatus(RulesText::RuleMissingProfile, {where, rule.app, shown(profile)});
+        skipped << rulesStatus(RulesText::RuleMissingProfile, {ruleNo, rule.app, shown(profile)});
     return rule;
 }
 
-AppRules parseWhole(const QByteArray &json, const QVector<ListedProfile> &profiles, QVector<Said> &skipped,
-                    Said &damaged)
+AppRules parseWhole(const QByteArray &json, const QVector<ListedProfile> &profiles, QVector<Reason> &skipped,
+                    Reason &damaged)
 {
     auto fail = [&damaged](RulesText why, const QStringList &args = {}) {
         damaged = rulesStatus(why, args);
@@ -182,8 +182,8 @@ AppRuleMatch AppRules::match(const QString &appId, const QString &instance, cons
 
 AppRules parseAppRules(const QByteArray &json, const QVector<ListedProfile> &profiles, const QString &fileName)
 {
-    QVector<Said> skipped;
-    Said damaged;
+    QVector<Reason> skipped;
+    Reason damaged;
     AppRules rules = parseWhole(json, profiles, skipped, damaged);
     if (damaged.key) {
         AppRules off;
@@ -192,7 +192,7 @@ AppRules parseAppRules(const QByteArray &json, const QVector<ListedProfile> &pro
         off.message = appRulesNotesText(off.notes);
         return off;
     }
-    for (const Said &reason : skipped)
+    for (const Reason &reason : skipped)
         rules.notes.append({rulesStatus(RulesText::FileNote, {fileName}), reason});
     rules.message = appRulesNotesText(rules.notes);
     return rules;

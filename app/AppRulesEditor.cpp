@@ -7,6 +7,7 @@
 #include "SettingsGuard.h"
 
 #include <QFile>
+#include <QHash>
 #include <QSaveFile>
 
 namespace {
@@ -34,7 +35,7 @@ QVariantMap AppRulesEditor::load() const
     return {{"enabled", text.enabled}, {"otherApps", text.otherApps}, {"rules", rules}, {"damaged", read.damaged}};
 }
 
-QString AppRulesEditor::save(const QVariantMap &rules)
+QString AppRulesEditor::save(const QVariantMap &rules, bool chinese)
 {
     AppRulesText text;
     text.enabled = rules.value(QStringLiteral("enabled")).toBool();
@@ -49,10 +50,10 @@ QString AppRulesEditor::save(const QVariantMap &rules)
     const QByteArray json = appRulesJson(text);
     const AppRules check = parseAppRules(json, listedProfiles(NameLists(m_settingDir)));
     if (check.damaged)
-        return check.message.trimmed();
+        return appRulesNotesText(check.notes, lookup(chinese)).trimmed();
     QSaveFile file(appRulesPath(m_settingDir));
     if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit())
-        return file.fileName() + QStringLiteral(": cannot be written");
+        return QString::fromStdString(rulesStatus(RulesText::FileUnwritable, {file.fileName()}).in(lookup(chinese)));
     return {};
 }
 
@@ -61,4 +62,20 @@ QStringList AppRulesEditor::chineseTexts() const
     QSettings settings(LanguageStrings().filePath(QString::fromLatin1(kPageLanguage)), QSettings::IniFormat);
     settings.setIniCodec(kUtf8Codec);
     return readLanguageGroup(settings, QString::fromLatin1(kTextsGroup));
+}
+
+platform::TextLookup AppRulesEditor::lookup(bool chinese) const
+{
+    if (!chinese)
+        return platform::englishText;
+    QSettings settings(LanguageStrings().filePath(QString::fromLatin1(kPageLanguage)), QSettings::IniFormat);
+    settings.setIniCodec(kUtf8Codec);
+    settings.beginGroup(QString::fromLatin1(kTextsGroup));
+    QHash<QString, std::string> texts;
+    for (const QString &id : settings.childKeys())
+        texts.insert(id, settings.value(id).toString().toStdString());
+    return [texts](const platform::TextKey &key) {
+        const std::string text = texts.value(QString::fromLatin1(key.id));
+        return text.empty() ? std::string(key.english) : text;
+    };
 }

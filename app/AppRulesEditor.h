@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QVariantMap>
 
+#include "StatusText.h"
+
 #include <functional>
 
 class AppRulesEditor : public QObject
@@ -15,19 +17,24 @@ class AppRulesEditor : public QObject
 public:
     struct Sources {
         std::function<QStringList()> seenApps;
-        std::function<QString()> status;  // the watcher in use or what is missing, and the file's problems
+        // The watcher in use or what is missing, and the file's problems.
+        std::function<QString(const platform::TextLookup &)> status;
     };
 
     AppRulesEditor(const QString &settingDir, Sources sources, QObject *parent = nullptr);
 
     // {enabled, otherApps, rules: [{app, title, profile}], damaged}
     Q_INVOKABLE QVariantMap load() const;
-    // Writes the rules; empty when done, else why nothing was written.
-    Q_INVOKABLE QString save(const QVariantMap &rules);
+    // Writes the rules; empty when done, else why nothing was written, in
+    // the page's language.
+    Q_INVOKABLE QString save(const QVariantMap &rules, bool chinese = false);
     Q_INVOKABLE QStringList seenApps() const { return m_sources.seenApps(); }
-    Q_INVOKABLE QString status() const { return m_sources.status(); }
+    Q_INVOKABLE QString status(bool chinese = false) const { return m_sources.status(lookup(chinese)); }
     // The dialog's texts from the language file; empty for English.
     Q_INVOKABLE QStringList chineseTexts() const;
+    // The status texts in the page's language: the language file's Chinese
+    // where it has one, else English.
+    platform::TextLookup lookup(bool chinese) const;
 
 private:
     QString m_settingDir;

@@ -57,7 +57,7 @@ AutoProfileService::AutoProfileService(Widget &window, const QString &settingDir
 
     AppRulesEditor::Sources sources;
     sources.seenApps = [this] { return m_auto.seenApps(); };
-    sources.status = [this] { return statusLine(); };
+    sources.status = [this](const platform::TextLookup &lookup) { return statusLine(lookup); };
     window.view()->rootContext()->setContextProperty(QStringLiteral("appRules"),
                                                      new AppRulesEditor(m_settingDir, sources, this));
 }
@@ -114,20 +114,24 @@ void AutoProfileService::startOrStopWatcher()
         m_window.notifier().debugLine(QStringLiteral("Per-application profiles: ") + watcherStatus());
 }
 
-QString AutoProfileService::watcherStatus() const
+QString AutoProfileService::watcherStatus(const platform::TextLookup &lookup) const
 {
-    return m_watcher ? QString::fromStdString(m_watcher->status()) : QString();
+    return m_watcher ? QString::fromStdString(m_watcher->statusText().in(lookup)) : QString();
 }
 
-QString AutoProfileService::statusLine() const
+QString AutoProfileService::statusLine(const platform::TextLookup &lookup) const
 {
+    const QString notes = appRulesNotesText(m_auto.rules().notes, lookup);
     if (!m_auto.rules().enabled) {
         // Said before the user turns the rules on: this desktop cannot be followed.
         const bool unsupported = m_watcher && m_watcher->name() == "none";
-        return ((unsupported ? watcherStatus() + QLatin1Char('\n') : QString()) + m_lastMessage).trimmed();
+        return ((unsupported ? watcherStatus(lookup) + QLatin1Char('\n') : QString()) + notes).trimmed();
     }
-    return (m_watching ? watcherStatus() : QStringLiteral("Not following: ") + watcherStatus()) + QLatin1Char('\n')
-           + m_lastMessage.trimmed();
+    QString watcher = watcherStatus(lookup);
+    if (!m_watching)
+        watcher = QString::fromStdString(
+            platform::focusStatus(platform::FocusText::NotFollowing, {watcher.toStdString()}).in(lookup));
+    return watcher + QLatin1Char('\n') + notes.trimmed();
 }
 
 QString AutoProfileService::statusText() const

@@ -27,10 +27,10 @@ public:
 
     AutoProfile &switcher() { return m_auto; }
     // The watcher in use, or what is missing.
-    QString watcherStatus() const;
+    QString watcherStatus(const platform::TextLookup &lookup = platform::englishText) const;
     // The rules dialog's status line: the watcher in use or what is missing,
     // and what is wrong with the file.
-    QString statusLine() const;
+    QString statusLine(const platform::TextLookup &lookup) const;
     // What --status tells about the rules.
     QString statusText() const;
 

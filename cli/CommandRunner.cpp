@@ -217,7 +217,12 @@ Reply CommandRunner::profile(int index)
         }
         return failed(kDeviceFailed, QStringLiteral("the mouse did not take profile %1").arg(index + 1));
     }
-    stores.profiles.setStartProfile(index);
+    // The mouse and, with a window, the pages hold the profile already; only
+    // the next start would not know of it.
+    if (!stores.profiles.keepStartProfile(index))
+        return failed(kDeviceFailed, QStringLiteral("profile %1 was sent to the mouse, but %2 cannot be written: "
+                                                    "the program will not start on it next time")
+                                         .arg(profileLabel(index), printable(QFileInfo(m_files.appConfig()->fileName()).absoluteFilePath())));
     return {kDone, QStringLiteral("profile %1 sent\n").arg(profileLabel(index)), {}};
 }
 

@@ -3,6 +3,8 @@
 // report; what to do about a focus change is decided elsewhere. Free of Qt
 // so that every implementation builds with any compiler.
 
+#include "FocusStatus.h"
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -39,21 +41,23 @@ public:
     // call more than once.
     virtual void stop() = 0;
     // One line for the user: the watcher in use, or what is missing.
-    virtual std::string status() const = 0;
+    virtual StatusText statusText() const = 0;
+    // The same in English, as the command line says it.
+    std::string status() const { return statusText().english(); }
 };
 
 // Stands in where no watcher fits: start() fails with `reason`.
 class UnsupportedFocusWatcher : public FocusWatcher
 {
 public:
-    explicit UnsupportedFocusWatcher(std::string reason) : m_reason(std::move(reason)) {}
+    explicit UnsupportedFocusWatcher(StatusText reason) : m_reason(std::move(reason)) {}
     std::string name() const override { return "none"; }
     bool start(Callback) override { return false; }
     void stop() override {}
-    std::string status() const override { return m_reason; }
+    StatusText statusText() const override { return m_reason; }
 
 private:
-    std::string m_reason;
+    StatusText m_reason;
 };
 
 // The watcher for the desktop this process runs on, chosen at run time;

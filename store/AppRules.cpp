@@ -55,67 +55,67 @@ QString shown(const QJsonValue &value)
                             : QString::number(value.toDouble());
 }
 
+using Reason = platform::StatusText;
+
 // A rule as written; `damaged` set when it cannot be one.
-AppRule parseRule(const QJsonValue &value, int number, const QVector<ListedProfile> &profiles, QStringList &skipped,
-                  QString &damaged)
+AppRule parseRule(const QJsonValue &value, int number, const QVector<ListedProfile> &profiles, QVector<Reason> &skipped,
+                  Reason &damaged)
 {
-    auto fail = [&damaged](const QString &why) {
-        damaged = why;
+    const QString ruleNo = QString::number(number);
+    auto fail = [&damaged, &ruleNo](RulesText why, const QStringList &more = {}) {
+        damaged = rulesStatus(why, QStringList{ruleNo} + more);
         return AppRule{};
     };
-    const QString where = QStringLiteral("rule %1").arg(number);
     if (!value.isObject())
-        return fail(where + QStringLiteral(" is not an object"));
+        return fail(RulesText::RuleNotObject);
     const QJsonObject o = value.toObject();
     AppRule rule;
     rule.number = number;
     if (!o.value(QLatin1String("app")).isString() || o.value(QLatin1String("app")).toString().isEmpty())
-        return fail(where + QStringLiteral(" has no \"app\" text"));
+        return fail(RulesText::RuleNoApp);
     rule.app = o.value(QLatin1String("app")).toString();
     const QJsonValue title = o.value(QLatin1String("title"));
     if (!title.isUndefined()) {
         if (!title.isString())
-            return fail(where + QStringLiteral(": \"title\" is not text"));
+            return fail(RulesText::RuleTitleNotText);
         rule.title = title.toString();
         if (rule.title.size() >= 2 && rule.title.startsWith(QLatin1Char('/')) && rule.title.endsWith(QLatin1Char('/'))) {
             rule.titleIsPattern = true;
             rule.titlePattern.setPattern(rule.title.mid(1, rule.title.size() - 2));
             if (!rule.titlePattern.isValid())
-                return fail(where + QStringLiteral(": the title pattern %1 is not a valid regular expression (%2)")
-                            .arg(rule.title, rule.titlePattern.errorString()));
+                return fail(RulesText::RuleBadPattern, {rule.title, rule.titlePattern.errorString()});
         }
     }
     bool ok = false;
     const QJsonValue profile = o.value(QLatin1String("profile"));
     rule.profile = resolveProfile(profile, profiles, ok);
     if (!ok)
-        return fail(where + QStringLiteral(": \"profile\" is neither a number 1 to 6 nor a profile name"));
+        return fail(RulesText::RuleBadProfile);
     if (rule.profile < 0)
-        skipped << QStringLiteral("%1 (app \"%2\") names profile %3, which does not exist: skipped")
-                       .arg(where, rule.app, shown(profile));
+        skipped << rulesStatus(RulesText::RuleMissingProfile, {ruleNo, rule.app, shown(profile)});
     return rule;
 }
 
-AppRules parseWhole(const QByteArray &json, const QVector<ListedProfile> &profiles, QStringList &skipped,
-                    QString &damaged)
+AppRules parseWhole(const QByteArray &json, const QVector<ListedProfile> &profiles, QVector<Reason> &skipped,
+                    Reason &damaged)
 {
-    auto fail = [&damaged](const QString &why) {
-        damaged = why;
+    auto fail = [&damaged](RulesText why, const QStringList &args = {}) {
+        damaged = rulesStatus(why, args);
         return AppRules{};
     };
     if (json.size() > kMaxRulesFileBytes)
-        return fail(QStringLiteral("too large for a rules file"));
+        return fail(RulesText::TooLarge);
     QJsonParseError error{};
     const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
-        return fail(QStringLiteral("not valid JSON at byte %1 (%2)").arg(error.offset).arg(error.errorString()));
+        return fail(RulesText::NotJson, {QString::number(error.offset), error.errorString()});
     if (!doc.isObject())
-        return fail(QStringLiteral("the file is not a JSON object"));
+        return fail(RulesText::NotObject);
     const QJsonObject root = doc.object();
     AppRules rules;
     const QJsonValue enabled = root.value(QLatin1String("enabled"));
     if (!enabled.isUndefined() && !enabled.isBool())
-        return fail(QStringLiteral("\"enabled\" is neither true nor false"));
+        return fail(RulesText::EnabledNotBool);
     rules.enabled = enabled.toBool(false);
 
     const QJsonValue other = root.value(QLatin1String("otherApps"));
@@ -123,21 +123,20 @@ AppRules parseWhole(const QByteArray &json, const QVector<ListedProfile> &profil
         bool ok = false;
         rules.otherApps = resolveProfile(other, profiles, ok);
         if (!ok)
-            return fail(QStringLiteral("\"otherApps\" is neither 0, a number 1 to 6 nor a profile name"));
+            return fail(RulesText::OtherAppsBad);
         if (rules.otherApps < 0)
-            skipped << QStringLiteral("\"otherApps\" names profile %1, which does not exist: other applications leave the profile as it is")
-                           .arg(shown(other));
+            skipped << rulesStatus(RulesText::OtherAppsMissing, {shown(other)});
     }
 
     const QJsonValue list = root.value(QLatin1String("rules"));
     if (!list.isUndefined() && !list.isArray())
-        return fail(QStringLiteral("\"rules\" is not a list"));
+        return fail(RulesText::RulesNotList);
     const QJsonArray array = list.toArray();
     if (array.size() > kMaxRules)
-        return fail(QStringLiteral("more than %1 rules").arg(kMaxRules));
+        return fail(RulesText::TooManyRules, {QString::number(kMaxRules)});
     for (int i = 0; i < array.size(); ++i) {
         AppRule rule = parseRule(array.at(i), i + 1, profiles, skipped, damaged);
-        if (!damaged.isEmpty())
+        if (damaged.key)
             return {};
         if (rule.profile >= 0)
             rules.rules.append(rule);
@@ -183,18 +182,19 @@ AppRuleMatch AppRules::match(const QString &appId, const QString &instance, cons
 
 AppRules parseAppRules(const QByteArray &json, const QVector<ListedProfile> &profiles, const QString &fileName)
 {
-    QStringList skipped;
-    QString damaged;
+    QVector<Reason> skipped;
+    Reason damaged;
     AppRules rules = parseWhole(json, profiles, skipped, damaged);
-    if (!damaged.isEmpty()) {
+    if (damaged.key) {
         AppRules off;
         off.damaged = true;
-        off.message = fileName + QStringLiteral(": ") + damaged
-                      + QStringLiteral(". Per-application profiles are off until the file is corrected.\n");
+        off.notes.append({rulesStatus(RulesText::FileDamaged, {fileName}), damaged});
+        off.message = appRulesNotesText(off.notes);
         return off;
     }
-    for (const QString &line : skipped)
-        rules.message += fileName + QStringLiteral(": ") + line + QLatin1Char('\n');
+    for (const Reason &reason : skipped)
+        rules.notes.append({rulesStatus(RulesText::FileNote, {fileName}), reason});
+    rules.message = appRulesNotesText(rules.notes);
     return rules;
 }
 
@@ -211,7 +211,8 @@ AppRules readAppRules(const QString &settingDir, const QVector<ListedProfile> &p
     if (!file.open(QIODevice::ReadOnly)) {
         AppRules off;
         off.damaged = true;
-        off.message = file.fileName() + QStringLiteral(": cannot be read. Per-application profiles are off.\n");
+        off.notes.append({rulesStatus(RulesText::FileUnreadable, {file.fileName()}), {}});
+        off.message = appRulesNotesText(off.notes);
         return off;
     }
     return parseAppRules(file.read(kMaxRulesFileBytes + 1), profiles, file.fileName());

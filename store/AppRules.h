@@ -4,6 +4,7 @@
 // settings folder) is edited by hand, so everything in it is checked here,
 // where it enters; the rest of the program sees only sound rules.
 
+#include "AppRulesTexts.h"
 #include "NameLists.h"
 #include "ProfileList.h"
 
@@ -33,9 +34,10 @@ struct AppRules {
     bool damaged = false;  // the file could not be read as rules: off
     int otherApps = -1;  // profile index for windows no rule matches; -1 leaves it
     QVector<AppRule> rules;
-    // Empty when the file was read whole; else one line per problem. A
-    // damaged file leaves `enabled` false; skipped rules leave it as written.
-    QString message;
+    // None when the file was read whole; else one per problem. A damaged
+    // file leaves `enabled` false; skipped rules leave it as written.
+    QVector<AppRulesNote> notes;
+    QString message;  // the notes in English, one line each
 
     AppRuleMatch match(const QString &appId, const QString &instance, const QString &title) const;
 };

@@ -40,6 +40,12 @@ void Profiles::setStartProfile(const QVariant &profileNo)
     m_files.appConfig()->setValue(QLatin1String(kProfileNoKey), profileNo.toUInt());
 }
 
+bool Profiles::keepStartProfile(int profileNo)
+{
+    setStartProfile(profileNo);
+    return m_files.writeAppConfig();
+}
+
 void Profiles::selectProfile(int profile)
 {
     if (profile == m_files.currentProfileIndex() || !m_files.setCurrentProfileIndex(profile))

@@ -27,6 +27,9 @@ public:
     // Tarn/profileNo of apConfig.bin, the int 0 when absent.
     QVariant startProfile() const;
     void setStartProfile(const QVariant &profileNo);
+    // The same, written to the file at once; false when it cannot be
+    // written (the choice then lasts only while this process runs).
+    bool keepStartProfile(int profileNo);
     // Makes `profile` current and the start profile; nothing when it already
     // is current or is not a profile index.
     void selectProfile(int profile);

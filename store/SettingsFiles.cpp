@@ -44,6 +44,19 @@ SettingsFiles::SettingsFiles(const QString &settingDir, QObject *parent)
 
 SettingsFiles::~SettingsFiles() = default;
 
+bool SettingsFiles::writeAppConfig()
+{
+    m_appConfig->sync();
+    // A handle keeps the first error it met for the rest of the run, so its
+    // status cannot tell whether this write got through. The toolkit keeps
+    // one copy of a file's pending keys for all handles on that name: a new
+    // handle's write is this write, and its status is this write's.
+    QSettings probe(m_appConfig->fileName(), QSettings::IniFormat);
+    probe.setIniCodec(kUtf8Codec);
+    probe.sync();
+    return probe.status() == QSettings::NoError;
+}
+
 QSettings *SettingsFiles::profile(int index) const
 {
     return index >= 0 && index < m_profiles.size() ? m_profiles.at(index) : nullptr;

@@ -25,6 +25,9 @@ public:
     ~SettingsFiles() override;
 
     QSettings *appConfig() const { return m_appConfig; }
+    // Writes what apConfig.bin's handle holds to the file now; false when
+    // the file cannot be written.
+    bool writeAppConfig();
 
     int profileCount() const { return m_profiles.size(); }
     // Handle of profile `index`, nullptr outside 0 .. 9.

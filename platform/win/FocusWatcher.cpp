@@ -55,7 +55,7 @@ public:
     {
         stop();
         if (s_active) {
-            m_status = "Per-application profiles are already being followed in this program";
+            m_status = focusStatus(FocusText::AlreadyFollowedHere);
             return false;
         }
         const DWORD flags = WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS;
@@ -63,14 +63,14 @@ public:
         m_names = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, onEvent, 0, 0, flags);
         if (!m_foreground || !m_names) {
             stop();
-            m_status = "Per-application profiles: Windows refused the focus event hook";
+            m_status = focusStatus(FocusText::WindowsHookRefused);
             return false;
         }
         s_active = this;
         m_onFocus = std::move(onFocus);
         // The window in front at the start, through the message loop too.
         m_startTimer = SetTimer(nullptr, 0, 0, onStartTimer);
-        m_status = "Following the window in front";
+        m_status = focusStatus(FocusText::WindowsFollowing);
         return true;
     }
 
@@ -87,7 +87,7 @@ public:
         m_lastTitle.clear();
     }
 
-    std::string status() const override { return m_status; }
+    StatusText statusText() const override { return m_status; }
 
 private:
     static void CALLBACK onEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD)
@@ -148,7 +148,7 @@ private:
     UINT_PTR m_startTimer = 0;
     HWND m_last = nullptr;
     std::string m_lastTitle;
-    std::string m_status;
+    StatusText m_status;
 };
 
 WinFocusWatcher *WinFocusWatcher::s_active = nullptr;

@@ -1,6 +1,7 @@
 // Per-application profiles in the running window, end to end: a window
 // manager's report on a private Xvfb, the rules file in the settings
 // folder, and the profile the virtual mouse ends up holding.
+#include "AppRulesEditor.h"
 #include "AutoProfileService.h"
 #include "CliRequest.h"
 #include "CommandLine.h"
@@ -13,6 +14,7 @@
 #include "XvfbServer.h"
 #include "myQQuickView.h"
 
+#include <QQmlContext>
 #include <QQmlExpression>
 #include <QQuickItem>
 #include <QTemporaryDir>
@@ -105,15 +107,16 @@ private slots:
     }
 
     // The rules dialog of the profile manager edits the file: the rules as
-    // written, the applications seen, the status line where no watcher fits.
+    // written, the applications seen, the status line where no watcher fits,
+    // in the page's language.
     void rules_dialog_edits_the_file()
     {
         RunningWindow::prepare(m_dir.path());
         writeRules("{\"enabled\": false, \"otherApps\": 0, \"rules\": [{\"app\": \"game\", \"profile\": 2}]}");
         Widget w;
         QVERIFY(RunningWindow::start(w));
-        auto *service = new AutoProfileService(w, settingDir(),
-                                               std::make_unique<platform::UnsupportedFocusWatcher>("Not on this desktop"));
+        auto *service = new AutoProfileService(w, settingDir(), std::make_unique<platform::UnsupportedFocusWatcher>(
+                                                                    platform::focusStatus(platform::FocusText::UnsupportedWayland)));
         platform::FocusEvent game;
         game.appId = "Game";
         game.pid = 1;
@@ -127,8 +130,8 @@ private slots:
         QVERIFY(w.pageGate().busy());
         QCOMPARE(js(QStringLiteral("ruleModel.count")).toInt(), 1);
         QCOMPARE(js(QStringLiteral("rulesOn")).toBool(), false);
-        QVERIFY(w.view()->rootObject()->findChild<QObject *>(QStringLiteral("rulesStatus"))
-                    ->property("text").toString().contains(QLatin1String("Not on this desktop")));
+        QObject *status = w.view()->rootObject()->findChild<QObject *>(QStringLiteral("rulesStatus"));
+        QVERIFY(status->property("text").toString().contains(QLatin1String("not supported on this Wayland desktop")));
         js(QStringLiteral("addRule(appRules.seenApps()[0]); rulesOn = true; move(-1); save()"));
         QCOMPARE(js(QStringLiteral("notice")).toString(), QStringLiteral("Saved"));
         const AppRulesText saved = appRulesText([this] {
@@ -148,11 +151,46 @@ private slots:
                      return f.readAll();
                  }()).rules.at(0).title, QString());
 
-        js(QStringLiteral("ruleModel.setProperty(0, 'title', ' - Level'); notice = ''"));
+        // A rule naming a missing profile is skipped, and the line says so.
+        writeRules("{\"enabled\": true, \"rules\": [{\"app\": \"Game\", \"title\": \" - Level\", \"profile\": 2},"
+                   " {\"app\": \"old\", \"profile\": \"Gone\"}]}");
+        QTRY_VERIFY(service->statusText().contains(QLatin1String("skipped")));
+        js(QStringLiteral("visible = false; open()"));
+        QVERIFY2(status->property("text").toString().startsWith(QLatin1String("Not following: Per-application profiles")),
+                 qPrintable(status->property("text").toString()));
         w.view()->grabFramebuffer().save(QStringLiteral(BINARY_DIR "/rules-dialog-en.png"));
         page(w, QStringLiteral("language = 1"));
         QVERIFY(js(QStringLiteral("texts[0]")).toString() != QLatin1String("Application rules"));
+        const QString chinese = status->property("text").toString();
+        QVERIFY2(chinese.contains(QStringLiteral("未在跟踪：此 Wayland 桌面")) && chinese.contains(QStringLiteral("已跳过"))
+                     && !chinese.contains(QLatin1String("Not following")) && !chinese.contains(QLatin1String("skipped")),
+                 qPrintable(chinese));
         w.view()->grabFramebuffer().save(QStringLiteral(BINARY_DIR "/rules-dialog-zh.png"));
+
+        // Every status text has its Chinese, with the English text's words.
+        auto *editor = qobject_cast<AppRulesEditor *>(
+            w.view()->rootContext()->contextProperty(QStringLiteral("appRules")).value<QObject *>());
+        QVERIFY(editor);
+        const platform::TextLookup zh = editor->lookup(true);
+        const QRegularExpression word(QStringLiteral("%[1-9]"));
+        auto words = [&word](const QString &text) {
+            QStringList found;
+            for (auto it = word.globalMatch(text); it.hasNext();)
+                found << it.next().captured();
+            found.sort();
+            found.removeDuplicates();
+            return found;
+        };
+        QVector<const platform::TextKey *> keys;
+        for (int i = 0; i < int(platform::FocusText::Count); ++i)
+            keys << &platform::focusText(platform::FocusText(i));
+        for (int i = 0; i < int(RulesText::Count); ++i)
+            keys << &rulesText(RulesText(i));
+        for (const platform::TextKey *key : keys) {
+            const QString text = QString::fromStdString(zh(*key));
+            QVERIFY2(text != QLatin1String(key->english), key->id);
+            QVERIFY2(words(text) == words(QLatin1String(key->english)), key->id);
+        }
     }
 };
 

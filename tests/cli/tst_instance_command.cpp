@@ -5,6 +5,7 @@
 // what it cannot carry.
 #include "CommandLine.h"
 #include "CliRequest.h"
+#include "CommandRunner.h"
 #include "LocalPeer.h"
 #include "NameLists.h"
 #include "SettingsFiles.h"
@@ -67,6 +68,20 @@ private slots:
         const cli::Reply status = cli::decodeReply(inner);
         QCOMPARE(status.status, int(cli::kDone));
         QVERIFY2(status.out.contains(QLatin1String("profile: 1")), qPrintable(status.out));
+        // A choice the settings file cannot keep is a failure, through the
+        // window and without one, though the mouse has the profile.
+        const QString config = m_dir.filePath(QStringLiteral("modules/setting/apConfig.bin"));
+        QVERIFY(QFile::remove(config) && QDir().mkdir(config));
+        const cli::Reply unkept = cli::decodeReply(carryOut(request({"--profile", "2"}), w));
+        QCOMPARE(unkept.status, int(cli::kDeviceFailed));
+        QVERIFY2(unkept.err.contains(QLatin1String("sent to the mouse, but"))
+                     && unkept.err.contains(QLatin1String("apConfig.bin cannot be written")), qPrintable(unkept.err));
+        QCOMPARE(int(vmouse::firmwareState(unit).reportRate), 2);
+        const cli::Options one = cli::parse({QStringLiteral("--profile"), QStringLiteral("1")}, QDir::currentPath());
+        QCOMPARE(cli::CommandRunner(w.view()->settings(), m_dir.filePath(QStringLiteral("modules/setting")), w.hid())
+                     .run(one).status, int(cli::kDeviceFailed));
+        QVERIFY(QDir().rmdir(config));
+        QCOMPARE(cli::decodeReply(carryOut(request({"--profile", "1"}), w)).status, int(cli::kDone));
         // An import into an unlisted profile shows it in the profile manager.
         const QString pf = m_dir.filePath(QStringLiteral("in.pf"));
         QVERIFY(QFile::copy(m_dir.filePath(QStringLiteral("modules/setting/p1.bin")), pf));

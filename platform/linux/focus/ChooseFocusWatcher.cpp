@@ -34,9 +34,7 @@ std::unique_ptr<FocusWatcher> createFocusWatcher()
     if (!wayland && set("DISPLAY"))
         return createX11FocusWatcher();
     return std::make_unique<UnsupportedFocusWatcher>(
-        wayland ? "Per-application profiles are not supported on this Wayland desktop: its compositor does not "
-                  "tell other programs which window is in front"
-                : "Per-application profiles are not supported on this desktop");
+        focusStatus(wayland ? FocusText::UnsupportedWayland : FocusText::UnsupportedDesktop));
 }
 
 } // namespace platform

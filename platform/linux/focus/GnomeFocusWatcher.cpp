@@ -23,14 +23,14 @@ GnomeFocusWatcher::~GnomeFocusWatcher()
     stop();
 }
 
-bool GnomeFocusWatcher::fail(const std::string &why)
+bool GnomeFocusWatcher::fail(StatusText why)
 {
     stop();
-    m_status = why;
+    m_status = std::move(why);
     return false;
 }
 
-std::string GnomeFocusWatcher::extensionProblem() const
+StatusText GnomeFocusWatcher::extensionProblem() const
 {
     QDBusMessage call = QDBusMessage::createMethodCall(QLatin1String(kShellService), QStringLiteral("/org/gnome/Shell"),
                                                        QStringLiteral("org.gnome.Shell.Extensions"),
@@ -38,14 +38,12 @@ std::string GnomeFocusWatcher::extensionProblem() const
     call << QString::fromLatin1(kGnomeFocusExtension);
     const QDBusReply<QVariantMap> info = m_bus.call(call, QDBus::Block, kDesktopCallTimeoutMs);
     if (!info.isValid())
-        return "Per-application profiles need GNOME Shell, which does not answer on the session bus";
+        return focusStatus(FocusText::NoGnomeShell);
     const std::string uuid = kGnomeFocusExtension;
     if (info.value().isEmpty())
-        return "Per-application profiles need the GNOME Shell extension " + uuid
-               + ", which is not installed: install the program's package again, then log out and back in";
+        return focusStatus(FocusText::GnomeExtensionMissing, {uuid});
     if (info.value().value(QStringLiteral("state")).toInt() != kExtensionEnabled)
-        return "Per-application profiles need the GNOME Shell extension " + uuid + ": turn it on with `gnome-extensions enable "
-               + uuid + "` (a newly installed extension starts after logging out and back in)";
+        return focusStatus(FocusText::GnomeExtensionOff, {uuid});
     return {};
 }
 
@@ -53,20 +51,20 @@ bool GnomeFocusWatcher::start(Callback onFocus)
 {
     stop();
     if (!m_bus.isConnected())
-        return fail("Per-application profiles need the session bus, which is not reachable");
-    const std::string problem = extensionProblem();
-    if (!problem.empty())
-        return fail(problem);
+        return fail(focusStatus(FocusText::NoSessionBus));
+    StatusText problem = extensionProblem();
+    if (problem.key)
+        return fail(std::move(problem));
     m_receiver = std::make_unique<FocusReceiver>(m_bus, QLatin1String(kShellService), name(), std::move(onFocus));
     if (!m_receiver->attach())
-        return fail("Per-application profiles are already being followed in this program");
+        return fail(focusStatus(FocusText::AlreadyFollowedHere));
     // The extension calls this name, and reports the focused window when it appears.
     m_ownsName = m_bus.interface()->registerService(QLatin1String(kFocusService), QDBusConnectionInterface::DontQueueService,
                                                     QDBusConnectionInterface::DontAllowReplacement).value()
                  == QDBusConnectionInterface::ServiceRegistered;
     if (!m_ownsName)
-        return fail("Per-application profiles are already followed by another copy of the program");
-    m_status = "Following the focused window through GNOME Shell";
+        return fail(focusStatus(FocusText::FollowedByAnotherCopy));
+    m_status = focusStatus(FocusText::GnomeFollowing);
     return true;
 }
 

@@ -21,17 +21,17 @@ public:
     std::string name() const override { return "gnome"; }
     bool start(Callback onFocus) override;
     void stop() override;
-    std::string status() const override { return m_status; }
+    StatusText statusText() const override { return m_status; }
 
 private:
-    bool fail(const std::string &why);
-    // What stands between the extension and a working watcher, or "".
-    std::string extensionProblem() const;
+    bool fail(StatusText why);
+    // What stands between the extension and a working watcher; no key when nothing.
+    StatusText extensionProblem() const;
 
     QDBusConnection m_bus;
     std::unique_ptr<FocusReceiver> m_receiver;
     bool m_ownsName = false;
-    std::string m_status;
+    StatusText m_status;
 };
 
 } // namespace platform

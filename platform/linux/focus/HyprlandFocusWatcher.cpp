@@ -17,7 +17,7 @@ constexpr int kMaxLine = 64 * 1024;
 class HyprlandFocusWatcher : public SocketFocusWatcher
 {
 public:
-    HyprlandFocusWatcher() : SocketFocusWatcher("Hyprland focus watcher not started") {}
+    HyprlandFocusWatcher() : SocketFocusWatcher({"Hyprland", FocusText::HyprlandSocketSilent, FocusText::HyprlandSocketClosed}) {}
 
     std::string name() const override { return "hyprland"; }
 
@@ -25,12 +25,12 @@ public:
     {
         const QString path = QString::fromStdString(hyprlandEventSocket());
         if (path.isEmpty()) {
-            m_status = "HYPRLAND_INSTANCE_SIGNATURE is not set, or its event socket is missing";
+            m_status = focusStatus(FocusText::HyprlandUnset);
             return false;
         }
-        if (!connectTo(path, "The Hyprland event socket", std::move(onFocus)))
+        if (!connectTo(path, std::move(onFocus)))
             return false;
-        m_status = "Watching Hyprland through its event socket (hyprland)";
+        m_status = focusStatus(FocusText::HyprlandWatching);
         return true;
     }
 

@@ -67,10 +67,10 @@ QString KWinFocusWatcher::scriptName() const
     return QStringLiteral("mouse-utility-focus-%1").arg(QCoreApplication::applicationPid());
 }
 
-bool KWinFocusWatcher::fail(const std::string &why)
+bool KWinFocusWatcher::fail(StatusText why)
 {
     stop();
-    m_status = why;
+    m_status = std::move(why);
     return false;
 }
 
@@ -94,9 +94,9 @@ bool KWinFocusWatcher::start(Callback onFocus)
 {
     stop();
     if (!m_bus.isConnected())
-        return fail("Per-application profiles need the session bus, which is not reachable");
+        return fail(focusStatus(FocusText::NoSessionBus));
     if (!m_bus.interface()->isServiceRegistered(QLatin1String(kKWinService)).value())
-        return fail("Per-application profiles need KWin, which does not answer on the session bus");
+        return fail(focusStatus(FocusText::NoKWin));
 
     auto report = [onFocus = std::move(onFocus)](FocusEvent event) {
         for (const char *shell : kShellIds)
@@ -105,12 +105,12 @@ bool KWinFocusWatcher::start(Callback onFocus)
     };
     m_receiver = std::make_unique<FocusReceiver>(m_bus, QLatin1String(kKWinService), name(), report);
     if (!m_receiver->attach())
-        return fail("Per-application profiles are already being followed in this program");
+        return fail(focusStatus(FocusText::AlreadyFollowedHere));
 
     m_script = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/mouse-utility-kwin-XXXXXX.js"));
     const QByteArray text = kwinFocusScript(m_bus.baseService()).toUtf8();
     if (text.isEmpty() || !m_script->open() || m_script->write(text) != text.size() || !m_script->flush())
-        return fail("Per-application profiles: the KWin script could not be written to the temporary folder");
+        return fail(focusStatus(FocusText::KWinScriptUnwritable));
 
     if (!load())
         return fail(m_status);
@@ -132,7 +132,7 @@ bool KWinFocusWatcher::load()
     const QDBusReply<int> id = callKWin(m_bus, QLatin1String(kScriptingPath), kScriptingInterface, "loadScript",
                                         {m_script->fileName(), scriptName()});
     if (!id.isValid() || id.value() < 0) {
-        m_status = "Per-application profiles: KWin did not load the focus script";
+        m_status = focusStatus(FocusText::KWinScriptNotLoaded);
         return false;
     }
     m_loaded = true;
@@ -148,8 +148,7 @@ bool KWinFocusWatcher::load()
     else
         run = callKWin(m_bus, path, kScriptInterface, "run", {});
     const bool ran = run.type() == QDBusMessage::ReplyMessage;
-    m_status = ran ? "Following the active window through KWin"
-                   : "Per-application profiles: KWin did not run the focus script";
+    m_status = focusStatus(ran ? FocusText::KWinFollowing : FocusText::KWinScriptNotRun);
     return ran;
 }
 

@@ -19,13 +19,13 @@ public:
     std::string name() const override { return "kwin"; }
     bool start(Callback onFocus) override;
     void stop() override;
-    std::string status() const override { return m_status; }
+    StatusText statusText() const override { return m_status; }
 
     // The name the script is loaded under in KWin (one per process).
     QString scriptName() const;
 
 private:
-    bool fail(const std::string &why);
+    bool fail(StatusText why);
     // Loads and runs the script; false (status() says why) when KWin refuses.
     bool load();
     QStringList scriptPaths() const;
@@ -35,7 +35,7 @@ private:
     std::unique_ptr<QTemporaryFile> m_script;  // KWin reads it when the script runs
     bool m_loaded = false;
     std::unique_ptr<QDBusServiceWatcher> m_restarts;
-    std::string m_status;
+    StatusText m_status;
 };
 
 } // namespace platform

@@ -13,13 +13,13 @@ SocketFocusWatcher::~SocketFocusWatcher()
     stop();
 }
 
-bool SocketFocusWatcher::connectTo(const QString &path, const std::string &what, Callback onFocus)
+bool SocketFocusWatcher::connectTo(const QString &path, Callback onFocus)
 {
     stop();
     m_socket = std::make_unique<QLocalSocket>();
     m_socket->connectToServer(path);
     if (!m_socket->waitForConnected(kConnectTimeoutMs)) {
-        m_status = what + " " + path.toStdString() + " does not answer";
+        m_status = focusStatus(m_texts.silent, {path.toStdString()});
         m_socket.reset();
         return false;
     }
@@ -28,13 +28,13 @@ bool SocketFocusWatcher::connectTo(const QString &path, const std::string &what,
         m_buffer += m_socket->readAll();
         readable();
     });
-    QObject::connect(m_socket.get(), &QLocalSocket::disconnected, [this, what] { m_status = what + " closed"; });
+    QObject::connect(m_socket.get(), &QLocalSocket::disconnected, [this] { m_status = focusStatus(m_texts.closed); });
     return true;
 }
 
-void SocketFocusWatcher::fail(const std::string &why)
+void SocketFocusWatcher::fail(FocusText why)
 {
-    m_status = why;
+    m_status = focusStatus(why);
     stop();
 }
 

@@ -17,15 +17,21 @@ class SocketFocusWatcher : public FocusWatcher
 public:
     ~SocketFocusWatcher() override;
 
-    std::string status() const override { return m_status; }
+    StatusText statusText() const override { return m_status; }
     void stop() override;
 
 protected:
-    explicit SocketFocusWatcher(std::string notStarted) : m_status(std::move(notStarted)) {}
+    // What the status says of the socket.
+    struct Texts {
+        const char *desktop;  // as "not started" names it
+        FocusText silent;     // %1: the socket's path
+        FocusText closed;
+    };
+    explicit SocketFocusWatcher(Texts texts)
+        : m_status(focusStatus(FocusText::NotStarted, {texts.desktop})), m_texts(texts) {}
 
-    // Connects to `path` (what `what` names in messages); false, with the
-    // status saying so, when it does not answer.
-    bool connectTo(const QString &path, const std::string &what, Callback onFocus);
+    // Connects to `path`; false, with the status saying so, when it does not answer.
+    bool connectTo(const QString &path, Callback onFocus);
     // New bytes are in buffer(); take what is whole.
     virtual void readable() = 0;
 
@@ -33,11 +39,12 @@ protected:
     QByteArray &buffer() { return m_buffer; }
     void report(const FocusEvent &event) { m_onFocus(event); }
     // Ends the connection on a message that cannot be one.
-    void fail(const std::string &why);
+    void fail(FocusText why);
 
-    std::string m_status;
+    StatusText m_status;
 
 private:
+    Texts m_texts;
     std::unique_ptr<QLocalSocket> m_socket;
     QByteArray m_buffer;
     Callback m_onFocus;

@@ -49,7 +49,7 @@ QJsonObject focusedIn(const QJsonObject &node)
 class SwayFocusWatcher : public SocketFocusWatcher
 {
 public:
-    SwayFocusWatcher() : SocketFocusWatcher("sway focus watcher not started") {}
+    SwayFocusWatcher() : SocketFocusWatcher({"sway", FocusText::SwaySocketSilent, FocusText::SwaySocketClosed}) {}
 
     std::string name() const override { return "sway"; }
 
@@ -58,15 +58,15 @@ public:
         m_focusedId = -1;
         const QString path = qEnvironmentVariable("SWAYSOCK");
         if (path.isEmpty()) {
-            m_status = "SWAYSOCK is not set: not a sway session";
+            m_status = focusStatus(FocusText::SwaySockUnset);
             return false;
         }
-        if (!connectTo(path, "The sway IPC socket", std::move(onFocus)))
+        if (!connectTo(path, std::move(onFocus)))
             return false;
         socket().write(message(kSubscribe, QByteArrayLiteral("[\"window\"]")));
         socket().write(message(kGetTree, {}));
         socket().flush();
-        m_status = "Watching sway through its IPC socket (sway)";
+        m_status = focusStatus(FocusText::SwayWatching);
         return true;
     }
 
@@ -76,11 +76,11 @@ private:
         QByteArray &pending = buffer();
         while (pending.size() >= kHeaderSize) {
             if (!pending.startsWith(kMagic))
-                return fail("The sway IPC socket sent something that is not a message");
+                return fail(FocusText::SwayNotMessage);
             const quint32 length = qFromUnaligned<quint32>(pending.constData() + kMagicSize);
             const quint32 type = qFromUnaligned<quint32>(pending.constData() + kMagicSize + 4);
             if (length > kMaxPayload)
-                return fail("The sway IPC socket sent an oversized message");
+                return fail(FocusText::SwayOversized);
             if (quint32(pending.size()) < kHeaderSize + length)
                 return;
             const QJsonObject body = QJsonDocument::fromJson(pending.mid(kHeaderSize, int(length))).object();

@@ -35,14 +35,14 @@ public:
     ~X11FocusWatcher() override { stop(); }
 
     std::string name() const override { return "x11"; }
-    std::string status() const override { return m_status; }
+    StatusText statusText() const override { return m_status; }
 
     bool start(Callback onFocus) override
     {
         stop();
         m_display = XOpenDisplay(nullptr);
         if (!m_display) {
-            m_status = "No X display to watch (DISPLAY is not set or cannot be opened)";
+            m_status = focusStatus(FocusText::NoX11Display);
             return false;
         }
         m_onFocus = std::move(onFocus);
@@ -61,7 +61,7 @@ public:
         XSelectInput(m_display, m_root, PropertyChangeMask);
         m_notifier = std::make_unique<QSocketNotifier>(ConnectionNumber(m_display), QSocketNotifier::Read);
         QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [this] { drain(); });
-        m_status = "Watching the X11 desktop (x11)";
+        m_status = focusStatus(FocusText::X11Watching);
         activeChanged();
         drain();
         return true;
@@ -176,7 +176,7 @@ private:
     Atom m_typeAtom = None, m_desktopTypeAtom = None, m_dockTypeAtom = None;
     std::unique_ptr<QSocketNotifier> m_notifier;
     Callback m_onFocus;
-    std::string m_status = "X11 focus watcher not started";
+    StatusText m_status = focusStatus(FocusText::NotStarted, {"X11"});
 };
 
 } // namespace

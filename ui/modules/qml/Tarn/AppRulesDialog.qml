@@ -7,7 +7,7 @@ import QtQuick 2.15
 DialogFrame {
     id: rulesDialog
     width: 640
-    height: 420
+    height: 480
     z: 20
     title: texts[0]
 
@@ -79,7 +79,7 @@ DialogFrame {
         var list = []
         for (var i = 0; i < rules.count; ++i)
             list.push({ app: rules.get(i).app, title: rules.get(i).title, profile: rules.get(i).profile })
-        var error = appRules.save({ enabled: rulesOn, otherApps: otherInput.text, rules: list })
+        var error = appRules.save({ enabled: rulesOn, otherApps: otherInput.text, rules: list }, mainIten.language === 1)
         notice = error === "" ? texts[15] : error
     }
 
@@ -185,9 +185,12 @@ DialogFrame {
             objectName: "rulesStatus"
             width: parent.width
             wrapMode: Text.Wrap
+            // Above the buttons, however long the file's notes are.
+            maximumLineCount: 5
+            elide: Text.ElideRight
             color: rulesDialog.damaged ? "#ff8080" : "#c0c0c0"
             text: (rulesDialog.damaged ? rulesDialog.texts[13] + "\n" : "")
-                  + (rulesDialog.available() && rulesDialog.visible ? appRules.status() : "")
+                  + (rulesDialog.available() && rulesDialog.visible ? appRules.status(mainIten.language === 1) : "")
                   + (rulesDialog.notice !== "" ? "\n" + rulesDialog.notice : "")
         }
     }

@@ -11,23 +11,20 @@ class MainPageDeviceTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void start_loads_without_sending_and_another_variant_reloads_the_panels()
+    // What the panels show at start is the stored-profile test's. Until the
+    // page shows in full input is held; a reconnect of the same variant keeps
+    // what the panels show, the other variant shows its own stored values.
+    // None of it sends.
+    void start_holds_input_and_another_variant_reloads_the_panels()
     {
         MainPageFixture f;
         f.view->initUI(0);
         QTRY_VERIFY(f.root()->property("isPowerOn").toBool());
-        QVERIFY(f.root()->isVisible());
         QVERIFY(!f.root()->property("fullPage").toBool());
-        QCOMPARE(f.js(QStringLiteral("language")).toInt(), 0);
-        QCOMPARE(f.js(QStringLiteral("dpiSettingMain.valueForDpi()")).toList().at(5).toInt(), 4800);
-        QCOMPARE(f.js(QStringLiteral("profileMain.profileModel.get(0).name")).toString(), QStringLiteral("Standard"));
-        QVERIFY(f.sentShortReports().isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(f.root()->property("fullPage").toBool(), 3000);
         QVERIFY(f.view->isEnabled());
         QVERIFY(!f.js(QStringLiteral("protectUIItem.isBusy")).toBool());
 
-        // A reconnect of the same variant keeps what the panels show; the
-        // other variant shows its own stored values. Neither sends.
         vmouse::clearTrace();
         f.js(QStringLiteral("dpiSettingMain.setValue(0, 1200)"));
         f.view->initUI(0);
@@ -109,10 +106,9 @@ private slots:
         DesktopSession plasma("KDE", "");
 #endif
         MainPageFixture f;
-        // A second profile with its own rate, lighting and pointer values.
+        // A second profile with its own rate and pointer values.
         QSettings *p2 = f.profile(1);
         p2->setValue(QStringLiteral("sensor/reportRate_Tarn"), 2);
-        p2->setValue(QStringLiteral("color_Tarn/ledEffect"), QStringList({"1", "0", "2", "0", "0", "255"}));
         p2->setValue(QStringLiteral("sensor/cursorSpeed_Tarn"), 8);
         p2->setValue(QStringLiteral("sensor/doubleClickSpeed_Tarn"), 6);
         p2->setValue(QStringLiteral("sensor/verticalScrollLines_Tarn"), 7);
@@ -124,13 +120,9 @@ private slots:
         QCOMPARE(f.view->settings().currentProfileIndex(), 1);
         // Only the report rate goes at once: its panel sends every change.
         QCOMPARE(f.sentCommands(), QStringList({"01", "0c", "06"}));
-        vmouse::clearTrace();
         // The order of what goes out is pinned by the click trace, the values
-        // the mouse takes by the stored-profile test; here the lighting colour.
+        // the mouse takes by the stored-profile test.
         f.js(QStringLiteral("profileFlow.showProfileManager(false)"));
-        const vmouse::FirmwareState s = vmouse::firmwareState(f.unit);
-        QCOMPARE(f.hex(s.ledColours, 0, 3), QStringLiteral("00 00 ff"));
-        QCOMPARE(vmouse::rejects(f.unit).total(), 0);
         QTRY_VERIFY_WITH_TIMEOUT(f.view->isEnabled(), 3000);
 #ifndef Q_OS_WIN
         // Pointer speed, double-click time, wheel lines reach the desktop in that order.

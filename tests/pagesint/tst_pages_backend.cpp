@@ -14,28 +14,15 @@ class PagesBackendTest : public QObject
     }
 
 private slots:
-    void init_reads_the_profile_and_refresh_stores_and_sends()
-    {
-        PagesFixture f;
-        f.view->settings().currentProfile()->setValue(QStringLiteral("keydefine_Tarn/2"), QVariantList{9, 0, 3, 0});
-        f.start();
-        // A stored macro position is shown one lower and stored one higher again.
-        QCOMPARE(f.js(QStringLiteral("keyMatrixMain.modKeys.get(2).keyCode2")).toInt(), 2);
-
-        f.js(QStringLiteral("mouseMain.selectKey = 4; keyMenuMain.menuCmd('08010000')"));
-        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/4"))), QStringList({"8", "1", "0", "0"}));
-        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/2"))), QStringList({"9", "0", "3", "0"}));
-        QCOMPARE(f.js(QStringLiteral("keyMatrixMain.modKeys.get(4).keyText")).toString(), QStringLiteral("DPI +"));
-        QCOMPARE(int(vmouse::firmwareState(f.unit).keyMatrix[19]), 8);  // each entry byte-reversed
-        QCOMPARE(f.js(QStringLiteral("mouseMain.selectKey")).toInt(), -1);
-    }
-
     // Factory entries write mouse buttons and DPI steps with other kind bytes
     // than the menu: the guard and the labels go by the function.
     void left_click_guard_and_labels_know_every_encoding()
     {
         PagesFixture f;
+        f.view->settings().currentProfile()->setValue(QStringLiteral("keydefine_Tarn/8"), QVariantList{9, 0, 3, 0});
         f.start();
+        // A stored macro position is shown one lower and stored one higher again.
+        QCOMPARE(f.js(QStringLiteral("keyMatrixMain.modKeys.get(8).keyCode2")).toInt(), 2);
         QCOMPARE(f.js(QStringLiteral("keyMatrixMain.modifyData(0, 0, 0, 0, 0)")).toBool(), false);
         f.js(QStringLiteral("mouseMain.selectKey = 0; keyMenuMain.menuCmd('00000000')"));
         QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/0"))), QStringList({"1", "0", "240", "0"}));
@@ -57,8 +44,14 @@ private slots:
         for (const auto &t : texts)
             QCOMPARE(f.js(QStringLiteral("keyMatrixMain.keyCodetoText(%1)").arg(t.first)).toString(), t.second);
 
-        // The menu's "off" of a button gives it back its factory function.
+        // A menu entry is stored and sent (each matrix entry byte-reversed);
+        // the menu's "off" gives the button back its factory function.
         f.js(QStringLiteral("mouseMain.selectKey = 4; keyMenuMain.menuCmd('08010000')"));
+        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/4"))), QStringList({"8", "1", "0", "0"}));
+        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/8"))), QStringList({"9", "0", "3", "0"}));
+        QCOMPARE(f.js(QStringLiteral("keyMatrixMain.modKeys.get(4).keyText")).toString(), QStringLiteral("DPI +"));
+        QCOMPARE(int(vmouse::firmwareState(f.unit).keyMatrix[19]), 8);
+        QCOMPARE(f.js(QStringLiteral("mouseMain.selectKey")).toInt(), -1);
         f.js(QStringLiteral("mouseMain.selectKey = 4; keyMenuMain.choose({ action: 'default' })"));
         QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/4"))), QStringList({"1", "0", "243", "0"}));
     }

@@ -76,6 +76,13 @@ private slots:
         QCOMPARE(f.sentCommands(), QStringList({"0a", "0a", "0c", "06"}));
         QCOMPARE(f.hex(vmouse::firmwareState(f.unit).stageColours, 0, 6), QStringLiteral("ff 00 00 00 ff 00"));
         QCOMPARE(f.stored(0, QStringLiteral("color_Tarn/type1")).toStringList().mid(3, 3), QStringList({"0", "255", "0"}));
+        // The picker opens inside the column for every stage.
+        const int column = f.js(QStringLiteral("rightFlick.width")).toInt();
+        for (int stage = 0; stage < 6; ++stage) {
+            f.js(QStringLiteral("dpiSettingMain.openColorBar(%1, '#00ff00')").arg(stage));
+            const int x = f.js(QStringLiteral("colorBarMain.x")).toInt();
+            QVERIFY2(x >= 0 && x + f.js(QStringLiteral("colorBarMain.width")).toInt() <= column, qPrintable(QString::number(x)));
+        }
 
         // A field left at 0 or empty means 1 line.
         for (const char *text : {"0", ""}) {
@@ -263,18 +270,6 @@ private slots:
         QCOMPARE(f.js(QStringLiteral("mouseMain.selectKey")).toInt(), 2);
         f.js(QStringLiteral("singleKeyMain.detectKeyboard(true, 4); singleKeyMain.accept()"));
         QCOMPARE(f.stored(0, QStringLiteral("keydefine_Tarn/2")).toStringList(), QStringList({"1", "0", "4", "0"}));
-    }
-
-    void colour_picker_opens_inside_the_column_for_every_stage()
-    {
-        MainPageFixture f;
-        f.start();
-        const int column = f.js(QStringLiteral("rightFlick.width")).toInt();
-        for (int stage = 0; stage < 6; ++stage) {
-            f.js(QStringLiteral("dpiSettingMain.openColorBar(%1, '#00ff00')").arg(stage));
-            const int x = f.js(QStringLiteral("colorBarMain.x")).toInt();
-            QVERIFY2(x >= 0 && x + f.js(QStringLiteral("colorBarMain.width")).toInt() <= column, qPrintable(QString::number(x)));
-        }
     }
 
     void chinese_texts_come_from_the_language_file()

@@ -26,18 +26,24 @@ struct EveryPath : PagesFixture {
         return reply;
     }
 
-    // The command in a process of its own: a copy of the tree as the pages
-    // left it, a device link of its own.
-    cli::Reply alone(const QStringList &arguments)
+    // A copy of the tree as the pages left it, in `copy`; returns its setting folder.
+    QString copyTree(const QTemporaryDir &copy)
     {
         settle();
         for (int i = 0; i < 10; ++i)
             profile(i)->sync();
         appConfig()->sync();
-        QTemporaryDir copy;
         for (const char *folder : {"setting/", "macro/", "gun/"})
             copyFolder(path(folder), copy.filePath(QLatin1String(folder)));
-        const QString settingDir = copy.filePath(QStringLiteral("setting/"));
+        return copy.filePath(QStringLiteral("setting/"));
+    }
+
+    // The command in a process of its own: a copy of the tree, a device link
+    // of its own.
+    cli::Reply alone(const QStringList &arguments)
+    {
+        QTemporaryDir copy;
+        const QString settingDir = copyTree(copy);
         SettingsFiles files(settingDir);
         Hid_Thread device;
         if (!cli::findMouse(device, *files.appConfig()))

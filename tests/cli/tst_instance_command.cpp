@@ -1,8 +1,7 @@
 // A command from another process carried out by the running program: the
 // pages show the new profile and the mouse has it; a command that arrives
-// while one runs waits for it and is answered after it, and the plain
-// message of a second start still reaches the window. The channel refuses
-// what it cannot carry.
+// while one runs waits for it and is answered after it. The channel refuses
+// what it cannot carry (what it carries is the single-instance script's).
 #include "CommandLine.h"
 #include "CliRequest.h"
 #include "CommandRunner.h"
@@ -33,7 +32,6 @@ class InstanceCommandTest : public QObject
     {
         return cli::encodeRequest(cli::parse(arguments, QDir::currentPath()));
     }
-
 
 private slots:
     void profile_command_updates_the_pages_and_the_mouse()
@@ -118,49 +116,6 @@ private slots:
         QVERIFY(clock.elapsed() >= 250);
         QVERIFY(!page(w, QStringLiteral("macroEditorMain.isInputting")).toBool());
         QVERIFY2(page(w, stored).toInt() > fresh, "the recorded events were kept");
-    }
-
-    void request_is_answered_over_the_channel_and_a_plain_message_is_not()
-    {
-        const QString id = m_dir.filePath(QStringLiteral("peer-id"));
-        LocalPeer server(id);
-        QVERIFY(!server.isClient());
-        QStringList received;
-        connect(&server, &LocalPeer::messageReceived, this, [&](const QString &m) {
-            received << m;
-            if (!m.isEmpty())
-                server.answer(QStringLiteral("answer to ") + m);
-        });
-        QString plain = QStringLiteral("unset");
-        LocalPeer::Outcome answer;
-        QThread *client = QThread::create([&] {
-            LocalPeer peer(id);
-            plain = peer.sendMessage(QString(), 5000) ? QString() : QStringLiteral("failed");
-            answer = peer.request(QStringLiteral("héllo"), 5000, 5000);
-        });
-        client->start();
-        QTRY_VERIFY(client->isFinished());
-        delete client;
-        QCOMPARE(received, QStringList({QString(), QStringLiteral("héllo")}));
-        QCOMPARE(plain, QString());
-        QCOMPARE(answer.delivery, LocalPeer::Delivery::Taken);
-        QCOMPARE(answer.answer, QStringLiteral("answer to héllo"));
-    }
-
-    void primary_cannot_send_and_absent_server_times_out()
-    {
-        const QString id = m_dir.filePath(QStringLiteral("peer-%1").arg(__LINE__));
-        LocalPeer first(id);
-        QVERIFY(!first.sendMessage(QStringLiteral("x"), 100));
-
-        // A client whose primary never listens gives up within its time-out.
-        QLockFile held(LocalPeer(id + QStringLiteral("-nolisten")).lockFilePath());
-        QVERIFY(held.tryLock(0));
-        LocalPeer client(id + QStringLiteral("-nolisten"));
-        QElapsedTimer clock;
-        clock.start();
-        QCOMPARE(client.deliver(QStringLiteral("x"), 500).delivery, LocalPeer::Delivery::NoListener);
-        QVERIFY(clock.elapsed() < 3000);
     }
 
     void oversized_frame_is_dropped()

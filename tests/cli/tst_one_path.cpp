@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int kSlotBytes = 192;
 constexpr int kPlayedBytes = 128;
 constexpr int kMacroCommand = 0x05;
 
@@ -55,21 +54,6 @@ QVector<CorpusMacro> macroCorpus()
     };
 }
 
-// Length of a slot's macro up to its end marker, walking whole events;
-// -1 when it has none or anything but zeros follows it.
-int playedLength(const QByteArray &slot)
-{
-    int p = 2;
-    while (p + 1 < slot.size() && !(slot[p] == 0 && slot[p + 1] == 0))
-        p += (slot[p] & 0x7F) == 0x7F ? 4 : 2;
-    if (p + 1 >= slot.size())
-        return -1;
-    for (int i = p + 2; i < slot.size(); ++i)
-        if (slot[i] != 0)
-            return -1;
-    return p + 2;
-}
-
 // What a profile send leaves in the mouse, macros aside.
 QString settingsOf(const vmouse::FirmwareState &s)
 {
@@ -105,13 +89,6 @@ void keepLines(QtMsgType, const QMessageLogContext &, const QString &message)
 class OnePathTest : public QObject
 {
     Q_OBJECT
-
-    QByteArray slotBytes(EveryPath &f, int index)
-    {
-        const auto state = vmouse::firmwareState(f.unit);
-        const auto &bytes = state.macros.at(size_t(index));
-        return QByteArray(reinterpret_cast<const char *>(bytes.data()), kSlotBytes);
-    }
 
     // How often each slot was written since the trace was cleared.
     static QMap<int, int> slotWrites()
@@ -181,7 +158,7 @@ private slots:
                 const QMap<int, int> writes = slotWrites();
                 for (int b : names.keys())
                     if (writes.value(b) == 1)
-                        sent[path][b] = slotBytes(f, b);
+                        sent[path][b] = f.slotBytes(b);
             };
             record(click, [&] {
                 for (int b : names.keys())
@@ -196,7 +173,7 @@ private slots:
             for (int b : names.keys()) {
                 const CorpusMacro &m = corpus.at(first + b - kFirstButton);
                 const QByteArray expected = sent.value(QStringLiteral("profile manager")).value(b);
-                const int length = playedLength(expected);
+                const int length = EveryPath::playedLength(expected);
                 QVERIFY2(length > 0 && length <= kPlayedBytes, m.label);
                 const bool cut = encodeMacro(macroFromEvents(m.events, 1)).size() > kPlayedBytes;
                 for (auto path = said.cbegin(); path != said.cend(); ++path) {

@@ -1,11 +1,9 @@
 // A whole profile sent by the pages and by the command line, against the
-// real view and the virtual mouse: the macros of macro buttons follow each
+// real view and the virtual mouse: the macros of macro buttons follow the
 // switch, and `--profile 2` puts on the wire what the profile manager does.
-#include "PagesFixture.h"
+#include "EveryPath.h"
 #include "WireTrace.h"
 
-#include "CommandRunner.h"
-#include "HeadlessDevice.h"
 #include "NameLists.h"
 
 class ProfileSendTest : public QObject
@@ -14,7 +12,7 @@ class ProfileSendTest : public QObject
 
     // Button 3 of profile `index` plays the macro `name`; the profile's
     // report rate and axis levels differ from the first one's.
-    static void playOnButton3(PagesFixture &f, int index, const QString &name)
+    static void playOnButton3(EveryPath &f, int index, const QString &name)
     {
         QSettings *p = f.profile(index);
         p->setValue(QStringLiteral("keydefine_Tarn/3"), QVariantList{10, 0, 2, 3});
@@ -27,48 +25,23 @@ class ProfileSendTest : public QObject
         p->sync();
     }
 
-    static void chooseInProfileManager(PagesFixture &f, int index)
-    {
-        f.js(QStringLiteral("profileFlow.showProfileManager(true); profileMain.changeProfile(%1); profileMain.closeUI()")
-                  .arg(index));
-    }
-
 private slots:
-    void switching_profiles_puts_each_profiles_macro_in_the_slot()
-    {
-        PagesFixture f;
-        f.start();
-        playOnButton3(f, 0, f.makeMacro(QStringLiteral("'1,A', '0,200', '2,A'")));
-        playOnButton3(f, 1, f.makeMacro(QStringLiteral("'1,B', '2,B'")));
-        const QList<int> macroA{0, 1, 1, 0x04, 0x81, 0x04, 0, 0};
-        const QList<int> macroB{0, 1, 1, 0x05, 0x81, 0x05, 0, 0};
-
-        chooseInProfileManager(f, 1);
-        QCOMPARE(f.slotStart(3, 8), macroB);
-        chooseInProfileManager(f, 0);
-        QCOMPARE(f.slotStart(3, 8), macroA);
-    }
-
     void profile_command_sends_what_the_profile_manager_sends()
     {
-        PagesFixture f;
+        EveryPath f;
         f.start();
         playOnButton3(f, 0, f.makeMacro(QStringLiteral("'1,A', '2,A'")));
         playOnButton3(f, 1, f.makeMacro(QStringLiteral("'1,B', '0,300', '2,B', '3,MS-L', '4,MS-L'")));
         // The command line's copy of the tree as the pages see it now.
         QTemporaryDir copy;
-        for (int i = 0; i < 10; ++i)
-            f.profile(i)->sync();
-        f.appConfig()->sync();
-        for (const char *folder : {"setting/", "macro/", "gun/"})
-            ViewHarness::copyFolder(f.path(folder), copy.filePath(QLatin1String(folder)));
+        const QString settingDir = f.copyTree(copy);
 
         vmouse::clearTrace();
-        chooseInProfileManager(f, 1);
+        f.chooseInProfileManager(1);
         const QString pages = wire::trace();
-        QVERIFY(pages.contains(QStringLiteral("F> 00 05 00 03 03")));
+        // The macro of button 3 follows the switch.
+        QCOMPARE(f.slotStart(3, 4), QList<int>({0, 1, 0x01, 0x05}));
 
-        const QString settingDir = copy.filePath(QStringLiteral("setting/"));
         // The command line chooses only what the profile manager lists.
         NameLists(settingDir).storeNameList(kProfileNameList, {QStringLiteral("Standard0"), QStringLiteral("Two1")});
         SettingsFiles files(settingDir);

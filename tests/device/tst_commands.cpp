@@ -1,8 +1,7 @@
 // Golden wire traces of every command, and what the firmware model makes of
-// them; scrambling and the event report, as pure functions and against the
-// virtual mouse's own implementation.
+// them; scrambling, as a pure function and against the virtual mouse's own
+// implementation.
 
-#include "EventReport.h"
 #include "Scramble.h"
 #include "SecrecyCodeStore.h"
 #include "WireTrace.h"
@@ -165,16 +164,6 @@ private slots:
         QVERIFY(!setCurrentSecrecyCodeFromText(QStringLiteral("1234567")));
         QCOMPARE(currentSecrecyCode(), (SecrecyCode{'5', '1', '8', '2', '0', '6'}));
         setCurrentSecrecyCode({});
-    }
-
-    // The listener test feeds the mouse's reports; here what it never sends.
-    void event_report_stage()
-    {
-        const uint8_t stage3[4] = {0x06, 0x07, 0x55, 0x03};
-        QCOMPARE(stageFromEventReport(stage3, 4), 3);  // byte 2 is not looked at
-        QCOMPARE(stageFromEventReport(stage3, 0), 0);
-        QCOMPARE(stageFromEventReport(stage3, -1), 0);
-        QCOMPARE(stageFromEventReport(nullptr, 4), 0);
     }
 
     void scrambled_link_end_to_end()

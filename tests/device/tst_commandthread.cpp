@@ -1,5 +1,5 @@
 // Commands handed to the command thread: the same bytes in the same order as
-// in the caller's thread (queries included), and the busy guard as before.
+// in the caller's thread (queries included), and the busy guard.
 #include "DebugLog.h"
 #include "WireTrace.h"
 
@@ -53,16 +53,22 @@ private slots:
         QVERIFY(wire::trace().endsWith(QLatin1String("close")));
     }
 
-    void taken_transport_still_fails_with_its_text()
+    // A transport that stays taken: a command gives up with its own text,
+    // sends nothing and leaves its out-values. Every command shares the
+    // guard: one that sets and one that asks stand for them all.
+    void taken_transport_fails_each_command_with_its_text()
     {
         DebugLog log;
         Hid_Thread hid;
         wire::attachMouse(hid);
         hid.startCommandThread();
         QVERIFY(hid.waitHidFree());
+        hid.hid_01H_SetReportRate(8);
         QCOMPARE(hid.hid_87H_GetCurrentDPI(), QVariant(2));
+        QCOMPARE(DebugLog::count(QStringLiteral("cmd Failed 01")), 1);
         QCOMPARE(DebugLog::count(QStringLiteral("cmd Failed")), 1);
         QVERIFY(wire::trace().isEmpty());
+        QVERIFY(!hid.hidIsFree());
     }
 };
 

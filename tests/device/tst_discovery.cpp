@@ -36,22 +36,6 @@ class DiscoveryTest : public QObject
 private slots:
     void init() { vmouse::reset(); }
 
-    void parse_rules_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("hex");
-        QTest::newRow("leading zeros") << "0001" << 1;
-        QTest::newRow("negative") << "-1" << -1;
-        QTest::newRow("junk") << "zz" << 0;
-        QTest::newRow("empty") << "" << 0;
-    }
-    void parse_rules()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, hex);
-        QCOMPARE(parseCatalogueHex(text), hex);
-    }
-
     void blanks_high_bits_and_missing_keys()
     {
         const Catalogue c = readCatalogue(write("[common]\ntotal = 2\nisEncode = TRUE\n"

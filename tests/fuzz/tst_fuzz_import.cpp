@@ -12,9 +12,8 @@
 #include "SettingsFiles.h"
 #include "SettingsGuard.h"
 #include "SettingsPaths.h"
+#include "store/StoreTestFiles.h"
 
-#include <QCryptographicHash>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -26,32 +25,6 @@ constexpr int kImported = 2;
 const char *const kTokens[] = {"@", "@@", "@Variant(", "@ByteArray(", "\\x40", "\\100", "\\", "\"", ",", "=",
                                "\n", "[", "]", "[profile]\n", "[macro]\n", "name=", "0=", "../", "\\0", ";",
                                "#", "\\x7f\\xff\\xff\\xff", "1,A", "9,", "loadercorwel", "\xff", "\xe5\xae\x8f"};
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void write(const QString &path, const QByteArray &content)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
-// Every file under `root` but those `skip` accepts, with a digest.
-QMap<QString, QByteArray> snapshot(const QString &root, const std::function<bool(const QString &)> &skip)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString name = QDir(root).relativeFilePath(it.next());
-        if (!skip(name))
-            files.insert(name, QCryptographicHash::hash(readAll(it.filePath()), QCryptographicHash::Sha1));
-    }
-    return files;
-}
 } // namespace
 
 class FuzzImport : public QObject
@@ -79,11 +52,11 @@ class FuzzImport : public QObject
 
     void runOne(const QByteArray &input, const QString &kind, const QString &label)
     {
-        write(QStringLiteral("fuzz-last-input.bin"), input);
+        writeFile(QStringLiteral("fuzz-last-input.bin"), input);
         QTemporaryDir root;
         for (auto it = m_tree.cbegin(); it != m_tree.cend(); ++it) {
             QDir().mkpath(QFileInfo(root.filePath(it.key())).path());
-            write(root.filePath(it.key()), it.value());
+            writeFile(root.filePath(it.key()), it.value());
         }
         const QString settingDir = root.filePath(QStringLiteral("modules/setting"));
         const QString macroDir = root.filePath(QStringLiteral("modules/macro"));
@@ -96,8 +69,8 @@ class FuzzImport : public QObject
             return n == target || n.endsWith(QLatin1String("name.bin")) || n.contains(QLatin1String(kDamagedSuffix)) ||
                    n == QLatin1String("modules/in.pf") || (n.startsWith(QLatin1String("modules/macro/")) && !before.contains(n));
         };
-        const auto untouched = snapshot(root.path(), skip);
-        write(root.filePath(isPf ? QStringLiteral("modules/in.pf") : target), input);
+        const auto untouched = fileDigests(root.path(), skip);
+        writeFile(root.filePath(isPf ? QStringLiteral("modules/in.pf") : target), input);
 
         QElapsedTimer timer;
         timer.start();
@@ -116,7 +89,7 @@ class FuzzImport : public QObject
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY2(timer.elapsed() < 5000, qPrintable(label + QStringLiteral(": too slow")));
-        QVERIFY2(snapshot(root.path(), skip) == untouched, qPrintable(label + QStringLiteral(": changed another file")));
+        QVERIFY2(fileDigests(root.path(), skip) == untouched, qPrintable(label + QStringLiteral(": changed another file")));
     }
 
 private slots:
@@ -128,16 +101,16 @@ private slots:
             qputenv("TMPDIR", "/dev/shm");
         const QDir installed(QStringLiteral(MU_MODULES_DIR "/setting"));
         for (const QString &f : installed.entryList(QDir::Files))
-            m_tree.insert(QStringLiteral("modules/setting/") + f, readAll(installed.filePath(f)));
+            m_tree.insert(QStringLiteral("modules/setting/") + f, readFile(installed.filePath(f)));
         QTemporaryDir macros;
         QVERIFY(MacroFiles(macros.path()).write(QStringLiteral("Jump"), 0, {"1,A", "2,A"}, 1));
         QVERIFY(MacroFiles(macros.path()).write(QStringLiteral("Run"), 1, {"1,B", "2,B"}, 1));
         for (const QString &f : QDir(macros.path()).entryList(QDir::Files))
-            m_tree.insert(QStringLiteral("modules/macro/") + f, readAll(macros.filePath(f)));
+            m_tree.insert(QStringLiteral("modules/macro/") + f, readFile(macros.filePath(f)));
         m_tree.insert(QStringLiteral("outside.bin"), "[a]\nk=1\n");
         const QDir corpus(QStringLiteral(FUZZ_DIR "/corpus"));
         for (const QString &f : corpus.entryList(QDir::Files))
-            m_corpus.insert(f, readAll(corpus.filePath(f)));
+            m_corpus.insert(f, readFile(corpus.filePath(f)));
         setDamagedFileListener([](const QString &, const QString &) {});  // damage is expected here
     }
 
@@ -145,7 +118,7 @@ private slots:
     {
         const QDir failures(QStringLiteral(FUZZ_DIR "/failures"));
         for (const QString &f : failures.entryList(QDir::Files))
-            runOne(readAll(failures.filePath(f)), f, f);
+            runOne(readFile(failures.filePath(f)), f, f);
     }
 
     void mutated_inputs()

@@ -42,22 +42,30 @@ struct PagesFixture : MainPageFixture {
     QList<int> slotStart(int index, int count) const
     {
         QList<int> out;
-        const vmouse::FirmwareState state = vmouse::firmwareState(unit);
-        const auto &bytes = state.macros.at(size_t(index));
-        for (int i = 0; i < count; ++i)
-            out << bytes.at(size_t(i));
+        for (const char byte : slotBytes(index).left(count))
+            out << uchar(byte);
         return out;
     }
 
-    // Bytes of a macro slot up to its end marker, walking whole events;
-    // -1 when no end marker follows.
-    int slotLength(int index) const
+    // Bytes of a macro slot up to its end marker, walking whole events; -1
+    // when it has none or anything but zeros follows it.
+    static int playedLength(const QByteArray &slot)
     {
-        const auto bytes = vmouse::firmwareState(unit).macros.at(size_t(index));
-        for (size_t p = 2; p + 1 < bytes.size(); p += (bytes[p] & 0x7F) == 0x7F ? 4 : 2) {
-            if (bytes[p] == 0 && bytes[p + 1] == 0)
-                return int(p + 2);
-        }
-        return -1;
+        int p = 2;
+        while (p + 1 < slot.size() && !(slot[p] == 0 && slot[p + 1] == 0))
+            p += (slot[p] & 0x7F) == 0x7F ? 4 : 2;
+        if (p + 1 >= slot.size())
+            return -1;
+        for (int i = p + 2; i < slot.size(); ++i)
+            if (slot[i] != 0)
+                return -1;
+        return p + 2;
     }
+    QByteArray slotBytes(int index) const
+    {
+        const auto state = vmouse::firmwareState(unit);
+        const auto &bytes = state.macros.at(size_t(index));
+        return QByteArray(reinterpret_cast<const char *>(bytes.data()), int(bytes.size()));
+    }
+    int slotLength(int index) const { return playedLength(slotBytes(index)); }
 };

@@ -14,28 +14,15 @@ class PagesBackendTest : public QObject
     }
 
 private slots:
-    void init_reads_the_profile_and_refresh_stores_and_sends()
-    {
-        PagesFixture f;
-        f.view->settings().currentProfile()->setValue(QStringLiteral("keydefine_Tarn/2"), QVariantList{9, 0, 3, 0});
-        f.start();
-        // A stored macro position is shown one lower and stored one higher again.
-        QCOMPARE(f.js(QStringLiteral("keyMatrixMain.modKeys.get(2).keyCode2")).toInt(), 2);
-
-        f.js(QStringLiteral("mouseMain.selectKey = 4; keyMenuMain.menuCmd('08010000')"));
-        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/4"))), QStringList({"8", "1", "0", "0"}));
-        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/2"))), QStringList({"9", "0", "3", "0"}));
-        QCOMPARE(f.js(QStringLiteral("keyMatrixMain.modKeys.get(4).keyText")).toString(), QStringLiteral("DPI +"));
-        QCOMPARE(int(vmouse::firmwareState(f.unit).keyMatrix[19]), 8);  // each entry byte-reversed
-        QCOMPARE(f.js(QStringLiteral("mouseMain.selectKey")).toInt(), -1);
-    }
-
     // Factory entries write mouse buttons and DPI steps with other kind bytes
     // than the menu: the guard and the labels go by the function.
     void left_click_guard_and_labels_know_every_encoding()
     {
         PagesFixture f;
+        f.view->settings().currentProfile()->setValue(QStringLiteral("keydefine_Tarn/8"), QVariantList{9, 0, 3, 0});
         f.start();
+        // A stored macro position is shown one lower and stored one higher again.
+        QCOMPARE(f.js(QStringLiteral("keyMatrixMain.modKeys.get(8).keyCode2")).toInt(), 2);
         QCOMPARE(f.js(QStringLiteral("keyMatrixMain.modifyData(0, 0, 0, 0, 0)")).toBool(), false);
         f.js(QStringLiteral("mouseMain.selectKey = 0; keyMenuMain.menuCmd('00000000')"));
         QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/0"))), QStringList({"1", "0", "240", "0"}));
@@ -57,15 +44,22 @@ private slots:
         for (const auto &t : texts)
             QCOMPARE(f.js(QStringLiteral("keyMatrixMain.keyCodetoText(%1)").arg(t.first)).toString(), t.second);
 
-        // The menu's "off" of a button gives it back its factory function.
+        // A menu entry is stored and sent (each matrix entry byte-reversed);
+        // the menu's "off" gives the button back its factory function.
         f.js(QStringLiteral("mouseMain.selectKey = 4; keyMenuMain.menuCmd('08010000')"));
+        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/4"))), QStringList({"8", "1", "0", "0"}));
+        QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/8"))), QStringList({"9", "0", "3", "0"}));
+        QCOMPARE(f.js(QStringLiteral("keyMatrixMain.modKeys.get(4).keyText")).toString(), QStringLiteral("DPI +"));
+        QCOMPARE(int(vmouse::firmwareState(f.unit).keyMatrix[19]), 8);
+        QCOMPARE(f.js(QStringLiteral("mouseMain.selectKey")).toInt(), -1);
         f.js(QStringLiteral("mouseMain.selectKey = 4; keyMenuMain.choose({ action: 'default' })"));
         QCOMPARE(PagesFixture::numbers(f.stored(QStringLiteral("keydefine_Tarn/4"))), QStringList({"1", "0", "243", "0"}));
     }
 
     // Recording stops where the estimate reaches its limit; what it kept
-    // fits the slot whole.
-    void recording_stops_growing_at_the_limit()
+    // fits the slot whole. A file edited by hand past the budget (its cut on
+    // the wire is the every-path test's) can still be shortened in the editor.
+    void recording_stops_at_the_limit_and_a_longer_file_can_shrink()
     {
         PagesFixture f;
         f.start();
@@ -83,6 +77,14 @@ private slots:
         QCOMPARE(f.js(QStringLiteral("macroEditorMain.insertName")).toString(), QString());
         f.js(QStringLiteral("macroEditorMain.detectInput(true, 0x2C)"));
         QCOMPARE(f.js(QStringLiteral("macroEditorMain.insertName")).toString(), QStringLiteral("Space"));
+        f.js(QStringLiteral("macroEditorMain.acceptInsertKeys()"));
+
+        QStringList events;
+        for (int i = 0; i < 40; ++i)
+            events << "'1,A'" << "'2,A'";
+        const QString longer = f.makeMacro(events.join(QStringLiteral(", ")));
+        f.js(QStringLiteral("macroEditorMain.selectMacro(1); macroEditorMain.currentEvent = 0; macroEditorMain.deleteEvent()"));
+        QCOMPARE(f.js(QStringLiteral("ui_View.loadMacroIni('%1')").arg(longer)).toStringList().size(), 80);
     }
 
     void macro_key_assigns_with_play_mode_and_fills_the_slot()
@@ -182,20 +184,6 @@ private slots:
         QCOMPARE(f.slotLength(3), 128);
         QCOMPARE(f.slotStart(3, 2), QList<int>({1, 44}));
         QCOMPARE(f.js(QStringLiteral("ui_View.loadMacroIni('Macro_0')")).toStringList().mid(0, 90), shownEvents(f));
-    }
-
-    // A file edited by hand past the budget (its cut on the wire is the
-    // every-path test's) can still be shortened in the editor.
-    void oversized_macro_file_can_be_shortened()
-    {
-        PagesFixture f;
-        f.start();
-        QStringList events;
-        for (int i = 0; i < 40; ++i)
-            events << "'1,A'" << "'2,A'";
-        f.makeMacro(events.join(QStringLiteral(", ")));
-        f.js(QStringLiteral("macroEditorMain.selectMacro(0); macroEditorMain.currentEvent = 0; macroEditorMain.deleteEvent()"));
-        QCOMPARE(f.js(QStringLiteral("ui_View.loadMacroIni('Macro_0')")).toStringList().size(), 80);
     }
 
     // A button of another profile that plays the edited macro keeps the

@@ -2,8 +2,14 @@
 // File helpers shared by the store tests.
 
 #include <QByteArray>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QMap>
 #include <QString>
+
+#include <functional>
 
 #ifdef Q_OS_WIN
 #include <QMap>
@@ -76,4 +82,18 @@ inline QByteArray readFile(const QString &path)
 #else
     return bytes;
 #endif
+}
+
+// Every file under `root` but those `skip` names, with a digest of its content.
+inline QMap<QString, QByteArray> fileDigests(const QString &root,
+                                             const std::function<bool(const QString &)> &skip = nullptr)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString name = QDir(root).relativeFilePath(it.next());
+        if (!skip || !skip(name))
+            files.insert(name, QCryptographicHash::hash(readFile(it.filePath()), QCryptographicHash::Sha1));
+    }
+    return files;
 }

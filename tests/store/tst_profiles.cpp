@@ -6,9 +6,7 @@
 #include "SettingsKeys.h"
 #include "StoreTestFiles.h"
 
-#include <QCryptographicHash>
 #include <QDir>
-#include <QDirIterator>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -34,18 +32,7 @@ class ProfilesTest : public QObject
     }
     QString fixture(const char *name) const { return QStringLiteral(FIXTURE_DIR "/") + QLatin1String(name); }
 
-    // Every file of the tree with a digest of its content.
-    QMap<QString, QByteArray> tree() const
-    {
-        QMap<QString, QByteArray> files;
-        QDirIterator it(m_dir->path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString p = it.next();
-            files.insert(QDir(m_dir->path()).relativeFilePath(p),
-                         QCryptographicHash::hash(readFile(p), QCryptographicHash::Sha1));
-        }
-        return files;
-    }
+    QMap<QString, QByteArray> tree() const { return fileDigests(m_dir->path()); }
 
 private slots:
     void init()

@@ -164,37 +164,28 @@ private slots:
         QCOMPARE(files.profile(1)->value(QLatin1String(kCursorSpeedKey)).toInt(), 7);
     }
 
-    void damaged_file_is_set_aside_intact()
+    // Garbage beside an older copy, a file past the size limit, a folder
+    // where the file should be (unreadable by anyone, root included): each
+    // goes aside whole and an empty file takes its place.
+    void damaged_files_are_set_aside_intact()
     {
+        const auto at = [this](const char *name) { return path(QLatin1String(name)); };
         const QByteArray garbage("GIF89a\x01\0\x01\0", 10);
-        writeFile(path(QStringLiteral("p1.bin")), garbage);
-        writeFile(path(QStringLiteral("p1.bin.damaged")), "older");
-
-        const QString aside = setAsideDamagedFile(path(QStringLiteral("p1.bin")));
-        QCOMPARE(aside, path(QStringLiteral("p1.bin.damaged1")));
-        QCOMPARE(readFile(aside), garbage);
-        QCOMPARE(readFile(path(QStringLiteral("p1.bin.damaged"))), QByteArray("older"));
-        QVERIFY(QFileInfo(path(QStringLiteral("p1.bin"))).isFile());
-        QCOMPARE(QFileInfo(path(QStringLiteral("p1.bin"))).size(), 0);
-    }
-
-    void oversized_file_is_set_aside()
-    {
-        QByteArray big("[a]\n");
-        big.append(QByteArray("k=v\n").repeated(int(kMaxSettingsFileSize / 4)));
-        writeFile(path(QStringLiteral("p3.bin")), big);
-        QCOMPARE(setAsideDamagedFile(path(QStringLiteral("p3.bin"))), path(QStringLiteral("p3.bin.damaged")));
-        QCOMPARE(QFileInfo(path(QStringLiteral("p3.bin.damaged"))).size(), big.size());
-    }
-
-    void unreadable_file_is_set_aside()
-    {
-        // A folder where the file should be cannot be read by anyone, root included.
+        writeFile(at("p1.bin"), garbage);
+        writeFile(at("p1.bin.damaged"), "older");
+        const QByteArray big = "[a]\n" + QByteArray("k=v\n").repeated(int(kMaxSettingsFileSize / 4));
+        writeFile(at("p3.bin"), big);
         QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("p2.bin/inner")));
-        const QString aside = setAsideDamagedFile(path(QStringLiteral("p2.bin")));
-        QCOMPARE(aside, path(QStringLiteral("p2.bin.damaged")));
-        QVERIFY(QFileInfo(aside + QStringLiteral("/inner")).isDir());
-        QVERIFY(QFileInfo(path(QStringLiteral("p2.bin"))).isFile());
+
+        QCOMPARE(setAsideDamagedFile(at("p1.bin")), at("p1.bin.damaged1"));
+        QCOMPARE(readFile(at("p1.bin.damaged1")), garbage);
+        QCOMPARE(readFile(at("p1.bin.damaged")), QByteArray("older"));
+        QCOMPARE(setAsideDamagedFile(at("p3.bin")), at("p3.bin.damaged"));
+        QCOMPARE(QFileInfo(at("p3.bin.damaged")).size(), big.size());
+        QCOMPARE(setAsideDamagedFile(at("p2.bin")), at("p2.bin.damaged"));
+        QVERIFY(QFileInfo(at("p2.bin.damaged/inner")).isDir());
+        for (const char *name : {"p1.bin", "p2.bin"})
+            QVERIFY2(QFileInfo(at(name)).isFile() && QFileInfo(at(name)).size() == 0, name);
     }
 
     // What the toolkit alone would do: read what it can of the file (or build

@@ -234,10 +234,15 @@ void LocalPeer::readFrom(QLocalSocket *socket)
     }
     socket->write(kAck, kAckSize);
     socket->flush();
-    // A command may let events through while it runs, and with them another
-    // message: each one answers its own sender.
-    const QPointer<QLocalSocket> outer = m_handling;
-    m_handling = socket;
-    emit messageReceived(QString::fromUtf8(*frame));
-    m_handling = outer;
+    // Handled from the event loop, not inside the socket's signal: a command
+    // runs event loops of its own, in which its sender may hang up and its
+    // socket be deleted under the signal still on the stack.
+    QMetaObject::invokeMethod(this, [this, sender = Sender(socket), message = QString::fromUtf8(*frame)] {
+        // A command may let events through while it runs, and with them
+        // another message: each one answers its own sender.
+        const Sender outer = m_handling;
+        m_handling = sender;
+        emit messageReceived(message);
+        m_handling = outer;
+    }, Qt::QueuedConnection);
 }

@@ -135,10 +135,16 @@ public:
         m_display = "wayland-g";
         set("XDG_CURRENT_DESKTOP", "GNOME");
         set("WAYLAND_DISPLAY", m_display);
-        if (!waitFor([] {
-                return platform::sessionBus().interface()->isServiceRegistered("org.mouseutility.FocusTest").value();
+        // Both extensions running (state 1).
+        if (!waitFor([&] {
+                return platform::sessionBus().interface()->isServiceRegistered("org.mouseutility.FocusTest").value()
+                       && QDBusReply<QVariantMap>(call("org.gnome.Shell", "/org/gnome/Shell", "org.gnome.Shell.Extensions",
+                                                       "GetExtensionInfo", {uuid})).value().value("state") == 1;
             }, 30000))
             return false;
+        // The program's own mouse settings stay in the process: dconf's bus
+        // connection would end it (SIGTERM) when this desktop's bus goes.
+        set("GSETTINGS_BACKEND", "memory");
         // XWayland's display, as the shell's log names it.
         QFile log(path("gnome-shell.log"));
         log.open(QIODevice::ReadOnly);
@@ -163,7 +169,7 @@ public:
     bool activate(const QString &title)
     {
         if (m_display.startsWith('/'))
-            return QProcess::execute("swaymsg", {QString("[title=\"^%1$\"] focus").arg(title)}) == 0;
+            return QProcess::execute("swaymsg", {"-q", QString("[title=\"^%1$\"] focus").arg(title)}) == 0;
         if (m_display == "wayland-g")
             return QDBusReply<bool>(call("org.mouseutility.FocusTest", "/org/mouseutility/FocusTest",
                                          "org.mouseutility.FocusTest", "Activate", {title})).value();

@@ -2,8 +2,14 @@
 // on the wire, per watcher (target: the settle time + 20 ms). The window runs
 // with the virtual mouse; X11 is a private Xvfb whose active window the
 // benchmark sets as a window manager would, Hyprland a stand-in event socket.
+// KWin and GNOME Shell run headless with the tests' focus harness, which moves
+// the focus as the tests do: their time starts at that request (a one-shot
+// KWin script, a D-Bus call to the GNOME test helper), an upper bound. Sway
+// is measured in a sway session, with focus moved by swaymsg:
+//   bash tests/e2e/in_sway.sh build/bin/bench_focus_switch [rounds]
 // Usage: bench_focus_switch [rounds]   (needs Xvfb; the window runs offscreen)
 #include "AutoProfileService.h"
+#include "FocusDesktop.h"
 #include "FocusWatchers.h"
 #include "NameLists.h"
 #include "SettingsFiles.h"
@@ -80,6 +86,26 @@ void measure(const char *watcher, int rounds, const std::function<void(int)> &fo
                 watcher, times[times.size() / 2], times.front(), times.back(), times.size(), AutoProfile::kSettleMs);
 }
 
+// The watcher the program picks on a desktop of the focus harness, between
+// a window of "game" and one of "editor".
+void measureDesktop(const char *name, int rounds, const std::function<bool(FocusDesktop &)> &start, Widget &w,
+                    const QString &settingDir)
+{
+    FocusDesktop desktop;
+    if (!start(desktop) || !desktop.open("game", "Level") || !desktop.open("editor", "notes")) {
+        std::printf("%-9s not installed, or did not start\n", name);
+        return;
+    }
+    auto *service = new AutoProfileService(w, settingDir, platform::createFocusWatcher());
+    // A new window does not always take the focus (GNOME Shell): the rounds
+    // start from the editor's profile.
+    desktop.activate("notes");
+    QTest::qWait(AutoProfile::kSettleMs * 2);
+    waitFor([&] { return w.view()->settings().currentProfileIndex() == 0 && !w.hid().commandsPending(); });
+    measure(name, rounds, [&](int i) { desktop.activate(i % 2 == 0 ? "Level" : "notes"); }, w);
+    delete service;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -92,7 +118,9 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_QUICK_BACKEND", "software");
     qputenv("VIRTUALMOUSE_ATTACH", "none");
-    const int rounds = argc > 1 ? std::max(2, atoi(argv[1])) : 10;
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    // Even: each desktop starts and ends on the editor's profile.
+    const int rounds = argc > 1 ? std::max(2, atoi(argv[1]) / 2 * 2) : 10;
     QProcess xvfb;
     xvfb.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-nolisten", "tcp"});
     QByteArray display;
@@ -129,6 +157,7 @@ int main(int argc, char **argv)
     }
 
     {
+        const QByteArray runtimeWas = qgetenv("XDG_RUNTIME_DIR");
         QTemporaryDir runtime;
         qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
         qputenv("HYPRLAND_INSTANCE_SIGNATURE", "bench");
@@ -143,9 +172,22 @@ int main(int argc, char **argv)
             compositor->flush();
         }, w);
         delete service;
+        runtimeWas.isNull() ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", runtimeWas);
+        qunsetenv("HYPRLAND_INSTANCE_SIGNATURE");
     }
-    std::printf("sway: run tests/e2e's sway session for it; its reports take the same path after the socket\n");
+    // The desktops on their own: an X server left running through their
+    // turns stopped answering new clients.
     xvfb.terminate();
     xvfb.waitForFinished(5000);
+    qunsetenv("DISPLAY");
+
+    if (qEnvironmentVariableIsSet("SWAYSOCK"))
+        measureDesktop("sway", rounds, [](FocusDesktop &d) { return d.joinSway(); }, w, settingDir);
+    else
+        std::printf("sway      run in a sway session for it: bash tests/e2e/in_sway.sh %s\n", argv[0]);
+    measureDesktop("kwin", rounds, [](FocusDesktop &d) { return d.startKWin(); }, w, settingDir);
+    measureDesktop("gnome", rounds, [](FocusDesktop &d) { return d.startGnome(FOCUS_EXTENSION, TEST_EXTENSION); }, w,
+                   settingDir);
+
     return 0;
 }

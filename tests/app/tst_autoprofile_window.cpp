@@ -6,9 +6,8 @@
 #include "CliRequest.h"
 #include "CommandLine.h"
 #include "FocusWatchers.h"
-#include "NameLists.h"
 #include "SettingsFiles.h"
-#include "RunningWindow.h"
+#include "RulesWindow.h"
 #include "VirtualMouse.h"
 #include "Widget.h"
 #include "XvfbServer.h"
@@ -48,26 +47,24 @@ private slots:
         FakeWindowManager wm(xvfb.display());
         QVERIFY(wm.ok());
 
-        vmouse::unplug(RunningWindow::prepare(m_dir.path()));
-        NameLists(settingDir()).storeNameList(kProfileNameList, {QStringLiteral("Standard0"), QStringLiteral("Game1")});
-        writeRules("{\"enabled\": true, \"otherApps\": \"Standard\", \"rules\": [{\"app\": \"game\", \"profile\": 2}]}");
-        Widget w;
-        w.view()->settings().profile(0)->setValue(QStringLiteral("sensor/reportRate_Tarn"), 1);
-        w.view()->settings().profile(1)->setValue(QStringLiteral("sensor/reportRate_Tarn"), 2);
+        RulesWindow window(m_dir.path(),
+                           "{\"enabled\": true, \"otherApps\": \"Standard\", \"rules\": [{\"app\": \"game\", \"profile\": 2}]}",
+                           false);
+        Widget &w = window.w;
         // Mixed case: the rule says "game", the window's class is "Game".
         const Window game = wm.open("game-bin", "Game", "Level 1", 999);
         const Window editor = wm.open("editor", "Editor", "notes", 998);
         wm.activate(game);
         // The rules start with the window, before a mouse is connected: the
         // window in front has its profile once the pages are up.
-        auto *service = new AutoProfileService(w, settingDir(), platform::createX11FocusWatcher());
+        auto *service = window.follow(platform::createX11FocusWatcher());
         w.show();
         w.checkDevice();
         QTest::qWait(AutoProfile::kSettleMs * 2);
-        const int unit = vmouse::plugMouse();
+        window.unit = vmouse::plugMouse();
         QVERIFY(RunningWindow::start(w));
-        QTRY_COMPARE_WITH_TIMEOUT(page(w, QStringLiteral("profileMain.profileNo")).toInt(), 1, 10000);
-        QTRY_COMPARE_WITH_TIMEOUT(int(vmouse::firmwareState(unit).reportRate), 2, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(window.profileNo(), 1, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(window.rate(), 2, 10000);
         const cli::Reply status = cli::decodeReply(RunningWindow::carryOut(cli::encodeRequest(cli::parse({"--status"}, {})), w));
         QVERIFY2(status.out.contains(QLatin1String("per-application rules: on (Watching the X11 desktop (x11))")),
                  qPrintable(status.out));
@@ -78,21 +75,21 @@ private slots:
         const cli::Reply manual = cli::decodeReply(RunningWindow::carryOut(cli::encodeRequest(cli::parse({"--profile", "1"}, {})), w));
         QCOMPARE(manual.status, int(cli::kDone));
         QTest::qWait(AutoProfile::kSettleMs * 3 + AutoProfileService::kReloadDelayMs);
-        QCOMPARE(int(vmouse::firmwareState(unit).reportRate), 1);
+        QCOMPARE(window.rate(), 1);
 
         // Other applications take otherApps (the profile in use already).
         wm.activate(editor);
         QTest::qWait(AutoProfile::kSettleMs * 2);
-        QCOMPARE(int(vmouse::firmwareState(unit).reportRate), 1);
-        QCOMPARE(page(w, QStringLiteral("profileMain.profileNo")).toInt(), 0);
+        QCOMPARE(window.rate(), 1);
+        QCOMPARE(window.profileNo(), 0);
 
         // The profile manager open holds the switch; closed, the latest wish follows.
         page(w, QStringLiteral("profileFlow.showProfileManager(true)"));
         wm.activate(game);
         QTest::qWait(AutoProfile::kSettleMs * 3);
-        QCOMPARE(page(w, QStringLiteral("profileMain.profileNo")).toInt(), 0);
+        QCOMPARE(window.profileNo(), 0);
         page(w, QStringLiteral("profileFlow.showProfileManager(false)"));
-        QTRY_COMPARE_WITH_TIMEOUT(int(vmouse::firmwareState(unit).reportRate), 2, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(window.rate(), 2, 10000);
 
         // The file changes on disk: damaged, the feature is off with one message.
         writeRules("{\"enabled\": true, \"rules\": [");
@@ -100,10 +97,10 @@ private slots:
         QCOMPARE(w.notifier().history().filter(QStringLiteral("app-profiles.json: not valid JSON")).size(), 1);
         wm.activate(editor);
         QTest::qWait(AutoProfile::kSettleMs * 3);
-        QCOMPARE(int(vmouse::firmwareState(unit).reportRate), 2);
+        QCOMPARE(window.rate(), 2);
         // Mended, it is on again and applies to the window in front.
         writeRules("{\"enabled\": true, \"rules\": [{\"app\": \"EDITOR\", \"profile\": 1}]}");
-        QTRY_COMPARE_WITH_TIMEOUT(int(vmouse::firmwareState(unit).reportRate), 1, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(window.rate(), 1, 10000);
     }
 
     // The rules dialog of the profile manager edits the file: the rules as

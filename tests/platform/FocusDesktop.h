@@ -2,7 +2,8 @@
 // A real desktop for the focus watchers: a runtime folder and session bus of
 // its own, the compositor started by the test, windows of chosen app ids
 // (focus_window, beside the test), and the FocusEvents a watcher reports.
-// The environment it replaced comes back when it ends.
+// The environment is the desktop's session as its programs see it; the one it
+// replaced comes back when it ends.
 
 #include "FocusWatcher.h"
 
@@ -87,6 +88,8 @@ public:
                      "sh -c 'echo $DISPLAY > " + display + "'"},
               {"KWIN_COMPOSE=Q"});
         m_display = "wayland-k";
+        set("XDG_CURRENT_DESKTOP", "KDE");
+        set("WAYLAND_DISPLAY", m_display);
         // Scripts can be loaded a little after the name appears.
         if (!waitFor([this] { return kwin("isScriptLoaded", {"none"}).type() == QDBusMessage::ReplyMessage; })
             || !waitFor([&] { return QFileInfo(display).size() > 0; }))
@@ -130,10 +133,18 @@ public:
                               "wayland-g"},
               {"DBUS_SYSTEM_BUS_ADDRESS=unix:path=" + sysbus, "XDG_SESSION_TYPE=wayland"});
         m_display = "wayland-g";
-        if (!waitFor([] {
-                return platform::sessionBus().interface()->isServiceRegistered("org.mouseutility.FocusTest").value();
+        set("XDG_CURRENT_DESKTOP", "GNOME");
+        set("WAYLAND_DISPLAY", m_display);
+        // Both extensions running (state 1).
+        if (!waitFor([&] {
+                return platform::sessionBus().interface()->isServiceRegistered("org.mouseutility.FocusTest").value()
+                       && QDBusReply<QVariantMap>(call("org.gnome.Shell", "/org/gnome/Shell", "org.gnome.Shell.Extensions",
+                                                       "GetExtensionInfo", {uuid})).value().value("state") == 1;
             }, 30000))
             return false;
+        // The program's own mouse settings stay in the process: dconf's bus
+        // connection would end it (SIGTERM) when this desktop's bus goes.
+        set("GSETTINGS_BACKEND", "memory");
         // XWayland's display, as the shell's log names it.
         QFile log(path("gnome-shell.log"));
         log.open(QIODevice::ReadOnly);
@@ -144,10 +155,21 @@ public:
         return !m_x11Display.isEmpty();
     }
 
-    // Moves the focus to the window titled `title` as a user would: through a
-    // one-shot KWin script, or the GNOME test helper.
+    // The sway session the test runs in (tests/e2e/in_sway.sh); false
+    // outside one.
+    bool joinSway()
+    {
+        // Its display is in the runtime folder this desktop replaced (first saved).
+        m_display = m_saved.front().second + "/" + qgetenv("WAYLAND_DISPLAY");
+        return qEnvironmentVariableIsSet("SWAYSOCK") && QFileInfo::exists(m_display);
+    }
+
+    // Moves the focus to the window titled `title` as a user would: through
+    // swaymsg, a one-shot KWin script, or the GNOME test helper.
     bool activate(const QString &title)
     {
+        if (m_display.startsWith('/'))
+            return QProcess::execute("swaymsg", {"-q", QString("[title=\"^%1$\"] focus").arg(title)}) == 0;
         if (m_display == "wayland-g")
             return QDBusReply<bool>(call("org.mouseutility.FocusTest", "/org/mouseutility/FocusTest",
                                          "org.mouseutility.FocusTest", "Activate", {title})).value();

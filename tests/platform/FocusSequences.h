@@ -3,10 +3,14 @@
 // alpha -> beta -> alpha, a title change, closing the focused window (focus
 // falls back), closing the last one (nothing to report), a mixed-case id, and
 // a watcher started after the window got the focus. `stopped` runs between
-// stop() and the new start().
+// stop() and the new start(). Then the same moves end to end: the watcher the
+// program picks for the desktop, the rules, and the profile on the mouse.
 
 #include "FocusDesktop.h"
+#include "FocusWatcher.h"
+#include "RulesWindow.h"
 
+#include <QTemporaryDir>
 #include <functional>
 
 inline void checkFocusSequences(FocusDesktop &desktop, platform::FocusWatcher &watcher,
@@ -41,4 +45,36 @@ inline void checkFocusSequences(FocusDesktop &desktop, platform::FocusWatcher &w
     QVERIFY(watcher.start(desktop.recorder()));
     QCOMPARE(desktop.next(), event("gamma|Gamma"));
     desktop.close("Gamma");
+}
+
+inline void checkProfileSwitches(FocusDesktop &desktop, const char *watcherName)
+{
+    constexpr int kSwitchMs = 15000;
+    QTemporaryDir root;
+    RulesWindow window(root.path(), "{\"enabled\": true, \"otherApps\": 1, \"rules\": [{\"app\": \"alpha\", \"profile\": 2},"
+                                    " {\"app\": \"beta\", \"title\": \"Inbox\", \"profile\": \"Mail\"}]}");
+    QVERIFY(RunningWindow::start(window.w));
+    auto watcher = platform::createFocusWatcher();
+    QCOMPARE(watcher->name(), std::string(watcherName));
+    window.follow(std::move(watcher));
+
+    QVERIFY(desktop.open("Alpha", "first"));  // the rule says "alpha"
+    QTRY_COMPARE_WITH_TIMEOUT(window.rate(), 2, kSwitchMs);
+    QCOMPARE(window.profileNo(), 1);
+    // GNOME Shell does not always hand a new window the focus.
+    QVERIFY(desktop.open("beta", "Drafts") && desktop.activate("Drafts"));
+    QTRY_COMPARE_WITH_TIMEOUT(window.rate(), 1, kSwitchMs);
+    QVERIFY(desktop.activate("first"));
+    QTRY_COMPARE_WITH_TIMEOUT(window.rate(), 2, kSwitchMs);
+    QVERIFY(desktop.activate("Drafts"));
+    QTRY_COMPARE_WITH_TIMEOUT(window.rate(), 1, kSwitchMs);
+    desktop.retitle("Drafts", "Inbox (3)");
+    QTRY_COMPARE_WITH_TIMEOUT(window.rate(), 4, kSwitchMs);
+    QCOMPARE(window.profileNo(), 2);
+    // The focus falls back to alpha; with no window left nothing switches.
+    desktop.close("Drafts");
+    QTRY_COMPARE_WITH_TIMEOUT(window.rate(), 2, kSwitchMs);
+    desktop.close("first");
+    QTest::qWait(AutoProfile::kSettleMs * 2);
+    QCOMPARE(window.rate(), 2);
 }

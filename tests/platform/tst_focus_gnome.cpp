@@ -1,5 +1,6 @@
 // The GNOME watcher against a real headless GNOME Shell with the program's
-// extension installed where the package puts it (a data folder of the shell).
+// extension installed where the package puts it (a data folder of the shell);
+// the profile switches it brings about, with the program's window offscreen.
 
 #include "FocusSequences.h"
 #include "focus/GnomeFocusWatcher.h"
@@ -61,7 +62,9 @@ private slots:
         platform::GnomeFocusWatcher watcher(platform::sessionBus());
         checkFocusSequences(*m_desktop, watcher, [] {});
     }
+
+    void switchesTheMouse() { checkProfileSwitches(*m_desktop, "gnome"); }
 };
 
-QTEST_GUILESS_MAIN(TestFocusGnome)
+QTEST_MAIN(TestFocusGnome)
 #include "tst_focus_gnome.moc"

@@ -1,5 +1,6 @@
 // The KWin watcher against a real kwin_wayland (Plasma 5) on a virtual
-// output, and against a stand-in of Plasma 6's scripting.
+// output, and against a stand-in of Plasma 6's scripting; the profile
+// switches it brings about, with the program's window offscreen.
 
 #include "FocusSequences.h"
 #include "focus/FocusCall.h"
@@ -36,6 +37,8 @@ private slots:
             QCOMPARE(QDBusReply<bool>(m_desktop->kwin("isScriptLoaded", {watcher.scriptName()})).value(), false);
         });
     }
+
+    void switchesTheMouse() { checkProfileSwitches(*m_desktop, "kwin"); }
 
     // KWin lower-cases the class of X11 windows.
     void x11Window()
@@ -87,5 +90,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFocusKWin)
+QTEST_MAIN(TestFocusKWin)
 #include "tst_focus_kwin.moc"

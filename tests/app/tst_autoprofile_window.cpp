@@ -37,6 +37,11 @@ class AutoProfileWindowTest : public QObject
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(json);
     }
+    AppRulesText savedRules() const
+    {
+        QFile file(appRulesPath(settingDir()));
+        return appRulesText(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    }
 
 private slots:
     void rules_switch_the_mouse_as_the_window_in_front_changes()
@@ -131,22 +136,14 @@ private slots:
         QVERIFY(status->property("text").toString().contains(QLatin1String("not supported on this Wayland desktop")));
         js(QStringLiteral("addRule(appRules.seenApps()[0]); rulesOn = true; move(-1); save()"));
         QCOMPARE(js(QStringLiteral("notice")).toString(), QStringLiteral("Saved"));
-        const AppRulesText saved = appRulesText([this] {
-            QFile f(appRulesPath(settingDir()));
-            f.open(QIODevice::ReadOnly);
-            return f.readAll();
-        }());
+        const AppRulesText saved = savedRules();
         QVERIFY(saved.enabled);
         QCOMPARE(saved.rules.size(), 2);
         QCOMPARE(saved.rules.at(0).app, QStringLiteral("Game"));
         // A rule that cannot be read is not written.
         js(QStringLiteral("ruleModel.setProperty(0, 'title', '/(/'); save()"));
         QVERIFY(js(QStringLiteral("notice")).toString().contains(QLatin1String("not a valid regular expression")));
-        QCOMPARE(appRulesText([this] {
-                     QFile f(appRulesPath(settingDir()));
-                     f.open(QIODevice::ReadOnly);
-                     return f.readAll();
-                 }()).rules.at(0).title, QString());
+        QCOMPARE(savedRules().rules.at(0).title, QString());
 
         // A rule naming a missing profile is skipped, and the line says so.
         writeRules("{\"enabled\": true, \"rules\": [{\"app\": \"Game\", \"title\": \" - Level\", \"profile\": 2},"

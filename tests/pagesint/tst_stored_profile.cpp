@@ -84,21 +84,18 @@ struct RestartingPage : MainPageFixture {
     void openProfiles() { if (!item(QStringLiteral("profileMain"))->isVisible()) click(item(QStringLiteral("profileBtn"))); }
     void closeProfiles() { click(item(QStringLiteral("profileClose"))); }
 
-    QStringList shownDpi()
+    // A property of the six shown stages as stored text: values, or toggles as 0 and 1.
+    QStringList shownStages(const char *property)
     {
         QStringList out;
-        for (int s = 0; s < 6; ++s)
-            out << item(QStringLiteral("dpiStage%1").arg(s))->property("value").toString();
+        for (int s = 0; s < 6; ++s) {
+            const QVariant v = item(QStringLiteral("dpiStage%1").arg(s))->property(property);
+            out << (v.userType() == QMetaType::Bool ? QString::number(v.toBool()) : v.toString());
+        }
         return out;
     }
-
-    QStringList shownToggles()
-    {
-        QStringList out;
-        for (int s = 0; s < 6; ++s)
-            out << QString::number(item(QStringLiteral("dpiStage%1").arg(s))->property("enabledStage").toBool());
-        return out;
-    }
+    QStringList shownDpi() { return shownStages("value"); }
+    QStringList shownToggles() { return shownStages("enabledStage"); }
 
     QString shownStageColours()
     {

@@ -6,6 +6,7 @@
 // replaced comes back when it ends.
 
 #include "FocusWatcher.h"
+#include "SavedEnvironment.h"
 
 #include "pointer/SessionBus.h"
 
@@ -21,7 +22,7 @@
 #include <map>
 #include <memory>
 
-class FocusDesktop
+class FocusDesktop : public SavedEnvironment
 {
 public:
     FocusDesktop()
@@ -43,16 +44,9 @@ public:
             window->kill(), window->waitForFinished(2000);
         for (auto it = m_processes.rbegin(); it != m_processes.rend(); ++it)
             (*it)->terminate(), (*it)->waitForFinished(5000) || ((*it)->kill(), (*it)->waitForFinished(2000));
-        for (auto it = m_saved.rbegin(); it != m_saved.rend(); ++it)
-            it->second.isNull() ? qunsetenv(it->first) : qputenv(it->first, it->second);
     }
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
-    void set(const char *name, const QByteArray &value)
-    {
-        m_saved.emplace_back(name, qEnvironmentVariableIsSet(name) ? qgetenv(name) : QByteArray());
-        qputenv(name, value);
-    }
     // A process that lives as long as the desktop; its output goes to a log.
     QProcess *spawn(const QString &program, const QStringList &args, const QStringList &env = {})
     {
@@ -160,7 +154,7 @@ public:
     bool joinSway()
     {
         // Its display is in the runtime folder this desktop replaced (first saved).
-        m_display = m_saved.front().second + "/" + qgetenv("WAYLAND_DISPLAY");
+        m_display = firstReplaced() + "/" + qgetenv("WAYLAND_DISPLAY");
         return qEnvironmentVariableIsSet("SWAYSOCK") && QFileInfo::exists(m_display);
     }
 
@@ -274,5 +268,4 @@ private:
     std::map<QString, std::unique_ptr<QProcess>> m_windows;
     std::vector<platform::FocusEvent> m_events;
     QEventLoop m_wait;
-    std::vector<std::pair<const char *, QByteArray>> m_saved;
 };

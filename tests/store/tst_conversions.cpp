@@ -58,7 +58,8 @@ private slots:
         for (const auto &r : rows) {
             const LightingOptions o = lightingOptions(quint8(r.effect), quint8(r.level));
             QVERIFY2(o.option1 == r.option1 && o.option2 == r.option2,
-                     qPrintable(QStringLiteral("effect %1 level %2: %3 %4").arg(r.effect).arg(r.level).arg(o.option1).arg(o.option2)));
+                     qPrintable(QStringLiteral("effect %1 level %2: %3 %4").arg(r.effect).arg(r.level).arg(o.option1)
+                                    .arg(o.option2)));
         }
     }
 

@@ -27,10 +27,7 @@ QStringList keyEvents(int count, int gapMs = 0)
     return out;
 }
 
-struct CorpusMacro {
-    const char *label;
-    QStringList events;
-};
+struct CorpusMacro { const char *label; QStringList events; };
 
 QVector<CorpusMacro> macroCorpus()
 {

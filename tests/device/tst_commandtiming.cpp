@@ -27,8 +27,7 @@ struct Scheduled {
     const char *feature;
     std::function<void(Hid_Thread &)> run;
     bool settle;
-    int writes;
-    int afterMs;
+    int writes, afterMs;
 };
 
 // The HID calls on the command interface, in order.

@@ -18,8 +18,7 @@ struct KeyReport {
 struct ButtonReport {
     int button;
     bool pressed;
-    int x;
-    int y;
+    int x, y;
     bool operator==(const ButtonReport &o) const
     {
         return button == o.button && pressed == o.pressed && x == o.x && y == o.y;

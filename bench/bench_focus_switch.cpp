@@ -18,19 +18,15 @@
 #include "myQQuickView.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QProcess>
 #include <QQuickItem>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
-#include <vector>
 
 // Last: the X11 headers define names the toolkit's headers use.
 #include "FakeWindowManager.h"

@@ -5,14 +5,9 @@
 
 #include "CommandLine.h"
 #include "ViewHarness.h"
-#include "VirtualMouse.h"
 #include "Widget.h"
-#include "myQQuickView.h"
 
-#include <QDir>
 #include <QQmlExpression>
-#include <QQuickItem>
-#include <QtTest>
 
 namespace RunningWindow {
 

@@ -2,22 +2,11 @@
 // manager's report on a private Xvfb, the rules file in the settings
 // folder, and the profile the virtual mouse ends up holding.
 #include "AppRulesEditor.h"
-#include "AutoProfileService.h"
 #include "CliRequest.h"
-#include "CommandLine.h"
 #include "FocusWatchers.h"
-#include "SettingsFiles.h"
 #include "RulesWindow.h"
-#include "VirtualMouse.h"
-#include "Widget.h"
 #include "XvfbServer.h"
-#include "myQQuickView.h"
 
-#include <QQmlContext>
-#include <QQmlExpression>
-#include <QQuickItem>
-#include <QTemporaryDir>
-#include <QtTest>
 // Last: the X11 headers define names the toolkit's headers use.
 #include "FakeWindowManager.h"
 

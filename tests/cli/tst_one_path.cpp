@@ -9,8 +9,6 @@
 #include "MacroFiles.h"
 #include "MacroSlots.h"
 
-#include <QtTest>
-
 namespace {
 
 constexpr int kPlayedBytes = 128;

@@ -13,7 +13,6 @@
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QImage>
 #include <QPixmap>
 #include <QScreen>
 #include <QThread>

@@ -5,11 +5,8 @@
 #include "WaylandSeat.h"
 #include "wlr-virtual-pointer-unstable-v1-client-protocol.h"
 
-#include <wayland-client.h>
-
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <string>
 

@@ -4,7 +4,6 @@
 // of hidden windows and key repeats are not taken. Evdev keys that share a
 // scan code with a main-block key keep their own usages.
 #include "CaptureRecorder.h"
-#include "KeyCapture.h"
 #include "KeyTranslation.h"
 #include "WindowCapture.h"
 #include "linux/InputCaptureCodes.h"

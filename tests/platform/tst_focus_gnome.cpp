@@ -4,11 +4,6 @@
 
 #include "FocusSequences.h"
 #include "focus/GnomeFocusWatcher.h"
-#include "pointer/SessionBus.h"
-
-#include <QDBusConnectionInterface>
-#include <QDBusMessage>
-#include <QDBusReply>
 
 class TestFocusGnome : public QObject
 {

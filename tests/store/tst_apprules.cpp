@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtTest>
 
 class AppRulesTest : public QObject
 {

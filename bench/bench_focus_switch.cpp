@@ -18,7 +18,6 @@
 #include "myQQuickView.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QQuickItem>

@@ -5,9 +5,7 @@
 #include "Ui_Controler.h"
 
 #include <QAction>
-#include <QDir>
 #include <QSystemTrayIcon>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {

@@ -1,7 +1,6 @@
 #include "WireTrace.h"
 #include "store/StoreTestFiles.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {

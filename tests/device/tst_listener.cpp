@@ -5,7 +5,6 @@
 #include "SecrecyCodeStore.h"
 #include "WireTrace.h"
 
-#include <QThread>
 #include <QtTest>
 #include <memory>
 

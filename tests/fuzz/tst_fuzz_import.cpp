@@ -14,9 +14,6 @@
 #include "SettingsPaths.h"
 #include "store/StoreTestFiles.h"
 
-#include <QElapsedTimer>
-#include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <iterator>
 

@@ -3,8 +3,6 @@
 
 #include "KeyCapture.h"
 
-#include <QCoreApplication>
-#include <QThread>
 #include <QtTest>
 
 #include <vector>

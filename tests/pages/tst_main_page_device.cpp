@@ -4,8 +4,6 @@
 #include "MainPageFixture.h"
 #include "platform/DesktopSession.h"
 
-#include <QStandardPaths>
-
 class MainPageDeviceTest : public QObject
 {
     Q_OBJECT

@@ -4,8 +4,6 @@
 // any sequence of clicks on the stage toggles and the profile list.
 #include "MainPageFixture.h"
 
-#include <QRandomGenerator>
-
 namespace {
 
 const QStringList kUnusualDpi = {"500", "1100", "1700", "2300", "2900", "3500", "4100", "4700"};

@@ -6,9 +6,6 @@
 
 #include "SavedEnvironment.h"
 
-#include <QDir>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class DesktopSession : SavedEnvironment

@@ -1,8 +1,5 @@
 #include "AppRulesCases.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
 class AppRulesTest : public QObject
 {
     Q_OBJECT

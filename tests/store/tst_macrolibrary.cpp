@@ -8,7 +8,6 @@
 #include "SettingsKeys.h"
 #include "StoreTestFiles.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 

@@ -6,7 +6,6 @@
 #include "SettingsPaths.h"
 #include "StoreTestFiles.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 

@@ -11,8 +11,7 @@
 
 namespace RunningWindow {
 
-// Copies the tree into `root`, makes it the working folder, plugs a mouse;
-// returns the mouse's unit.
+// Copies the tree into `root`, makes it the working folder, plugs a mouse; returns the mouse's unit.
 inline int prepare(const QString &root)
 {
     ViewHarness::copyFolder(QStringLiteral(SOURCE_DIR "/modules/setting"), root + QStringLiteral("/modules/setting/"));

@@ -65,8 +65,7 @@ private slots:
         QTest::addColumn<int>("sent");
         QTest::newRow("62 events fit") << keyEvents(62, 0) << 62;
         QTest::newRow("63 events are cut") << keyEvents(63, 0) << 62;
-        // 32 actions with their long gaps fill the budget; the delay after
-        // the last one costs nothing.
+        // 32 actions with their long gaps fill the budget; the delay after the last one costs nothing.
         QTest::newRow("long gaps take four bytes") << keyEvents(40, 200) << 64;
         QTest::newRow("4096 events") << keyEvents(4096, 0) << 62;
     }

@@ -1,5 +1,4 @@
-// The pauses the mouse needs, measured on the wire as the command thread
-// makes them.
+// The pauses the mouse needs, measured on the wire as the command thread makes them.
 #include "WireTrace.h"
 
 #include <QtTest>

@@ -169,8 +169,7 @@ private slots:
         QCOMPARE(recorder.keys.size(), size_t(2));
     }
 
-    // Keys that share a scan code with a basic-block key must come out as
-    // their own usages.
+    // Keys that share a scan code with a basic-block key must come out as their own usages.
     void evdev_usages_data()
     {
         QTest::addColumn<unsigned>("evdev");

@@ -13,8 +13,7 @@ const QStringList kUnusualStageColours = {"16", "32", "48", "64",  "80",  "96", 
                                           "144", "160", "176", "192", "208", "224", "240", "1",
                                           "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9"};
 
-// The keys the panels show and send, none at its shipped value (of the
-// buttons, the third only).
+// The keys the panels show and send, none at its shipped value (of the buttons, the third only).
 void writeUnusualProfile(QSettings *p)
 {
     p->setValue(QStringLiteral("sensor/dpi_Tarn"), kUnusualDpi);

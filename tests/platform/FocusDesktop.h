@@ -59,18 +59,15 @@ public:
         return p;
     }
 
-    // KWin on a virtual output, Wayland display "wayland-k"; false when it
-    // is not installed or does not come up.
+    // KWin on a virtual output, Wayland display "wayland-k"; false when it is not installed or does not come up.
     bool startKWin()
     {
         const QString binary = QStandardPaths::findExecutable("kwin_wayland");
-        // The installed binary carries a file capability this sandbox
-        // refuses; a copy has none.
+        // The installed binary carries a file capability this sandbox refuses; a copy has none.
         const QString copy = path("kwin_wayland");
         if (binary.isEmpty() || !QFile::copy(binary, copy))
             return false;
-        // With XWayland for X11 windows, whose display KWin hands to the
-        // programs it starts.
+        // With XWayland for X11 windows, whose display KWin hands to the programs it starts.
         const QString display = path("x11-display");
         spawn(copy, {"--virtual", "--xwayland", "--no-lockscreen", "--no-global-shortcuts", "--no-kactivities",
                      "--socket", "wayland-k", "--width", "1024", "--height", "768",
@@ -144,8 +141,7 @@ public:
         return !m_x11Display.isEmpty();
     }
 
-    // The sway session the test runs in (tests/e2e/in_sway.sh); false
-    // outside one.
+    // The sway session the test runs in (tests/e2e/in_sway.sh); false outside one.
     bool joinSway()
     {
         // Its display is in the runtime folder this desktop replaced (first saved).
@@ -183,8 +179,7 @@ public:
         return platform::sessionBus().call(m, QDBus::Block, 5000);
     }
 
-    // A window of `appId` titled `title` on the desktop's display (its X11
-    // display when `x11`); true once it is shown.
+    // A window of `appId` titled `title` on the desktop's display (its X11 display when `x11`); true once it is shown.
     bool open(const QString &appId, const QString &title, bool x11 = false)
     {
         auto window = std::make_unique<QProcess>();

@@ -50,8 +50,7 @@ private slots:
         m_desktop->close("X one");
     }
 
-    // The extension reports the focused window again when the program's
-    // name reappears on the bus.
+    // The extension reports the focused window again when the program's name reappears on the bus.
     void followsTheFocusedWindow()
     {
         platform::GnomeFocusWatcher watcher(platform::sessionBus());

@@ -21,8 +21,7 @@ class SettingsFilesTest : public QObject
 private slots:
     void init()
     {
-        // A new folder per test: the toolkit shares parsed files between
-        // handles of the same name within a process.
+        // A new folder per test: the toolkit shares parsed files between handles of the same name within a process.
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
     }
@@ -81,8 +80,7 @@ private slots:
         QCOMPARE(readWindowTitle(path(QStringLiteral("absent.bin"))), QString());
     }
 
-    // A list of one element is stored as a plain value, which reads back as
-    // text and no list.
+    // A list of one element is stored as a plain value, which reads back as text and no list.
     void stored_lists_read_back()
     {
         const QString file = path(QStringLiteral("p.bin"));
@@ -148,8 +146,7 @@ private slots:
         QCOMPARE(isSettingsText(content), accepted);
     }
 
-    // A value ending in an escaped backslash ends its line: a broken line
-    // after it is damage, a key after it is read.
+    // A value ending in an escaped backslash ends its line: a broken line after it is damage, a key after it is read.
     void value_ending_in_escaped_backslash_ends_its_line()
     {
         const QByteArray broken("[paths]\nfolder=C:\\\\\nstray words\n");
@@ -218,8 +215,7 @@ private slots:
         QCOMPARE(readFile(path(QStringLiteral("p1.bin"))), QByteArray("[sensor]\ncursorSpeed_Tarn=3\n"));
     }
 
-    // A title re-saved in a legacy encoding is one bad byte: the file stays,
-    // with the product names and secrecy codes.
+    // A title re-saved in a legacy encoding is one bad byte: the file stays, with the product names and secrecy codes.
     void legacy_byte_in_appconfig_keeps_its_keys()
     {
         writeFile(path(QStringLiteral("apConfig.bin")), "[common]\nlanguage=ChineseSimplified\nname0=\xe9\nsCode0=518206\n");

@@ -2,6 +2,7 @@
 // releases, delays first and last, unknown names, a single action; the cut
 // of a macro longer than a slot plays, at an event boundary with its end
 // marker; and the editor's estimate, never below the encoded size.
+#include "KeyEvents.h"
 #include "MacroEncoding.h"
 
 #include <QtTest>
@@ -13,23 +14,6 @@ QList<int> numbers(const QVariantList &list)
     QList<int> out;
     for (const QVariant &v : list)
         out << v.toInt();
-    return out;
-}
-
-StoredMacro macro(const QStringList &events, int loops = 1)
-{
-    return macroFromEvents(events, loops);
-}
-
-// `count` key events, press and release of A in turn, `gapMs` apart.
-QStringList keyEvents(int count, int gapMs)
-{
-    QStringList out;
-    for (int i = 0; i < count; ++i) {
-        if (i > 0 && gapMs > 0)
-            out << QStringLiteral("0,%1").arg(gapMs);
-        out << QStringLiteral("%1,A").arg(i % 2 ? 2 : 1);
-    }
     return out;
 }
 
@@ -73,7 +57,7 @@ private slots:
     {
         QFETCH(QStringList, events);
         QFETCH(int, sent);
-        const StoredMacro m = macro(events);
+        const StoredMacro m = macroFromEvents(events, 1);
         const FittedMacro fitted = fitMacro(m);
         QCOMPARE(fitted.sentEvents, sent);
         QVERIFY(fitted.bytes.size() <= kMacroBudgetBytes);
@@ -99,7 +83,7 @@ private slots:
             QStringList events;
             for (int i = next(40); i > 0; --i)
                 events << kinds.at(next(kinds.size()));
-            const StoredMacro m = macro(events);
+            const StoredMacro m = macroFromEvents(events, 1);
             QVERIFY2(macroSizeEstimate(m) >= encodeMacro(m).size(), qPrintable(events.join(QLatin1Char(' '))));
         }
     }

@@ -4,6 +4,7 @@
 // slots with the end marker within 128 bytes; damaged profiles send the
 // factory values and keep their files as they were.
 #include "EveryPath.h"
+#include "KeyEvents.h"
 
 #include "MacroEncoding.h"
 #include "MacroFiles.h"
@@ -13,17 +14,6 @@ namespace {
 
 constexpr int kPlayedBytes = 128;
 constexpr int kMacroCommand = 0x05;
-
-QStringList keyEvents(int count, int gapMs = 0)
-{
-    QStringList out;
-    for (int i = 0; i < count; ++i) {
-        if (i > 0 && gapMs > 0)
-            out << QStringLiteral("0,%1").arg(gapMs);
-        out << QStringLiteral("%1,%2").arg(i % 2 ? 2 : 1).arg(QChar(QLatin1Char('A' + (i / 2) % 20)));
-    }
-    return out;
-}
 
 struct CorpusMacro { const char *label; QStringList events; };
 

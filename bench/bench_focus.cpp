@@ -9,7 +9,6 @@
 #include "focus/GnomeFocusWatcher.h"
 #include "focus/KWinFocusWatcher.h"
 
-#include <QElapsedTimer>
 #include <algorithm>
 #include <cstdio>
 #include <sys/resource.h>

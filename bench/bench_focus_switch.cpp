@@ -18,19 +18,14 @@
 #include "myQQuickView.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QProcess>
 #include <QQuickItem>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
-#include <vector>
 
 // Last: the X11 headers define names the toolkit's headers use.
 #include "FakeWindowManager.h"
@@ -57,8 +52,7 @@ double firstReportMs(std::chrono::steady_clock::time_point since)
     return -1;
 }
 
-// Alternates between two applications `rounds` times; `focus(i)` brings
-// application i % 2 to the front.
+// Alternates between two applications `rounds` times; `focus(i)` brings application i % 2 to the front.
 void measure(const char *watcher, int rounds, const std::function<void(int)> &focus, Widget &w)
 {
     std::vector<double> times;
@@ -86,8 +80,7 @@ void measure(const char *watcher, int rounds, const std::function<void(int)> &fo
                 watcher, times[times.size() / 2], times.front(), times.back(), times.size(), AutoProfile::kSettleMs);
 }
 
-// The watcher the program picks on a desktop of the focus harness, between
-// a window of "game" and one of "editor".
+// The watcher the program picks on a desktop of the focus harness, between a window of "game" and one of "editor".
 void measureDesktop(const char *name, int rounds, const std::function<bool(FocusDesktop &)> &start, Widget &w,
                     const QString &settingDir)
 {
@@ -97,8 +90,7 @@ void measureDesktop(const char *name, int rounds, const std::function<bool(Focus
         return;
     }
     auto *service = new AutoProfileService(w, settingDir, platform::createFocusWatcher());
-    // A new window does not always take the focus (GNOME Shell): the rounds
-    // start from the editor's profile.
+    // A new window does not always take the focus (GNOME Shell): the rounds start from the editor's profile.
     desktop.activate("notes");
     QTest::qWait(AutoProfile::kSettleMs * 2);
     waitFor([&] { return w.view()->settings().currentProfileIndex() == 0 && !w.hid().commandsPending(); });
@@ -175,8 +167,7 @@ int main(int argc, char **argv)
         runtimeWas.isNull() ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", runtimeWas);
         qunsetenv("HYPRLAND_INSTANCE_SIGNATURE");
     }
-    // The desktops on their own: an X server left running through their
-    // turns stopped answering new clients.
+    // The desktops on their own: an X server left running through their turns stopped answering new clients.
     xvfb.terminate();
     xvfb.waitForFinished(5000);
     qunsetenv("DISPLAY");

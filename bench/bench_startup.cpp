@@ -94,8 +94,7 @@ Run runOnce(const QString &demo, bool withoutOpenGl)
 
 } // namespace
 
-// Prints the runs of one configuration and its summary; false when a run
-// never showed the full page.
+// Prints the runs of one configuration and its summary; false when a run never showed the full page.
 bool measure(const QString &demo, int runs, bool withoutOpenGl)
 {
     std::printf("%s\n", withoutOpenGl ? "without OpenGL (software renderer):" : "default start:");

@@ -5,19 +5,13 @@
 
 #include "CommandLine.h"
 #include "ViewHarness.h"
-#include "VirtualMouse.h"
 #include "Widget.h"
-#include "myQQuickView.h"
 
-#include <QDir>
 #include <QQmlExpression>
-#include <QQuickItem>
-#include <QtTest>
 
 namespace RunningWindow {
 
-// Copies the tree into `root`, makes it the working folder, plugs a mouse;
-// returns the mouse's unit.
+// Copies the tree into `root`, makes it the working folder, plugs a mouse; returns the mouse's unit.
 inline int prepare(const QString &root)
 {
     ViewHarness::copyFolder(QStringLiteral(SOURCE_DIR "/modules/setting"), root + QStringLiteral("/modules/setting/"));

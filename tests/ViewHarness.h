@@ -10,13 +10,9 @@
 #include "VirtualMouse.h"
 #include "myQQuickView.h"
 
-#include <QDir>
-#include <QFile>
 #include <QJSValue>
 #include <QQmlContext>
 #include <QQuickItem>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>

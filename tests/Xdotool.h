@@ -3,8 +3,6 @@
 // event loop running meanwhile: the capture reports while the keys arrive,
 // and the Windows low-level hooks are skipped if their thread stops pumping.
 
-#include <QProcess>
-#include <QStringList>
 #include <QtTest>
 
 // Runs a tool to its end with the event loop running; true when it succeeded.
@@ -20,7 +18,6 @@ inline bool runTool(const QString &program, const QStringList &arguments)
 }
 
 #ifdef Q_OS_WIN
-#include <QFile>
 #include <windows.h>
 
 // Under Wine a Linux program runs without a process handle to wait on: the

@@ -17,12 +17,7 @@ constexpr int kPastSettleMs = AutoProfile::kSettleMs + 150;
 
 platform::FocusEvent window(const char *app, const char *title = "", long pid = 1000)
 {
-    platform::FocusEvent e;
-    e.appId = app;
-    e.title = title;
-    e.pid = pid;
-    e.source = "test";
-    return e;
+    return {app, "", title, pid, "test"};
 }
 
 } // namespace

@@ -2,22 +2,11 @@
 // manager's report on a private Xvfb, the rules file in the settings
 // folder, and the profile the virtual mouse ends up holding.
 #include "AppRulesEditor.h"
-#include "AutoProfileService.h"
 #include "CliRequest.h"
-#include "CommandLine.h"
 #include "FocusWatchers.h"
-#include "SettingsFiles.h"
 #include "RulesWindow.h"
-#include "VirtualMouse.h"
-#include "Widget.h"
 #include "XvfbServer.h"
-#include "myQQuickView.h"
 
-#include <QQmlContext>
-#include <QQmlExpression>
-#include <QQuickItem>
-#include <QTemporaryDir>
-#include <QtTest>
 // Last: the X11 headers define names the toolkit's headers use.
 #include "FakeWindowManager.h"
 
@@ -36,6 +25,11 @@ class AutoProfileWindowTest : public QObject
         QFile file(appRulesPath(settingDir()));
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(json);
+    }
+    AppRulesText savedRules() const
+    {
+        QFile file(appRulesPath(settingDir()));
+        return appRulesText(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
     }
 
 private slots:
@@ -131,22 +125,14 @@ private slots:
         QVERIFY(status->property("text").toString().contains(QLatin1String("not supported on this Wayland desktop")));
         js(QStringLiteral("addRule(appRules.seenApps()[0]); rulesOn = true; move(-1); save()"));
         QCOMPARE(js(QStringLiteral("notice")).toString(), QStringLiteral("Saved"));
-        const AppRulesText saved = appRulesText([this] {
-            QFile f(appRulesPath(settingDir()));
-            f.open(QIODevice::ReadOnly);
-            return f.readAll();
-        }());
+        const AppRulesText saved = savedRules();
         QVERIFY(saved.enabled);
         QCOMPARE(saved.rules.size(), 2);
         QCOMPARE(saved.rules.at(0).app, QStringLiteral("Game"));
         // A rule that cannot be read is not written.
         js(QStringLiteral("ruleModel.setProperty(0, 'title', '/(/'); save()"));
         QVERIFY(js(QStringLiteral("notice")).toString().contains(QLatin1String("not a valid regular expression")));
-        QCOMPARE(appRulesText([this] {
-                     QFile f(appRulesPath(settingDir()));
-                     f.open(QIODevice::ReadOnly);
-                     return f.readAll();
-                 }()).rules.at(0).title, QString());
+        QCOMPARE(savedRules().rules.at(0).title, QString());
 
         // A rule naming a missing profile is skipped, and the line says so.
         writeRules("{\"enabled\": true, \"rules\": [{\"app\": \"Game\", \"title\": \" - Level\", \"profile\": 2},"

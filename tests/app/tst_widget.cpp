@@ -6,9 +6,6 @@
 #include "Widget.h"
 #include "myQQuickView.h"
 
-#include <QDir>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>

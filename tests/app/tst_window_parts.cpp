@@ -5,9 +5,7 @@
 #include "Ui_Controler.h"
 
 #include <QAction>
-#include <QDir>
 #include <QSystemTrayIcon>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -90,33 +88,21 @@ private slots:
         QCOMPARE(window.pos(), QPoint(115, 180));
     }
 
-    void which_messages_show_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<quint32>("count");
-        QTest::addColumn<quint64>("tag");
-        QTest::addColumn<QString>("shown");  // null: nothing shown
-        const QByteArray hello("Hello\0", 6);
-        QTest::newRow("count without the zero") << hello << 5u << quint64(9487) << QStringLiteral("Hello");
-        QTest::newRow("count with the zero") << hello << 6u << quint64(9487) << QString();
-        QTest::newRow("other tag") << hello << 5u << quint64(9488) << QString();
-        QTest::newRow("invalid utf-8") << QByteArray("ab\xff\xfe") << 4u << quint64(9487) << QString();
-        QTest::newRow("cut utf-8 sequence") << QByteArray("ab\xe4\xb8") << 4u << quint64(9487) << QString();
-        const QByteArray chinese = QStringLiteral("检测").toUtf8();
-        QTest::newRow("utf-8 text") << chinese << quint32(chinese.size()) << quint64(9487) << QStringLiteral("检测");
-        QTest::newRow("count shorter than text") << hello << 3u << quint64(9487) << QStringLiteral("Hel");
-        QTest::newRow("empty") << QByteArray("\0", 1) << 0u << quint64(9487) << QString();
-        QTest::newRow("zero inside") << QByteArray("ab\0cd", 5) << 5u << quint64(9487) << QString();
-    }
+    // Bytes, count and tag of a message, and the text shown (null: nothing shown).
     void which_messages_show()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(quint32, count);
-        QFETCH(quint64, tag);
-        QFETCH(QString, shown);
-        const QString text = copyDataText(message(bytes, count, static_cast<std::uintptr_t>(tag)));
-        QCOMPARE(text.isNull(), shown.isNull());
-        QCOMPARE(text, shown);
+        const QByteArray hello("Hello\0", 6), chinese = QStringLiteral("检测").toUtf8();
+        const struct { const char *name; QByteArray bytes; quint32 count; quint64 tag; QString shown; } rows[] = {
+            {"count without the zero", hello, 5, 9487, QStringLiteral("Hello")}, {"other tag", hello, 5, 9488},
+            {"count with the zero", hello, 6, 9487}, {"invalid utf-8", QByteArray("ab\xff\xfe"), 4, 9487},
+            {"cut utf-8 sequence", QByteArray("ab\xe4\xb8"), 4, 9487},
+            {"utf-8 text", chinese, quint32(chinese.size()), 9487, QStringLiteral("检测")},
+            {"count shorter than text", hello, 3, 9487, QStringLiteral("Hel")}, {"empty", QByteArray("\0", 1), 0, 9487},
+            {"zero inside", QByteArray("ab\0cd", 5), 5, 9487}};
+        for (const auto &r : rows) {
+            const QString text = copyDataText(message(r.bytes, r.count, static_cast<std::uintptr_t>(r.tag)));
+            QVERIFY2(text.isNull() == r.shown.isNull() && text == r.shown, qPrintable(r.name + (": " + text)));
+        }
     }
 };
 

@@ -38,8 +38,7 @@ struct EveryPath : PagesFixture {
         return copy.filePath(QStringLiteral("setting/"));
     }
 
-    // The command in a process of its own: a copy of the tree, a device link
-    // of its own.
+    // The command in a process of its own: a copy of the tree, a device link of its own.
     cli::Reply alone(const QStringList &arguments)
     {
         QTemporaryDir copy;

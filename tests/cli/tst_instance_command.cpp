@@ -2,22 +2,13 @@
 // pages show the new profile and the mouse has it; a command that arrives
 // while one runs waits for it and is answered after it. The channel refuses
 // what it cannot carry (what it carries is the single-instance script's).
-#include "CommandLine.h"
 #include "CliRequest.h"
 #include "CommandRunner.h"
 #include "LocalPeer.h"
 #include "NameLists.h"
-#include "SettingsFiles.h"
-#include "VirtualMouse.h"
 #include "RunningWindow.h"
-#include "Widget.h"
-#include "myQQuickView.h"
 
 #include <QLocalSocket>
-#include <QQmlExpression>
-#include <QQuickItem>
-#include <QTemporaryDir>
-#include <QtTest>
 
 using RunningWindow::carryOut;
 using RunningWindow::page;

@@ -2,6 +2,7 @@
 // releases, delays first and last, unknown names, a single action; the cut
 // of a macro longer than a slot plays, at an event boundary with its end
 // marker; and the editor's estimate, never below the encoded size.
+#include "KeyEvents.h"
 #include "MacroEncoding.h"
 
 #include <QtTest>
@@ -16,23 +17,6 @@ QList<int> numbers(const QVariantList &list)
     return out;
 }
 
-StoredMacro macro(const QStringList &events, int loops = 1)
-{
-    return macroFromEvents(events, loops);
-}
-
-// `count` key events, press and release of A in turn, `gapMs` apart.
-QStringList keyEvents(int count, int gapMs)
-{
-    QStringList out;
-    for (int i = 0; i < count; ++i) {
-        if (i > 0 && gapMs > 0)
-            out << QStringLiteral("0,%1").arg(gapMs);
-        out << QStringLiteral("%1,A").arg(i % 2 ? 2 : 1);
-    }
-    return out;
-}
-
 } // namespace
 
 class MacroEncodingTest : public QObject
@@ -40,36 +24,22 @@ class MacroEncodingTest : public QObject
     Q_OBJECT
 
 private slots:
-    void encoding_data()
-    {
-        QTest::addColumn<QStringList>("stored");
-        QTest::addColumn<QList<int>>("bytes");
-        // Each slot carries the gap before its own action.
-        QTest::newRow("126 ms short form") << QStringList{"1,A", "0,126", "2,A", "0,30", "1,B", "1"}
-                                           << QList<int>{0, 1, 1, 4, 126 + 0x80, 4, 1, 5, 0, 0};
-        QTest::newRow("127 ms long form") << QStringList{"1,A", "0,127", "2,A", "0,30", "1,B", "1"}
-                                          << QList<int>{0, 1, 1, 4, 0xFF, 4, 0, 127, 1, 5, 0, 0};
-        QTest::newRow("0 ms written as 1") << QStringList{"1,A", "0,0", "2,A", "0,30", "1,B", "1"}
-                                           << QList<int>{0, 1, 1, 4, 0x81, 4, 1, 5, 0, 0};
-        QTest::newRow("gap past two bytes kept at the maximum")
-            << QStringList{"1,A", "0,100000", "2,A", "0,30", "1,B", "1"}
-            << QList<int>{0, 1, 1, 4, 0xFF, 4, 0xFF, 0xFF, 1, 5, 0, 0};
-        QTest::newRow("delays add up, the last gap is not written")
-            << QStringList{"1,A", "0,60", "0,66", "2,A", "0,500", "1,B", "1"}
-            << QList<int>{0, 1, 1, 4, 126 + 0x80, 4, 1, 5, 0, 0};
-        QTest::newRow("no second action: the loop count alone") << QStringList{"0,50", "1,A", "300"}
-                                                               << QList<int>{1, 44};
-        QTest::newRow("delay after one action") << QStringList{"1,A", "0,50", "1"} << QList<int>{0, 1, 1, 4, 0, 0};
-        QTest::newRow("names without a code give 0") << QStringList{"1,Nope", "4,MS-X", "1"}
-                                                     << QList<int>{0, 1, 1, 0, 0x81, 0, 0, 0};
-        QTest::newRow("buttons") << QStringList{"3,MS-L", "4,MS-L", "2"} << QList<int>{0, 2, 1, 0xF0, 0x81, 0xF0, 0, 0};
-        QTest::newRow("no events, bad loop count") << QStringList{"many"} << QList<int>{0, 0};
-    }
+    // Each slot carries the gap before its own action: 126 ms is the short form's last, 127 the long form's
+    // first; 0 ms is written as 1, a gap past two bytes is kept at the maximum; delays add up, the last gap is
+    // not written; with no second action the loop count stands alone; names without a code give 0.
     void encoding()
     {
-        QFETCH(QStringList, stored);
-        QFETCH(QList<int>, bytes);
-        QCOMPARE(numbers(encodeMacro(parseStoredMacro(stored))), bytes);
+        const QList<QPair<QStringList, QList<int>>> rows{
+            {{"1,A", "0,126", "2,A", "0,30", "1,B", "1"}, {0, 1, 1, 4, 126 + 0x80, 4, 1, 5, 0, 0}},
+            {{"1,A", "0,127", "2,A", "0,30", "1,B", "1"}, {0, 1, 1, 4, 0xFF, 4, 0, 127, 1, 5, 0, 0}},
+            {{"1,A", "0,0", "2,A", "0,30", "1,B", "1"}, {0, 1, 1, 4, 0x81, 4, 1, 5, 0, 0}},
+            {{"1,A", "0,100000", "2,A", "0,30", "1,B", "1"}, {0, 1, 1, 4, 0xFF, 4, 0xFF, 0xFF, 1, 5, 0, 0}},
+            {{"1,A", "0,60", "0,66", "2,A", "0,500", "1,B", "1"}, {0, 1, 1, 4, 126 + 0x80, 4, 1, 5, 0, 0}},
+            {{"0,50", "1,A", "300"}, {1, 44}}, {{"1,A", "0,50", "1"}, {0, 1, 1, 4, 0, 0}},
+            {{"1,Nope", "4,MS-X", "1"}, {0, 1, 1, 0, 0x81, 0, 0, 0}},
+            {{"3,MS-L", "4,MS-L", "2"}, {0, 2, 1, 0xF0, 0x81, 0xF0, 0, 0}}, {{"many"}, {0, 0}}};
+        for (const auto &row : rows)
+            QVERIFY2(numbers(encodeMacro(parseStoredMacro(row.first))) == row.second, qPrintable(row.first.join(' ')));
     }
 
     // 128 bytes hold the loop count, 62 short slots and the end marker.
@@ -79,8 +49,7 @@ private slots:
         QTest::addColumn<int>("sent");
         QTest::newRow("62 events fit") << keyEvents(62, 0) << 62;
         QTest::newRow("63 events are cut") << keyEvents(63, 0) << 62;
-        // 32 actions with their long gaps fill the budget; the delay after
-        // the last one costs nothing.
+        // 32 actions with their long gaps fill the budget; the delay after the last one costs nothing.
         QTest::newRow("long gaps take four bytes") << keyEvents(40, 200) << 64;
         QTest::newRow("4096 events") << keyEvents(4096, 0) << 62;
     }
@@ -88,7 +57,7 @@ private slots:
     {
         QFETCH(QStringList, events);
         QFETCH(int, sent);
-        const StoredMacro m = macro(events);
+        const StoredMacro m = macroFromEvents(events, 1);
         const FittedMacro fitted = fitMacro(m);
         QCOMPARE(fitted.sentEvents, sent);
         QVERIFY(fitted.bytes.size() <= kMacroBudgetBytes);
@@ -114,7 +83,7 @@ private slots:
             QStringList events;
             for (int i = next(40); i > 0; --i)
                 events << kinds.at(next(kinds.size()));
-            const StoredMacro m = macro(events);
+            const StoredMacro m = macroFromEvents(events, 1);
             QVERIFY2(macroSizeEstimate(m) >= encodeMacro(m).size(), qPrintable(events.join(QLatin1Char(' '))));
         }
     }

@@ -4,52 +4,31 @@
 // slots with the end marker within 128 bytes; damaged profiles send the
 // factory values and keep their files as they were.
 #include "EveryPath.h"
+#include "KeyEvents.h"
 
 #include "MacroEncoding.h"
 #include "MacroFiles.h"
 #include "MacroSlots.h"
-
-#include <QtTest>
 
 namespace {
 
 constexpr int kPlayedBytes = 128;
 constexpr int kMacroCommand = 0x05;
 
-QStringList keyEvents(int count, int gapMs = 0)
-{
-    QStringList out;
-    for (int i = 0; i < count; ++i) {
-        if (i > 0 && gapMs > 0)
-            out << QStringLiteral("0,%1").arg(gapMs);
-        out << QStringLiteral("%1,%2").arg(i % 2 ? 2 : 1).arg(QChar(QLatin1Char('A' + (i / 2) % 20)));
-    }
-    return out;
-}
-
-struct CorpusMacro {
-    const char *label;
-    QStringList events;
-};
+struct CorpusMacro { const char *label; QStringList events; };
 
 QVector<CorpusMacro> macroCorpus()
 {
     return {
-        {"63 events", keyEvents(63)},
-        {"64 events", keyEvents(64)},
-        {"65 events", keyEvents(65)},
+        {"63 events", keyEvents(63)}, {"64 events", keyEvents(64)}, {"65 events", keyEvents(65)},
         {"126 ms gap", {"1,A", "0,126", "2,A", "1,B", "0,126", "2,B"}},
         {"127 ms gap", {"1,A", "0,127", "2,A", "1,B", "0,127", "2,B"}},
-        {"gap past 65535 ms", {"1,A", "0,70000", "2,A", "1,B", "0,99999", "2,B"}},
-        {"80 events", keyEvents(80)},
-        {"100 events 200 ms apart", keyEvents(100, 200)},
-        {"4096 events", keyEvents(4096)},
+        {"gap past 65535 ms", {"1,A", "0,70000", "2,A", "1,B", "0,99999", "2,B"}}, {"80 events", keyEvents(80)},
+        {"100 events 200 ms apart", keyEvents(100, 200)}, {"4096 events", keyEvents(4096)},
         {"delays only", {"0,10", "0,200", "0,70000"}},
         {"presses without releases", {"1,A", "1,B", "0,300", "1,C", "3,MS-L", "3,MS-R"}},
-        // An import refuses a file carrying garbled events: this round goes
-        // by the other paths only.
-        {"0 events", {}},
-        {"1 event", {"1,A"}},
+        // An import refuses a file carrying garbled events: this round goes by the other paths only.
+        {"0 events", {}}, {"1 event", {"1,A"}},
         {"garbled lines", {"1,A", "garbage", "", "7,Q", "0,abc", ",", "2,A", "1,", "2,B"}},
     };
 }
@@ -63,14 +42,6 @@ QString settingsOf(const vmouse::FirmwareState &s)
         .arg(s.reportRate).arg(s.ledEffect).arg(s.ledColourValue).arg(s.ledOption1).arg(s.ledOption2)
         .arg(s.currentStage).arg(s.stageMask).arg(hex(s.stageCodes)).arg(s.highRangeMask)
         .arg(s.axisX).arg(s.axisY).arg(hex(s.ledColours)).arg(hex(s.stageColours)).arg(hex(s.keyMatrix));
-}
-
-QVariantList repeated(int count, int value)
-{
-    QVariantList out;
-    for (int i = 0; i < count; ++i)
-        out << value;
-    return out;
 }
 
 void done(const cli::Reply &reply)
@@ -218,7 +189,7 @@ private slots:
         QSettings *first = f.profile(0);
         first->setValue(dpi, QVariantList{500, 900, 1700, 2500, 3300, 4900, 6500, 7900});
         first->setValue(flags, QVariantList{1, 0, 1, 0, 1, 0, 1, 1});
-        first->setValue(colours, repeated(24, 17));
+        first->setValue(colours, QVector<QVariant>(24, 17).toList());
         first->setValue(lighting, QVariantList{3, 0, 2, 10, 20, 30});
         first->setValue(rate, 4);
         first->setValue(axis, 8);
@@ -239,10 +210,7 @@ private slots:
                     damaged->setValue(d.key(), d.value().toString().split(QStringLiteral(", ")));
             }
             damaged->sync();
-            QFile file(f.view->settings().fileName(1));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QByteArray damagedFile = file.readAll();
-            file.close();
+            const QByteArray damagedFile = f.profileBytes(1);
             const QString pf = f.path("damaged.pf");
             done(f.inWindow({"--export", "2", pf}));
 
@@ -260,18 +228,14 @@ private slots:
             check(QStringLiteral("profile manager"), [&] { f.chooseInProfileManager(1); });
             // The page shows what went out.
             QCOMPARE(f.js(QStringLiteral("JSON.stringify(ui_View.profileValues())")).toString(), shownFactory);
-            QCOMPARE(f.js(QStringLiteral("dpiSettingMain.values[1]")).toInt(), 800);
-            QCOMPARE(f.js(QStringLiteral("reprotRateMain.reportValue")).toInt(), 1);
-            QCOMPARE(f.js(QStringLiteral("lightControlMain.level")).toInt(), 4);
-            QCOMPARE(f.js(QStringLiteral("xySettingMain.levelX")).toInt(), 4);
+            QCOMPARE(f.js(QStringLiteral("[dpiSettingMain.values[1], reprotRateMain.reportValue, lightControlMain.level,"
+                                         " xySettingMain.levelX].join(' ')")).toString(), QStringLiteral("800 1 4 4"));
             check(QStringLiteral("--profile, window"), [&] { done(f.inWindow({"--profile", "2"})); });
             check(QStringLiteral("--profile, alone"), [&] { done(f.alone({"--profile", "2"})); });
 
             // Sending wrote nothing back.
             f.view->settings().profile(1)->sync();
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll(), damagedFile);
-            file.close();
+            QCOMPARE(f.profileBytes(1), damagedFile);
 
             // Without a window the first profile is the current one.
             check(QStringLiteral("--import, alone"), [&] { done(f.alone({"--import", "1", pf})); });

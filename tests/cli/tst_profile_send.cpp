@@ -55,8 +55,7 @@ private slots:
         files.appConfig()->sync();
         QCOMPARE(files.appConfig()->value(QStringLiteral("Tarn/profileNo")).toInt(), 1);
 
-        // A mouse that stops answering: the status cannot be read, the
-        // profile is not taken.
+        // A mouse that stops answering: the status cannot be read, the profile is not taken.
         vmouse::setSilent(true);
         QCOMPARE(cli::CommandRunner(files, settingDir, hid).run(cli::parse({QStringLiteral("--status")}, {})).status,
                  int(cli::kDeviceFailed));

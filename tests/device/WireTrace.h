@@ -89,8 +89,7 @@ inline CatalogueRecord mouseRecord(uint16_t pid = vmouse::kProduct3336, uint32_t
     return r;
 }
 
-// Resets the virtual mouse, plugs one mouse and points `hid` at it; the
-// trace starts empty. Returns the unit.
+// Resets the virtual mouse, plugs one mouse and points `hid` at it; the trace starts empty. Returns the unit.
 inline int attachMouse(Hid_Thread &hid, uint32_t reportLength = 64)
 {
     vmouse::reset();
@@ -100,8 +99,7 @@ inline int attachMouse(Hid_Thread &hid, uint32_t reportLength = 64)
     return unit;
 }
 
-// Transport patterns around the bytes: the first open, then a reopen before
-// every report, and a close at the end.
+// Transport patterns around the bytes: the first open, then a reopen before every report, and a close at the end.
 const QString kOpen = QStringLiteral("open | nb0");
 const QString kReopen = QStringLiteral("close | open | nb0");
 

@@ -138,8 +138,7 @@ private slots:
         QVERIFY(hid.hidIsFree());
     }
 
-    // Known answers worked out apart from this code, for the secrecy code
-    // "518206"; descrambling is the exact inverse.
+    // Known answers worked out apart from this code, for the secrecy code "518206"; descrambling is the exact inverse.
     void scrambling_known_answers()
     {
         const uint8_t code[6] = {'5', '1', '8', '2', '0', '6'};

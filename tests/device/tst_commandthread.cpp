@@ -33,8 +33,7 @@ class CommandThreadTest : public QObject
 private slots:
     void commands_leave_in_call_order_with_the_same_bytes() { QCOMPARE(traceOf(true), traceOf(false)); }
 
-    // Waiting for the commands while the last one is on the wire returns
-    // only once all of its reports are out.
+    // Waiting for the commands while the last one is on the wire returns only once all of its reports are out.
     void wait_covers_the_command_still_running()
     {
         Hid_Thread hid;

@@ -1,5 +1,4 @@
-// The pauses the mouse needs, measured on the wire as the command thread
-// makes them.
+// The pauses the mouse needs, measured on the wire as the command thread makes them.
 #include "WireTrace.h"
 
 #include <QtTest>
@@ -27,8 +26,7 @@ struct Scheduled {
     const char *feature;
     std::function<void(Hid_Thread &)> run;
     bool settle;
-    int writes;
-    int afterMs;
+    int writes, afterMs;
 };
 
 // The HID calls on the command interface, in order.

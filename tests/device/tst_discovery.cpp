@@ -1,7 +1,6 @@
 #include "WireTrace.h"
 #include "store/StoreTestFiles.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -13,10 +12,10 @@ QVector<CatalogueRecord> shipped()
     return records;
 }
 
-QString qs(const std::string &s)
-{
-    return QString::fromStdString(s);
-}
+QString qs(const std::string &s) { return QString::fromStdString(s); }
+
+// The command and event paths of the first entry, as "command | event".
+QString paths(const Hid_Thread &hid) { return hid.devices().at(0).cmdPath + " | " + hid.devices().at(0).eventPath; }
 
 QTemporaryDir g_dir;
 
@@ -44,9 +43,8 @@ private slots:
                                           {QStringLiteral("only one name")});
         QVERIFY(c.isEncode);
         QCOMPARE(c.records.size(), 2);
-        QCOMPARE(c.records.at(0).vid, uint16_t(0x260D));  // low 16 bits kept
-        QCOMPARE(c.records.at(0).pid, uint16_t(0x1040));
-        QCOMPARE(c.records.at(0).usagePage, uint16_t(0xFF01));
+        const CatalogueRecord &r = c.records.at(0);
+        QCOMPARE(QVector<int>({r.vid, r.pid, r.usagePage}), QVector<int>({0x260D, 0x1040, 0xFF01}));  // low 16 bits kept
         QCOMPARE(c.records.at(0).type, -1);         // absent
         QCOMPARE(c.records.at(0).reportLength, 0u); // absent
         QCOMPARE(c.records.at(1).type, 0);          // not a number
@@ -75,8 +73,7 @@ private slots:
         QCOMPARE(e.index, 0);
         QCOMPARE(e.productName, QStringLiteral("mouse 1040"));
         QCOMPARE(e.reportLength, 64u);
-        QCOMPARE(e.cmdPath, qs(vmouse::interfaces().at(0).path));
-        QCOMPARE(e.eventPath, qs(vmouse::interfaces().at(1).path));
+        QCOMPARE(paths(hid), qs(vmouse::interfaces().at(0).path + " | " + vmouse::interfaces().at(1).path));
         QCOMPARE(vmouse::interfaces().at(0).unit, a);
 
         // Only the first product was enumerated: later records are not examined.
@@ -125,8 +122,7 @@ private slots:
         vmouse::addInterface(b, 0xFF02, 1);
         Hid_Thread hid;
         hid.scanDevices(shipped());
-        QCOMPARE(hid.devices().at(0).cmdPath, qs(bCommand));
-        QCOMPARE(hid.devices().at(0).eventPath, qs(aEvent));
+        QCOMPARE(paths(hid), qs(bCommand + " | " + aEvent));
     }
 
     void vid_pid_zero_matches_on_usages_alone()
@@ -138,8 +134,7 @@ private slots:
         any.vid = 0;
         Hid_Thread hid;
         hid.scanDevices({any});
-        QCOMPARE(hid.devices().at(0).cmdPath, qs(cmd));
-        QCOMPARE(hid.devices().at(0).eventPath, qs(evt));
+        QCOMPARE(paths(hid), qs(cmd + " | " + evt));
         QCOMPARE(hid.currentDevice(), 0u);
     }
 
@@ -151,8 +146,7 @@ private slots:
         CatalogueRecord equal = wire::mouseRecord();
         equal.usagePage2 = equal.usagePage;
         hid.scanDevices({equal});
-        QCOMPARE(hid.devices().at(0).cmdPath, qs(only));
-        QCOMPARE(hid.devices().at(0).eventPath, qs(only));
+        QCOMPARE(paths(hid), qs(only + " | " + only));
     }
 };
 

@@ -1,11 +1,9 @@
-// Listener start and stop, stage notifications, a lost mouse, and the
-// connect step's device-link half.
+// Listener start and stop, stage notifications, a lost mouse, and the connect step's device-link half.
 
 #include "DebugLog.h"
 #include "SecrecyCodeStore.h"
 #include "WireTrace.h"
 
-#include <QThread>
 #include <QtTest>
 #include <memory>
 

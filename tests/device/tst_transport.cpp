@@ -3,7 +3,6 @@
 
 #include "WireTrace.h"
 
-#include <QElapsedTimer>
 #include <QtTest>
 
 #include <functional>

@@ -12,8 +12,7 @@ struct SeatAndManager {
     void *manager = nullptr;  // of managerInterface
 };
 
-// Binds the seat and the manager (version 1 of both); false when the
-// compositor offers either not.
+// Binds the seat and the manager (version 1 of both); false when the compositor offers either not.
 inline bool bindSeatAndManager(wl_display *display, SeatAndManager &found)
 {
     static const wl_registry_listener listener = {

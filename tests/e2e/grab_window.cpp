@@ -4,8 +4,7 @@
 //   grab_window WINDOW_ID OUT.png [SECONDS]
 // Exit status 0 when the full page was seen and written, 1 on time-out.
 //   grab_window --check page|waiting SHOT.png
-// Exit status 0 when a screenshot taken elsewhere (Wayland) shows the full
-// page, or the waiting page filling the shot.
+// Exit status 0 when a screenshot taken elsewhere (Wayland) shows the full page, or the waiting page filling the shot.
 //   grab_window --area X Y W H OUT.png
 // Writes that area of the screen as the display shows it (what a desktop
 // without compositing paints black around a translucent window included).
@@ -13,7 +12,6 @@
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QImage>
 #include <QPixmap>
 #include <QScreen>
 #include <QThread>

@@ -8,7 +8,6 @@
 #include "WaylandSeat.h"
 #include "virtual-keyboard-unstable-v1-client-protocol.h"
 
-#include <wayland-client.h>
 #include <xkbcommon/xkbcommon.h>
 
 #include <sys/mman.h>
@@ -16,7 +15,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <thread>
 

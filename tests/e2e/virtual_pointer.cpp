@@ -5,19 +5,12 @@
 #include "WaylandSeat.h"
 #include "wlr-virtual-pointer-unstable-v1-client-protocol.h"
 
-#include <wayland-client.h>
-
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <string>
 
-namespace {
-
 constexpr uint32_t kButtonLeft = 0x110;  // BTN_LEFT of linux/input-event-codes.h
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -41,8 +34,7 @@ int main(int argc, char **argv)
     while (std::cin >> action) {
         const auto ms = static_cast<uint32_t>(
             std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count());
-        uint32_t x = 0;
-        uint32_t y = 0;
+        uint32_t x = 0, y = 0;
         if (action == "move" && std::cin >> x >> y)
             zwlr_virtual_pointer_v1_motion_absolute(pointer, ms, x, y, width, height);
         else if (action == "press" || action == "release")

@@ -14,9 +14,6 @@
 #include "SettingsPaths.h"
 #include "store/StoreTestFiles.h"
 
-#include <QElapsedTimer>
-#include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <iterator>
 
@@ -95,8 +92,7 @@ class FuzzImport : public QObject
 private slots:
     void initTestCase()
     {
-        // Every write ends in a flush to disk, scratch files too: in memory
-        // thousands of trees fit the time.
+        // Every write ends in a flush to disk, scratch files too: in memory thousands of trees fit the time.
         if (QFileInfo(QStringLiteral("/dev/shm")).isWritable())
             qputenv("TMPDIR", "/dev/shm");
         const QDir installed(QStringLiteral(MU_MODULES_DIR "/setting"));

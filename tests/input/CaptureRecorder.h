@@ -3,8 +3,6 @@
 
 #include "KeyCapture.h"
 
-#include <QCoreApplication>
-#include <QThread>
 #include <QtTest>
 
 #include <vector>
@@ -18,8 +16,7 @@ struct KeyReport {
 struct ButtonReport {
     int button;
     bool pressed;
-    int x;
-    int y;
+    int x, y;
     bool operator==(const ButtonReport &o) const
     {
         return button == o.button && pressed == o.pressed && x == o.x && y == o.y;

@@ -4,7 +4,6 @@
 // of hidden windows and key repeats are not taken. Evdev keys that share a
 // scan code with a main-block key keep their own usages.
 #include "CaptureRecorder.h"
-#include "KeyCapture.h"
 #include "KeyTranslation.h"
 #include "WindowCapture.h"
 #include "linux/InputCaptureCodes.h"
@@ -36,17 +35,10 @@ void key(QWindow &window, QEvent::Type type, quint32 code, quint32 sym, bool rep
 // beside the left Shift, and the space bar.
 std::vector<unsigned> mainBlockKeys()
 {
-    std::vector<unsigned> keys;
-    for (unsigned k = 2; k <= 13; ++k)
-        keys.push_back(k);
-    for (unsigned k = 16; k <= 27; ++k)
-        keys.push_back(k);
-    for (unsigned k = 30; k <= 41; ++k)
-        keys.push_back(k);
-    for (unsigned k = 43; k <= 53; ++k)
-        keys.push_back(k);
-    keys.push_back(86);
-    keys.push_back(57);
+    std::vector<unsigned> keys{86, 57};
+    for (const unsigned first : {2u, 16u, 30u, 43u})
+        for (unsigned k = first; k <= (first == 43 ? 53 : first + 11); ++k)
+            keys.push_back(k);
     return keys;
 }
 
@@ -164,9 +156,8 @@ private slots:
         key(shown, QEvent::KeyRelease, kXkbA, kSymA);
         QCOMPARE(recorder.keys, Keys({{0x04, true}, {0x04, false}}));
 
-        button(shown, QEvent::MouseButtonPress, Qt::LeftButton);
-        button(shown, QEvent::MouseButtonRelease, Qt::LeftButton);
-        button(shown, QEvent::MouseButtonDblClick, Qt::LeftButton);
+        for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick})
+            button(shown, type, Qt::LeftButton);
         button(hidden, QEvent::MouseButtonPress, Qt::RightButton);
         button(shown, QEvent::MouseButtonPress, Qt::BackButton);
         button(shown, QEvent::MouseButtonRelease, Qt::RightButton);
@@ -178,17 +169,12 @@ private slots:
         QCOMPARE(recorder.keys.size(), size_t(2));
     }
 
-    // Keys that share a scan code with a basic-block key must come out as
-    // their own usages.
+    // Keys that share a scan code with a basic-block key must come out as their own usages.
     void evdev_usages_data()
     {
         QTest::addColumn<unsigned>("evdev");
         QTest::addColumn<int>("usage");
-        const struct {
-            const char *name;
-            unsigned evdev;
-            int usage;
-        } rows[] = {
+        const struct { const char *name; unsigned evdev; int usage; } rows[] = {
             {"Enter", 28, 0x28}, {"keypad Enter", 96, 0x58}, {"right Ctrl", 97, 0xE4}, {"right Shift", 54, 0xE5},
             {"right Alt", 100, 0xE6}, {"keypad /", 98, 0x54}, {"keypad *", 55, 0x55}, {"Print Screen", 99, 0x46},
             {"Num Lock", 69, 0x53}, {"Pause", 119, 0x48}, {"keypad 8", 72, 0x60}, {"Up", 103, 0x52},

@@ -29,8 +29,7 @@ private slots:
         input::setKeyboardCallback(CaptureRecorder::onKey, &m_rec);
         input::setMouseCallback(CaptureRecorder::onButton, &m_rec);
 #ifdef Q_OS_WIN
-        // Wine hears X keys and buttons only for its own windows: one covers
-        // the screen and holds the focus.
+        // Wine hears X keys and buttons only for its own windows: one covers the screen and holds the focus.
         m_cover.setWindowFlag(Qt::FramelessWindowHint);
         m_cover.setGeometry(0, 0, 1280, 1024);
         m_cover.show();

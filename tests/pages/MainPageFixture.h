@@ -76,4 +76,11 @@ struct MainPageFixture : ViewHarness {
         profile(index)->sync();
         return QSettings(view->settings().fileName(index), QSettings::IniFormat).value(key);
     }
+
+    // Profile `index`'s file as it is on disk (the open handle not synced).
+    QByteArray profileBytes(int index) const
+    {
+        QFile file(view->settings().fileName(index));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
 };

@@ -4,8 +4,7 @@ import "qrc:/modules/qml/basic"
 import "qrc:/modules/qml/Tarn"
 import "qrc:/modules/qml/Tarn/KeyMenuData.js" as Menu
 
-// The pages of the button set on their own, in a root that offers what the
-// main page offers them.
+// The pages of the button set on their own, in a root that offers what the main page offers them.
 Item {
     id: mainIten
     width: 1000
@@ -24,8 +23,7 @@ Item {
 
     KeyCodeString { id: _KeyCodeString }
 
-    // The frame folds; it stays above the other pages here so that the
-    // clicks reach it.
+    // The frame folds; it stays above the other pages here so that the clicks reach it.
     Frame {
         id: frame
         z: 1

@@ -8,8 +8,7 @@ import QtTest 1.2
 TestCase {
     name: "MainPage"
     when: windowShown
-    // A test case is invisible by default; the page has to be shown to get
-    // pointer events.
+    // A test case is invisible by default; the page has to be shown to get pointer events.
     visible: true
     width: 1000
     height: 640

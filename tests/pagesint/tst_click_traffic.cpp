@@ -10,8 +10,7 @@
 
 namespace {
 
-// Window positions: the top of the first DPI stage's track, the second
-// lighting effect, the green preset square.
+// Window positions: the top of the first DPI stage's track, the second lighting effect, the green preset square.
 const QPoint kDpiTrackTop(734 + 10 + 18, 32 + 18 + 6 + 3);
 const QPoint kSecondEffect(734 + 8 + 30, 32 + 251 + 5 + 18 + 6 + 36 + 24 + 12);
 const QPoint kGreenPreset(734 + 8 + 2 * 26 + 7, 32 + 251 + 5 + 18 + 6 + 36 + 5 * 24 + 24 + 7);
@@ -23,8 +22,7 @@ void click(PagesFixture &f, const QPoint &at)
     QCoreApplication::processEvents();
 }
 
-// DPI track, effect, preset, report rate and a profile switch; the trace of
-// the mouse once all of it has gone out.
+// DPI track, effect, preset, report rate and a profile switch; the trace of the mouse once all of it has gone out.
 QString sequenceTrace(bool commandThread)
 {
     PagesFixture f;

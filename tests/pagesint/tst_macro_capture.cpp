@@ -64,8 +64,7 @@ class MacroCaptureTest : public QObject
     {
         QVERIFY(input::installHooks());
         input::setKeyboardCallback(toView, f.view.get());
-        // On Wayland only the focused window hears the keys: the compositor
-        // focuses the window once it is shown.
+        // On Wayland only the focused window hears the keys: the compositor focuses the window once it is shown.
         if (onWayland())
             QVERIFY(QTest::qWaitForWindowExposed(f.view->window()->windowHandle()));
 #ifdef Q_OS_WIN

@@ -186,8 +186,7 @@ private slots:
         QCOMPARE(f.js(QStringLiteral("ui_View.loadMacroIni('Macro_0')")).toStringList().mid(0, 90), shownEvents(f));
     }
 
-    // A button of another profile that plays the edited macro keeps the
-    // slot of this profile's button.
+    // A button of another profile that plays the edited macro keeps the slot of this profile's button.
     void editing_a_macro_sends_only_to_this_profiles_buttons()
     {
         PagesFixture f;
@@ -204,8 +203,7 @@ private slots:
         QCOMPARE(f.slotStart(5, 8), QList<int>({0, 1, 0x01, 0x05, 0x81, 0x05, 0x00, 0x00}));
     }
 
-    // Until a recording stops nothing is saved or sent; cancelling it brings
-    // back the macro as it was.
+    // Until a recording stops nothing is saved or sent; cancelling it brings back the macro as it was.
     void a_recording_saves_nothing_and_cancel_restores_the_macro()
     {
         PagesFixture f;

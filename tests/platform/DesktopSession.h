@@ -4,12 +4,11 @@
 // and, for Plasma, a private session bus with the KWin stand-in on it. The
 // environment it replaced comes back when it ends.
 
-#include <QDir>
-#include <QProcess>
-#include <QTemporaryDir>
+#include "SavedEnvironment.h"
+
 #include <QtTest>
 
-class DesktopSession
+class DesktopSession : SavedEnvironment
 {
 public:
     // desktop "": a plain X11 session. "GNOME": GSettings' keyfile back end
@@ -37,8 +36,6 @@ public:
     {
         for (QProcess *p : {&m_kwin, &m_bus})
             p->kill(), p->waitForFinished(5000);
-        for (auto it = m_saved.rbegin(); it != m_saved.rend(); ++it)
-            it->second.isNull() ? qunsetenv(it->first) : qputenv(it->first, it->second);
     }
 
     QString path(const QString &name) const { return m_config.filePath(name); }
@@ -60,14 +57,7 @@ public:
     }
 
 private:
-    void set(const char *name, const QByteArray &value)
-    {
-        m_saved.emplace_back(name, qEnvironmentVariableIsSet(name) ? qgetenv(name) : QByteArray());
-        qputenv(name, value);
-    }
-
     QTemporaryDir m_config;
     QProcess m_bus, m_kwin;
     QStringList m_lines;
-    std::vector<std::pair<const char *, QByteArray>> m_saved;
 };

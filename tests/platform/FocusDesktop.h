@@ -6,22 +6,18 @@
 // replaced comes back when it ends.
 
 #include "FocusWatcher.h"
+#include "SavedEnvironment.h"
 
 #include "pointer/SessionBus.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusReply>
-#include <QDir>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <map>
 #include <memory>
 
-class FocusDesktop
+class FocusDesktop : public SavedEnvironment
 {
 public:
     FocusDesktop()
@@ -43,16 +39,9 @@ public:
             window->kill(), window->waitForFinished(2000);
         for (auto it = m_processes.rbegin(); it != m_processes.rend(); ++it)
             (*it)->terminate(), (*it)->waitForFinished(5000) || ((*it)->kill(), (*it)->waitForFinished(2000));
-        for (auto it = m_saved.rbegin(); it != m_saved.rend(); ++it)
-            it->second.isNull() ? qunsetenv(it->first) : qputenv(it->first, it->second);
     }
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
-    void set(const char *name, const QByteArray &value)
-    {
-        m_saved.emplace_back(name, qEnvironmentVariableIsSet(name) ? qgetenv(name) : QByteArray());
-        qputenv(name, value);
-    }
     // A process that lives as long as the desktop; its output goes to a log.
     QProcess *spawn(const QString &program, const QStringList &args, const QStringList &env = {})
     {
@@ -70,18 +59,15 @@ public:
         return p;
     }
 
-    // KWin on a virtual output, Wayland display "wayland-k"; false when it
-    // is not installed or does not come up.
+    // KWin on a virtual output, Wayland display "wayland-k"; false when it is not installed or does not come up.
     bool startKWin()
     {
         const QString binary = QStandardPaths::findExecutable("kwin_wayland");
-        // The installed binary carries a file capability this sandbox
-        // refuses; a copy has none.
+        // The installed binary carries a file capability this sandbox refuses; a copy has none.
         const QString copy = path("kwin_wayland");
         if (binary.isEmpty() || !QFile::copy(binary, copy))
             return false;
-        // With XWayland for X11 windows, whose display KWin hands to the
-        // programs it starts.
+        // With XWayland for X11 windows, whose display KWin hands to the programs it starts.
         const QString display = path("x11-display");
         spawn(copy, {"--virtual", "--xwayland", "--no-lockscreen", "--no-global-shortcuts", "--no-kactivities",
                      "--socket", "wayland-k", "--width", "1024", "--height", "768",
@@ -155,12 +141,11 @@ public:
         return !m_x11Display.isEmpty();
     }
 
-    // The sway session the test runs in (tests/e2e/in_sway.sh); false
-    // outside one.
+    // The sway session the test runs in (tests/e2e/in_sway.sh); false outside one.
     bool joinSway()
     {
         // Its display is in the runtime folder this desktop replaced (first saved).
-        m_display = m_saved.front().second + "/" + qgetenv("WAYLAND_DISPLAY");
+        m_display = firstReplaced() + "/" + qgetenv("WAYLAND_DISPLAY");
         return qEnvironmentVariableIsSet("SWAYSOCK") && QFileInfo::exists(m_display);
     }
 
@@ -194,8 +179,7 @@ public:
         return platform::sessionBus().call(m, QDBus::Block, 5000);
     }
 
-    // A window of `appId` titled `title` on the desktop's display (its X11
-    // display when `x11`); true once it is shown.
+    // A window of `appId` titled `title` on the desktop's display (its X11 display when `x11`); true once it is shown.
     bool open(const QString &appId, const QString &title, bool x11 = false)
     {
         auto window = std::make_unique<QProcess>();
@@ -274,5 +258,4 @@ private:
     std::map<QString, std::unique_ptr<QProcess>> m_windows;
     std::vector<platform::FocusEvent> m_events;
     QEventLoop m_wait;
-    std::vector<std::pair<const char *, QByteArray>> m_saved;
 };

@@ -7,10 +7,8 @@
 // program picks for the desktop, the rules, and the profile on the mouse.
 
 #include "FocusDesktop.h"
-#include "FocusWatcher.h"
 #include "RulesWindow.h"
 
-#include <QTemporaryDir>
 #include <functional>
 
 inline void checkFocusSequences(FocusDesktop &desktop, platform::FocusWatcher &watcher,

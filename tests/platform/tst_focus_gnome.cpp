@@ -4,11 +4,6 @@
 
 #include "FocusSequences.h"
 #include "focus/GnomeFocusWatcher.h"
-#include "pointer/SessionBus.h"
-
-#include <QDBusConnectionInterface>
-#include <QDBusMessage>
-#include <QDBusReply>
 
 class TestFocusGnome : public QObject
 {
@@ -55,8 +50,7 @@ private slots:
         m_desktop->close("X one");
     }
 
-    // The extension reports the focused window again when the program's
-    // name reappears on the bus.
+    // The extension reports the focused window again when the program's name reappears on the bus.
     void followsTheFocusedWindow()
     {
         platform::GnomeFocusWatcher watcher(platform::sessionBus());

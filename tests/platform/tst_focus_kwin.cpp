@@ -6,11 +6,6 @@
 #include "focus/FocusCall.h"
 #include "focus/KWinFocusScript.h"
 #include "focus/KWinFocusWatcher.h"
-#include "pointer/SessionBus.h"
-
-#include <QDBusConnectionInterface>
-#include <QDBusMessage>
-#include <QDBusReply>
 
 class TestFocusKWin : public QObject
 {

@@ -7,7 +7,6 @@
 
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QTemporaryDir>
 #include <QtTest>
 // Last: the X11 headers define names the toolkit's headers use.
 #include "FakeWindowManager.h"

@@ -94,8 +94,7 @@ private slots:
         }
     }
 
-    // The store keeps each level in the profile and reports what the
-    // desktop refuses.
+    // The store keeps each level in the profile and reports what the desktop refuses.
     void store_keeps_levels_and_reports_refusals()
     {
         QSettings profile(m_dir.filePath(QStringLiteral("p1.bin")), QSettings::IniFormat);

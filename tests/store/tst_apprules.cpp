@@ -1,9 +1,5 @@
 #include "AppRulesCases.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-#include <QtTest>
-
 class AppRulesTest : public QObject
 {
     Q_OBJECT

@@ -15,43 +15,22 @@ static QByteArray hex(const std::array<quint8, N> &bytes)
     return QByteArray(reinterpret_cast<const char *>(bytes.data()), int(N)).toHex();
 }
 
-static QVariantList filled(int count, int value)
-{
-    QVariantList list;
-    while (list.size() < count)
-        list.append(value);
-    return list;
-}
+static QVariantList filled(int count, int value) { return QVector<QVariant>(count, value).toList(); }
 
 class ConversionsTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void dpi_codes_data()
-    {
-        QTest::addColumn<bool>("is4090");
-        QTest::addColumn<uint>("dpi");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<bool>("high");
-        QTest::newRow("4090 800") << true << 800u << 7 << false;
-        QTest::newRow("4090 5000 last plain") << true << 5000u << 49 << false;
-        QTest::newRow("4090 5100 first high") << true << 5100u << 24 << true;
-        QTest::newRow("4090 6000") << true << 6000u << 29 << true;
-        QTest::newRow("4090 0 saturates low") << true << 0u << 0 << false;
-        QTest::newRow("4090 beyond a byte") << true << 60000u << 255 << true;
-        QTest::newRow("3336 800") << false << 800u << 16 << false;
-        QTest::newRow("3336 8000 last plain") << false << 8000u << 160 << false;
-        QTest::newRow("3336 8100 first high") << false << 8100u << 81 << true;
-        QTest::newRow("3336 beyond a byte") << false << 30000u << 255 << true;
-    }
+    // The last plain and first high value of each sensor, 0 saturating low, values beyond a byte.
     void dpi_codes()
     {
-        QFETCH(bool, is4090);
-        QFETCH(uint, dpi);
-        QFETCH(int, code);
-        QFETCH(bool, high);
-        QCOMPARE(int(dpiCode(is4090, dpi)), code);
-        QCOMPARE(dpiIsHighRange(is4090, dpi), high);
+        const struct { bool is4090; uint dpi; int code; bool high; } rows[] = {
+            {true, 800, 7, false}, {true, 5000, 49, false}, {true, 5100, 24, true}, {true, 6000, 29, true},
+            {true, 0, 0, false}, {true, 60000, 255, true}, {false, 800, 16, false}, {false, 8000, 160, false},
+            {false, 8100, 81, true}, {false, 30000, 255, true}};
+        for (const auto &r : rows)
+            QVERIFY2(dpiCode(r.is4090, r.dpi) == r.code && dpiIsHighRange(r.is4090, r.dpi) == r.high,
+                     qPrintable(QStringLiteral("%1 at %2").arg(r.is4090 ? "4090" : "3336").arg(r.dpi)));
     }
 
     void masks_and_payload_from_page_lists()
@@ -69,33 +48,19 @@ private slots:
         QCOMPARE(int(p.highRangeMask), 0x02);
     }
 
-    void lighting_options_data()
-    {
-        QTest::addColumn<int>("effect");
-        QTest::addColumn<int>("level");
-        QTest::addColumn<int>("option1");
-        QTest::addColumn<int>("option2");
-        QTest::newRow("steady level 0") << 0 << 0 << 0 << 6;
-        QTest::newRow("steady level 3") << 0 << 3 << 37 << 6;
-        QTest::newRow("effect 13 level 1") << 13 << 1 << 20 << 6;
-        QTest::newRow("effect 1 level 0") << 1 << 0 << 50 << 10;
-        QTest::newRow("effect 12 level 2") << 12 << 2 << 50 << 6;
-        QTest::newRow("effect 13 level 7") << 13 << 7 << 50 << 6;
-        // Levels past the pages' range hold at the far end instead of wrapping.
-        QTest::newRow("steady level 255") << 0 << 255 << 50 << 6;
-        QTest::newRow("speed level 5") << 3 << 5 << 50 << 1;
-        QTest::newRow("speed level 255") << 3 << 255 << 50 << 1;
-        QTest::newRow("unknown effect") << 200 << 2 << 50 << 6;
-    }
+    // Steady (0), speed (3) and other effects; levels past the pages' range (255) hold at the far end
+    // instead of wrapping; an unknown effect (200).
     void lighting_options()
     {
-        QFETCH(int, effect);
-        QFETCH(int, level);
-        QFETCH(int, option1);
-        QFETCH(int, option2);
-        const LightingOptions o = lightingOptions(quint8(effect), quint8(level));
-        QCOMPARE(int(o.option1), option1);
-        QCOMPARE(int(o.option2), option2);
+        const struct { int effect, level, option1, option2; } rows[] = {
+            {0, 0, 0, 6}, {0, 3, 37, 6}, {13, 1, 20, 6}, {1, 0, 50, 10}, {12, 2, 50, 6}, {13, 7, 50, 6},
+            {0, 255, 50, 6}, {3, 5, 50, 1}, {3, 255, 50, 1}, {200, 2, 50, 6}};
+        for (const auto &r : rows) {
+            const LightingOptions o = lightingOptions(quint8(r.effect), quint8(r.level));
+            QVERIFY2(o.option1 == r.option1 && o.option2 == r.option2,
+                     qPrintable(QStringLiteral("effect %1 level %2: %3 %4").arg(r.effect).arg(r.level).arg(o.option1)
+                                    .arg(o.option2)));
+        }
     }
 
     void stage_colours_by_type()

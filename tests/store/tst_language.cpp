@@ -3,8 +3,6 @@
 #include "StageTexts.h"
 #include "StoreTestFiles.h"
 
-#include <QSet>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <atomic>
 #include <thread>

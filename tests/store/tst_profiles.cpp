@@ -6,8 +6,6 @@
 #include "SettingsKeys.h"
 #include "StoreTestFiles.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -112,8 +110,7 @@ private slots:
         QCOMPARE(tree(), imported);
     }
 
-    // Names that cannot be file names are renamed, never dropped, and
-    // nothing is written outside the macro folder.
+    // Names that cannot be file names are renamed, never dropped, and nothing is written outside the macro folder.
     void hostile_names_are_renamed_inside_the_macro_folder()
     {
         syncAll();

@@ -6,8 +6,6 @@
 #include "SettingsPaths.h"
 #include "StoreTestFiles.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -23,8 +21,7 @@ class SettingsFilesTest : public QObject
 private slots:
     void init()
     {
-        // A new folder per test: the toolkit shares parsed files between
-        // handles of the same name within a process.
+        // A new folder per test: the toolkit shares parsed files between handles of the same name within a process.
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
     }
@@ -83,8 +80,7 @@ private slots:
         QCOMPARE(readWindowTitle(path(QStringLiteral("absent.bin"))), QString());
     }
 
-    // A list of one element is stored as a plain value, which reads back as
-    // text and no list.
+    // A list of one element is stored as a plain value, which reads back as text and no list.
     void stored_lists_read_back()
     {
         const QString file = path(QStringLiteral("p.bin"));
@@ -110,48 +106,41 @@ private slots:
         QCOMPARE(readFile(profilePath(3)), QByteArray("[sensor]\ncursorSpeed_Tarn=4\ndoubleClickSpeed_Tarn=8\n"));
     }
 
-    void recognises_settings_text_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("empty") << QByteArray() << true;
-        QTest::newRow("written by the toolkit")
-            << QByteArray("[sensor]\ndpi_Tarn=400, 800\n\n[macro]\n11=\\x5b8f 1\n") << true;
-        QTest::newRow("CRLF, comments, blanks")
-            << QByteArray("; note\r\n# note\r\n\r\n[a]\r\n  k = v \r\n") << true;
-        QTest::newRow("continued value") << QByteArray("[a]\nk=one \\\n two\n") << true;
-        QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF[common]\nname0=\xE9\xBC\xA0\n") << true;
-        QTest::newRow("Latin-1 value") << QByteArray("[a]\nk=\xE9t\xE9\n") << true;
-        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << false;
-        QTest::newRow("NUL in a value") << QByteArray("[a]\nk=v\0w\n", 10) << false;
-        QTest::newRow("line without =") << QByteArray("[a]\nk=v\nstray words\n") << false;
-        QTest::newRow("unterminated section") << QByteArray("[sensor\nk=v\n") << false;
-        QTest::newRow("empty section name") << QByteArray("[]\nk=v\n") << false;
-        QTest::newRow("empty key") << QByteArray("[a]\n=v\n") << false;
-        // Values the settings class would build objects from, however spelled.
-        QTest::newRow("serialised list") << QByteArray("[sensor]\ndpi_Tarn=@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)\n") << false;
-        QTest::newRow("serialised list element") << QByteArray("[a]\nk=1, @ByteArray(x)\n") << false;
-        QTest::newRow("quoted") << QByteArray("[a]\nk=\"@Rect(1 2 3 4)\"\n") << false;
-        QTest::newRow("hex escape") << QByteArray("[a]\nk=\\x40Variant(\\0)\n") << false;
-        QTest::newRow("hex escape past 16 bits") << QByteArray("[a]\nk=\\x10040Variant()\n") << false;
-        QTest::newRow("octal escape") << QByteArray("[a]\nk=\\100Size(1 2)\n") << false;
-        QTest::newRow("after a dropped escape") << QByteArray("[a]\nk=\\z@Point(1 2)\n") << false;
-        QTest::newRow("continued onto the next line") << QByteArray("[a]\nk=\\\n@Variant(\\0)\n") << false;
-        QTest::newRow("key of a # line") << QByteArray("#k=@Variant(\\0)\n") << false;
-        QTest::newRow("an empty list, as an export without macros has it") << QByteArray("[profile]\nname=@Invalid()\n") << true;
-        QTest::newRow("more after the empty list's text") << QByteArray("[a]\nk=@Invalid()@Variant(\\0)\n") << false;
-        QTest::newRow("text that begins with @") << QByteArray("[a]\nk=@@home, \"@@a,b\"\n") << true;
-        QTest::newRow("@ inside values") << QByteArray("[a]\nk=me@home, x@y\nl=\"a @b\"\n") << true;
-    }
     void recognises_settings_text()
     {
-        QFETCH(QByteArray, content);
-        QFETCH(bool, accepted);
-        QCOMPARE(isSettingsText(content), accepted);
+        const struct { const char *name; QByteArray content; bool accepted; } rows[] = {
+            {"empty", QByteArray(), true},
+            {"written by the toolkit", QByteArray("[sensor]\ndpi_Tarn=400, 800\n\n[macro]\n11=\\x5b8f 1\n"), true},
+            {"CRLF, comments, blanks", QByteArray("; note\r\n# note\r\n\r\n[a]\r\n  k = v \r\n"), true},
+            {"continued value", QByteArray("[a]\nk=one \\\n two\n"), true},
+            {"UTF-8 with BOM", QByteArray("\xEF\xBB\xBF[common]\nname0=\xE9\xBC\xA0\n"), true},
+            {"Latin-1 value", QByteArray("[a]\nk=\xE9t\xE9\n"), true},
+            {"binary", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), false},
+            {"NUL in a value", QByteArray("[a]\nk=v\0w\n", 10), false},
+            {"line without =", QByteArray("[a]\nk=v\nstray words\n"), false},
+            {"unterminated section", QByteArray("[sensor\nk=v\n"), false},
+            {"empty section name", QByteArray("[]\nk=v\n"), false},
+            {"empty key", QByteArray("[a]\n=v\n"), false},
+            // Values the settings class would build objects from, however spelled.
+            {"serialised list", QByteArray("[sensor]\ndpi_Tarn=@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)\n"), false},
+            {"serialised list element", QByteArray("[a]\nk=1, @ByteArray(x)\n"), false},
+            {"quoted", QByteArray("[a]\nk=\"@Rect(1 2 3 4)\"\n"), false},
+            {"hex escape", QByteArray("[a]\nk=\\x40Variant(\\0)\n"), false},
+            {"hex escape past 16 bits", QByteArray("[a]\nk=\\x10040Variant()\n"), false},
+            {"octal escape", QByteArray("[a]\nk=\\100Size(1 2)\n"), false},
+            {"after a dropped escape", QByteArray("[a]\nk=\\z@Point(1 2)\n"), false},
+            {"continued onto the next line", QByteArray("[a]\nk=\\\n@Variant(\\0)\n"), false},
+            {"key of a # line", QByteArray("#k=@Variant(\\0)\n"), false},
+            {"an empty list, as an export without macros has it", QByteArray("[profile]\nname=@Invalid()\n"), true},
+            {"more after the empty list's text", QByteArray("[a]\nk=@Invalid()@Variant(\\0)\n"), false},
+            {"text that begins with @", QByteArray("[a]\nk=@@home, \"@@a,b\"\n"), true},
+            {"@ inside values", QByteArray("[a]\nk=me@home, x@y\nl=\"a @b\"\n"), true},
+        };
+        for (const auto &r : rows)
+            QVERIFY2(isSettingsText(r.content) == r.accepted, r.name);
     }
 
-    // A value ending in an escaped backslash ends its line: a broken line
-    // after it is damage, a key after it is read.
+    // A value ending in an escaped backslash ends its line: a broken line after it is damage, a key after it is read.
     void value_ending_in_escaped_backslash_ends_its_line()
     {
         const QByteArray broken("[paths]\nfolder=C:\\\\\nstray words\n");
@@ -220,8 +209,7 @@ private slots:
         QCOMPARE(readFile(path(QStringLiteral("p1.bin"))), QByteArray("[sensor]\ncursorSpeed_Tarn=3\n"));
     }
 
-    // A title re-saved in a legacy encoding is one bad byte: the file stays,
-    // with the product names and secrecy codes.
+    // A title re-saved in a legacy encoding is one bad byte: the file stays, with the product names and secrecy codes.
     void legacy_byte_in_appconfig_keeps_its_keys()
     {
         writeFile(path(QStringLiteral("apConfig.bin")), "[common]\nlanguage=ChineseSimplified\nname0=\xe9\nsCode0=518206\n");

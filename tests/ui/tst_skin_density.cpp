@@ -2,7 +2,6 @@
 // pixels, and a page at scale 2 shows it (Qt picks it by itself), not the
 // 1x image enlarged.
 #include <QApplication>
-#include <QDirIterator>
 #include <QQuickWidget>
 #include <QtTest>
 

@@ -7,8 +7,7 @@ private slots:
     void report_rate_is_stored_only_for_the_catalogued_mice()
     {
         ViewFixture f;
-        // A third catalogue entry, another product on the same usages, makes
-        // the current device index 2.
+        // A third catalogue entry, another product on the same usages, makes the current device index 2.
         QVector<CatalogueRecord> records = readCatalogue(QString::fromLatin1(kCatalogueResource), {}).records;
         CatalogueRecord other = records.first();
         other.vid = 0x1234;

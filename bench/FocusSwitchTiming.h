@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -38,6 +39,23 @@ inline double firstReportMs(std::chrono::steady_clock::time_point since)
         if (r.call == vmouse::Call::SendFeature && r.time >= since)
             return std::chrono::duration<double, std::milli>(r.time - since).count();
     return -1;
+}
+
+// Quiet (the window's diagnostics would bury the figures), offscreen, no
+// mouse until the benchmark plugs one; returns the even number of rounds
+// asked for on the command line (10 by default), so that each desktop ends
+// where it started.
+inline int prepareProcess(int argc, char **argv)
+{
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type != QtDebugMsg && type != QtInfoMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QUICK_BACKEND", "software");
+    qputenv("VIRTUALMOUSE_ATTACH", "none");
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    return argc > 1 ? std::max(2, atoi(argv[1]) / 2 * 2) : 10;
 }
 
 // `focus(i)` brings the application with a rule to the front for even `i`,

@@ -9,6 +9,7 @@
 //   bash tests/e2e/in_sway.sh build/bin/bench_focus_switch [rounds]
 // Usage: bench_focus_switch [rounds]   (needs Xvfb; the window runs offscreen)
 #include "AutoProfileService.h"
+#include "FocusSwitchTiming.h"
 #include "FocusDesktop.h"
 #include "FocusWatchers.h"
 #include "NameLists.h"
@@ -22,63 +23,15 @@
 #include <QLocalSocket>
 #include <QQuickItem>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 
 // Last: the X11 headers define names the toolkit's headers use.
 #include "FakeWindowManager.h"
 
 namespace {
 
-constexpr int kWaitMs = 15000;
-
-bool waitFor(const std::function<bool()> &done)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < kWaitMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    return done();
-}
-
-// Milliseconds from `since` to the first report sent after it; -1 for none.
-double firstReportMs(std::chrono::steady_clock::time_point since)
-{
-    for (const vmouse::CallRecord &r : vmouse::trace())
-        if (r.call == vmouse::Call::SendFeature && r.time >= since)
-            return std::chrono::duration<double, std::milli>(r.time - since).count();
-    return -1;
-}
-
-// Alternates between two applications `rounds` times; `focus(i)` brings application i % 2 to the front.
-void measure(const char *watcher, int rounds, const std::function<void(int)> &focus, Widget &w)
-{
-    std::vector<double> times;
-    for (int i = 0; i < rounds; ++i) {
-        // Application 0 ("game") wants index 1, application 1 otherApps (index 0).
-        const int wanted = i % 2 == 0 ? 1 : 0;
-        vmouse::clearTrace();
-        const auto since = std::chrono::steady_clock::now();
-        focus(i);
-        if (!waitFor([&] { return firstReportMs(since) >= 0; })) {
-            std::printf("%-9s round %d: no report within %d ms\n", watcher, i, kWaitMs);
-            return;
-        }
-        times.push_back(firstReportMs(since));
-        // The whole profile goes out before the next round.
-        waitFor([&] { return w.view()->settings().currentProfileIndex() == wanted && !w.hid().commandsPending(); });
-        QElapsedTimer quiet;
-        quiet.start();
-        while (quiet.elapsed() < 300)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    std::sort(times.begin(), times.end());
-    std::printf("%-9s focus change -> first report: median %.1f ms, min %.1f, max %.1f over %zu switches "
-                "(target %d + 20 ms)\n",
-                watcher, times[times.size() / 2], times.front(), times.back(), times.size(), AutoProfile::kSettleMs);
-}
+using FocusSwitchTiming::measure;
+using FocusSwitchTiming::waitFor;
 
 // The watcher the program picks on a desktop of the focus harness, between a window of "game" and one of "editor".
 void measureDesktop(const char *name, int rounds, const std::function<bool(FocusDesktop &)> &start, Widget &w,
@@ -102,17 +55,8 @@ void measureDesktop(const char *name, int rounds, const std::function<bool(Focus
 
 int main(int argc, char **argv)
 {
-    // The window's diagnostics would bury the figures.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
-        if (type != QtDebugMsg && type != QtInfoMsg)
-            std::fprintf(stderr, "%s\n", qPrintable(message));
-    });
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_QUICK_BACKEND", "software");
-    qputenv("VIRTUALMOUSE_ATTACH", "none");
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     // Even: each desktop starts and ends on the editor's profile.
-    const int rounds = argc > 1 ? std::max(2, atoi(argv[1]) / 2 * 2) : 10;
+    const int rounds = FocusSwitchTiming::prepareProcess(argc, argv);
     QProcess xvfb;
     xvfb.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-nolisten", "tcp"});
     QByteArray display;

@@ -30,14 +30,7 @@ HWND openWindow(QProcess &app, const QString &program, const QString &title)
 
 int main(int argc, char **argv)
 {
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
-        if (type != QtDebugMsg && type != QtInfoMsg)
-            std::fprintf(stderr, "%s\n", qPrintable(message));
-    });
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_QUICK_BACKEND", "software");
-    qputenv("VIRTUALMOUSE_ATTACH", "none");
-    const int rounds = argc > 1 ? std::max(2, atoi(argv[1]) / 2 * 2) : 10;
+    const int rounds = FocusSwitchTiming::prepareProcess(argc, argv);
     QApplication app(argc, argv);
     QTemporaryDir dir;
     RulesWindow window(dir.path(), "{\"enabled\": true, \"otherApps\": 1, \"rules\": [{\"app\": \"alphaapp\", \"profile\": 2}]}");

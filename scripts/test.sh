@@ -41,13 +41,14 @@ ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 
 # The listener and the command thread are the program's own threads: their
 # tests (plug, stage events, unplug, stop and destruction while listening;
-# commands handed over, answered and refused) run under the thread sanitizer.
+# commands handed over, answered and refused) run under the thread sanitizer,
+# with the stage texts the language files set while they are read.
 # The page engine's own worker threads are left out.
 step "thread sanitizer: the event listener and the command thread"
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMOUSE_TSAN=ON >/dev/null
-cmake --build build-tsan -j "$jobs" --target tst_listener tst_commandthread
+cmake --build build-tsan -j "$jobs" --target tst_listener tst_commandthread tst_language
 TSAN_OPTIONS="suppressions=$PWD/tests/tsan.supp halt_on_error=1" \
-  ctest --test-dir build-tsan --output-on-failure -R '^(tst_listener|tst_commandthread)$'
+  ctest --test-dir build-tsan --output-on-failure -R '^(tst_listener|tst_commandthread|tst_language)$'
 
 step "Windows build, deployed folder, portable zip and tests under Wine"
 scripts/windows.sh --test build-win
